@@ -1,0 +1,31 @@
+// SDL key symbols as the window's key codes: 32 for the space bar, 37 to 40 for the arrows.
+#pragma once
+
+#include <SDL_keycode.h>
+
+namespace tq {
+
+inline int WindowKeyCode(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_SPACE:
+      return 32;
+    case SDLK_LEFT:
+      return 37;
+    case SDLK_UP:
+      return 38;
+    case SDLK_RIGHT:
+      return 39;
+    case SDLK_DOWN:
+      return 40;
+    case SDLK_RETURN:
+      return 13;
+    case SDLK_ESCAPE:
+      return 27;
+    default:
+      if (key >= 'a' && key <= 'z') return key - 'a' + 'A';  // letters as upper-case codes
+      if (key >= '0' && key <= '9') return key;
+      return key & 0xFF;
+  }
+}
+
+}  // namespace tq

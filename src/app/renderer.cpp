@@ -1,0 +1,249 @@
+// The control tree drawn with SDL: frames, picture boxes, images, labels and lines.
+#include "app/renderer.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "shell/game.h"
+
+namespace tq {
+namespace {
+
+constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
+
+SDL_Color ToSdl(Color c) {
+  return {static_cast<Uint8>(c & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
+          static_cast<Uint8>((c >> 16) & 0xFF), 255};
+}
+
+void SetColor(SDL_Renderer* r, Color c) {
+  const SDL_Color s = ToSdl(c);
+  SDL_SetRenderDrawColor(r, s.r, s.g, s.b, 255);
+}
+
+int Px(int twips) {
+  // Positions round toward negative infinity so that negative tops scroll smoothly.
+  return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+template <typename R>
+void SetClip(SDL_Renderer* target, const R& r) {
+  const SDL_Rect rect{r.x, r.y, r.w, r.h};
+  SDL_RenderSetClipRect(target, &rect);
+}
+
+}  // namespace
+
+Renderer::Renderer(SDL_Renderer* target, AssetResolver& assets) : target_(target), assets_(assets) {
+  if (!TTF_WasInit()) TTF_Init();
+}
+
+Renderer::~Renderer() {
+  for (auto& [k, t] : textures_)
+    if (t) SDL_DestroyTexture(t);
+  for (auto& [k, f] : fonts_)
+    if (f) TTF_CloseFont(f);
+}
+
+SDL_Surface* Renderer::LoadSurface(const std::string& picture) {
+  const auto file = assets_.ResolveGamePath(gamePath_, picture);
+  if (!file) return nullptr;
+  return IMG_Load(file->c_str());
+}
+
+SDL_Texture* Renderer::Texture(const std::string& picture) {
+  auto it = textures_.find(picture);
+  if (it != textures_.end()) return it->second;
+  SDL_Texture* tex = nullptr;
+  if (SDL_Surface* s = LoadSurface(picture)) {
+    tex = SDL_CreateTextureFromSurface(target_, s);
+    SDL_FreeSurface(s);
+  }
+  if (!tex && missing_.insert(picture).second) {
+    std::fprintf(stderr, "tarvoquest: missing picture %s\n", picture.c_str());
+  }
+  textures_.emplace(picture, tex);
+  return tex;
+}
+
+TTF_Font* Renderer::FontFor(const Font& f) {
+  // Points at 96 dots per inch, as the window's fonts were sized.
+  const int px = static_cast<int>(std::lround(f.points * 96.0 / 72.0));
+  const auto key = std::make_tuple(f.face, px, f.bold);
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second;
+  const std::string file =
+      std::string(kFontFolder) + (f.bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf");
+  TTF_Font* font = TTF_OpenFont(file.c_str(), px);
+  if (!font) std::fprintf(stderr, "tarvoquest: cannot open font %s\n", file.c_str());
+  fonts_.emplace(key, font);
+  return font;
+}
+
+void Renderer::Draw(const Game& g) {
+  gamePath_ = g.GamePath;
+  SDL_RenderSetClipRect(target_, nullptr);
+  SetColor(target_, g.frmTQ.BackColor);
+  SDL_RenderClear(target_);
+  const Rect all{0, 0, kClientWidthPx, kClientHeightPx};
+  for (const Control* c : g.frmTQ.Children) DrawControl(*c, 0, 0, all);
+  SDL_RenderSetClipRect(target_, nullptr);
+}
+
+void Renderer::DrawControl(const Control& c, int originX, int originY, Rect clip) {
+  if (!c.Visible) return;
+  if (c.kind == ControlKind::Line) {
+    SetClip(target_, clip);
+    SetColor(target_, c.ForeColor);
+    const int x1 = originX + Px(c.Left), y1 = originY + Px(c.Top);
+    const int x2 = originX + Px(c.X2), y2 = originY + Px(c.Y2);
+    for (int w = 0; w < c.PenWidth; ++w) {
+      const bool horizontal = y1 == y2;
+      SDL_RenderDrawLine(target_, x1 + (horizontal ? 0 : w), y1 + (horizontal ? w : 0),
+                         x2 + (horizontal ? 0 : w), y2 + (horizontal ? w : 0));
+    }
+    return;
+  }
+  const Rect r{originX + Px(c.Left), originY + Px(c.Top), Px(c.Width + 14), Px(c.Height + 14)};
+  const int x0 = std::max(r.x, clip.x), y0 = std::max(r.y, clip.y);
+  const int x1 = std::min(r.x + r.w, clip.x + clip.w), y1 = std::min(r.y + r.h, clip.y + clip.h);
+  if (x1 <= x0 || y1 <= y0) return;
+  const Rect inner{x0, y0, x1 - x0, y1 - y0};
+
+  switch (c.kind) {
+    case ControlKind::Frame:
+      DrawFrame(c, r, inner);
+      break;
+    case ControlKind::PictureBox:
+      SetClip(target_, inner);
+      SetColor(target_, c.BackColor);
+      {
+        const SDL_Rect all{r.x, r.y, r.w, r.h};
+        SDL_RenderFillRect(target_, &all);
+      }
+      DrawPicture(c, r, inner);
+      break;
+    case ControlKind::Image:
+      DrawPicture(c, r, inner);
+      break;
+    case ControlKind::Label:
+      DrawLabel(c, r, inner);
+      break;
+    default:
+      break;
+  }
+  for (const Control* child : c.Children) DrawControl(*child, r.x, r.y, inner);
+}
+
+void Renderer::DrawPicture(const Control& c, Rect r, Rect clip) {
+  if (c.Picture.empty()) return;
+  SetClip(target_, clip);
+  SDL_Texture* tex = Texture(c.Picture);
+  if (!tex) {
+    // A missing picture shows as a magenta and black check, easy to spot and never fatal.
+    for (int y = 0; y < r.h; y += 4) {
+      for (int x = 0; x < r.w; x += 4) {
+        SetColor(target_, ((x + y) / 4) % 2 ? 0xFF00FF : 0x000000);
+        const SDL_Rect cell{r.x + x, r.y + y, std::min(4, r.w - x), std::min(4, r.h - y)};
+        SDL_RenderFillRect(target_, &cell);
+      }
+    }
+    return;
+  }
+  int w = 0, h = 0;
+  SDL_QueryTexture(tex, nullptr, nullptr, &w, &h);
+  const SDL_Rect dst = c.Stretch ? SDL_Rect{r.x, r.y, r.w, r.h} : SDL_Rect{r.x, r.y, w, h};
+  SDL_RenderCopy(target_, tex, nullptr, &dst);
+}
+
+void Renderer::DrawFrame(const Control& c, Rect r, Rect clip) {
+  SetClip(target_, clip);
+  SetColor(target_, c.BackColor);
+  const SDL_Rect all{r.x, r.y, r.w, r.h};
+  SDL_RenderFillRect(target_, &all);
+  // An etched edge: a dark line with a light one inside it, below the caption's middle.
+  const int top = c.Caption.empty() ? r.y : r.y + 5;
+  const SDL_Rect dark{r.x, top, r.w - 1, r.h - (top - r.y) - 1};
+  const SDL_Rect light{r.x + 1, top + 1, r.w - 1, r.h - (top - r.y) - 1};
+  SetColor(target_, 0xFFFFFF);
+  SDL_RenderDrawRect(target_, &light);
+  SetColor(target_, 0x808080);
+  SDL_RenderDrawRect(target_, &dark);
+  if (!c.Caption.empty()) {
+    TTF_Font* font = FontFor(c.font);
+    int tw = 0, th = 0;
+    if (font) TTF_SizeUTF8(font, c.Caption.c_str(), &tw, &th);
+    SetColor(target_, c.BackColor);
+    const SDL_Rect behind{r.x + 6, r.y, tw + 4, th};
+    SDL_RenderFillRect(target_, &behind);
+    DrawText(c.Caption, c.font, c.ForeColor, {r.x + 8, r.y, tw + 2, th}, 0, false, clip);
+  }
+}
+
+void Renderer::DrawLabel(const Control& c, Rect r, Rect clip) {
+  SetClip(target_, clip);
+  if (!c.Transparent) {
+    SetColor(target_, c.BackColor);
+    const SDL_Rect all{r.x, r.y, r.w, r.h};
+    SDL_RenderFillRect(target_, &all);
+  }
+  const int align = c.Alignment == TextAlign::Left ? 0 : c.Alignment == TextAlign::Center ? 1 : 2;
+  DrawText(c.Caption, c.font, c.ForeColor, r, align, c.WordWrap, clip);
+}
+
+void Renderer::DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
+                        bool wrap, Rect clip) {
+  TTF_Font* font = FontFor(f);
+  if (!font || text.empty()) return;
+  // Break into lines that fit the width, at blanks, as a word-wrapping label does.
+  std::vector<std::string> lines;
+  if (!wrap) {
+    lines.push_back(text);
+  } else {
+    std::string line;
+    std::size_t i = 0;
+    while (i < text.size()) {
+      std::size_t j = text.find(' ', i);
+      if (j == std::string::npos) j = text.size();
+      std::string word = text.substr(i, j - i);
+      std::string candidate = line.empty() ? word : line + " " + word;
+      int w = 0, h = 0;
+      TTF_SizeUTF8(font, candidate.c_str(), &w, &h);
+      if (w > r.w && !line.empty()) {
+        lines.push_back(line);
+        line = word;
+      } else {
+        line = candidate;
+      }
+      i = j + 1;
+      if (j == text.size()) break;
+    }
+    if (!line.empty()) lines.push_back(line);
+  }
+  SetClip(target_, clip);
+  const int lineHeight = TTF_FontLineSkip(font);
+  int y = r.y;
+  for (const std::string& line : lines) {
+    if (y > clip.y + clip.h) break;
+    if (!line.empty() && y + lineHeight >= clip.y) {
+      SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(color));
+      if (s) {
+        SDL_Texture* t = SDL_CreateTextureFromSurface(target_, s);
+        const int x = align == 0 ? r.x : align == 1 ? r.x + (r.w - s->w) / 2 : r.x + r.w - s->w;
+        const SDL_Rect dst{x, y, s->w, s->h};
+        SDL_RenderCopy(target_, t, nullptr, &dst);
+        SDL_DestroyTexture(t);
+        SDL_FreeSurface(s);
+      }
+    }
+    y += lineHeight;
+  }
+}
+
+}  // namespace tq

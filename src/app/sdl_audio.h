@@ -1,0 +1,45 @@
+// The three sound channels played through SDL_mixer: WAV and MIDI on any channel, the music
+// channel repeating, silence (and one line on stderr) when a file or the audio device is missing.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "platform/asset_path.h"
+#include "platform/sound_channel.h"
+
+struct Mix_Chunk;
+
+namespace tq {
+
+class SdlAudio {
+ public:
+  // Opens the audio device; without one every channel stays silent.
+  SdlAudio(AssetResolver& assets, std::string gamePathPrefix);
+  ~SdlAudio();
+  SdlAudio(const SdlAudio&) = delete;
+  SdlAudio& operator=(const SdlAudio&) = delete;
+
+  bool open() const { return open_; }
+  SoundChannel& channel(int i);
+  // Decodes a file into a clip (cached); nullptr when it cannot be played.
+  Mix_Chunk* Clip(const std::string& fullPath);
+
+ private:
+  class Channel;
+  AssetResolver& assets_;
+  std::string gamePath_;
+  bool open_ = false;
+  std::map<std::string, Mix_Chunk*> clips_;
+  std::set<std::string> reported_;
+  std::unique_ptr<Channel> channels_[3];
+};
+
+// Drops the silence at the end of a decoded clip so that a repeated tune joins without a gap.
+// Samples are signed 16-bit interleaved frames; returns the new length in bytes.
+std::size_t TrimSilentTail(const std::int16_t* samples, std::size_t bytes, int channels,
+                           int threshold = 64);
+
+}  // namespace tq

@@ -1,0 +1,62 @@
+// The routing of every event the window receives. Each row names the control or timer and the
+// procedure that handles it; a procedure not yet part of the game leaves its row empty.
+#include "shell/event_table.h"
+
+#include <array>
+#include <utility>
+
+#include "shell/game.h"
+#include "shell/start_up.h"
+#include "shell/title_scroll.h"
+
+namespace tq {
+namespace {
+
+const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
+    {"tmrANIMATE", nullptr}, {"tmrSHADOW", tmrSHADOW_Timer}, {"tmrscroll", tmrscroll_Timer},
+    {"tmrBEGIN", nullptr},   {"tmrPAUSE", nullptr},          {"timerMAP", nullptr},
+    {"tmrATTACK", nullptr},  {"tmrBREAK", nullptr},          {"tmrGUYHIT", nullptr},
+    {"tmrSHIELD", nullptr},  {"tmrRAIN", nullptr},           {"tmrEND", nullptr},
+};
+
+const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
+    {"mnuNEW", nullptr},      {"mnuLOAD", nullptr},  {"mnuSAVE", nullptr},
+    {"mnuNUM", nullptr},      {"mnuPAUSE", nullptr}, {"mnuEXIT", mnuEXIT_Click},
+    {"imgMAP1", nullptr},     {"imgMAP2", nullptr},  {"IMGgrid", nullptr},
+    {"imgRAIN", nullptr},     {"imgSCRN", nullptr},  {"imgTOOL", nullptr},
+    {"imgMONEYBAG", nullptr}, {"imgSHIRT", nullptr}, {"imgSWORD", nullptr},
+};
+
+const std::pair<std::string_view, KeyEvent> kKeyEvents[] = {
+    {"pic1", nullptr},
+};
+
+template <typename T, std::size_t N>
+T Find(const std::pair<std::string_view, T> (&table)[N], std::string_view name) {
+  for (const auto& [key, fn] : table) {
+    if (key == name) return fn;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TimerEvent TimerEventFor(std::string_view timerName) {
+  return Find(kTimerEvents, timerName);
+}
+ClickEvent ClickEventFor(std::string_view controlName) {
+  return Find(kClickEvents, controlName);
+}
+KeyEvent KeyDownEventFor(std::string_view controlName) {
+  return Find(kKeyEvents, controlName);
+}
+
+void ConnectTimers(Game& g) {
+  for (Timer* t : g.scheduler.timers()) {
+    if (TimerEvent fn = TimerEventFor(t->name())) {
+      t->onTimer = [&g, fn] { fn(g); };
+    }
+  }
+}
+
+}  // namespace tq
