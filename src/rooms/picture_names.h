@@ -1,0 +1,28 @@
+// The picture names built from a tile tag. Every name is relative to GamePath and keeps the
+// folder spelling of the place in the game that loads it; the asset lookup ignores case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/value.h"
+
+namespace tq {
+
+// A tile in the view: "Pics/" & ground & tag & ".bmp".
+std::string TilePictureName(const Value& groundType, std::string_view tag);
+// A monster in the view: "Pics/" & ground & tag & facing & ".bmp".
+std::string MonsterPictureName(const Value& groundType, std::string_view tag,
+                               std::string_view monsterFacing);
+// An animated tile or monster on the main tick: "pics/" & ground & tag & facing (monsters only,
+// else "") & ".bmp", with "2" before ".bmp" for the second frame.
+std::string TileAnimName(const Value& groundType, std::string_view tag, std::string_view facing,
+                         bool secondFrame);
+// The water sparkle: the "WATER" name with "20" before ".bmp".
+std::string SparkleName(const Value& groundType);
+// A break frame of a struck tile: "Pics/" & ground & tag & "KILL" & frame & ".bmp".
+std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame);
+// A monster striking: "/Pics/" & ground & tag & "attack.bmp".
+std::string MonsterAttackName(const Value& groundType, std::string_view tag);
+
+}  // namespace tq

@@ -1,0 +1,46 @@
+// The saved game and the explored map: SaveGame, and the reading side of LOAD.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/value.h"
+
+namespace tq {
+
+class Game;
+
+// GamePath & "Files/GAMEFILE" and GamePath & "Files/MAPFILE".
+std::string GameFilePath(const std::string& gamePath);
+std::string MapFilePath(const std::string& gamePath);
+
+// Writes GAMEFILE then MAPFILE from the current state (tool flag 0 always 1, seen flags from
+// what the map shows), each atomically. Shows nothing itself; returns a message naming the
+// file when a write failed.
+std::optional<std::string> SaveGame(Game& g);
+
+// Everything LOAD reads, parsed into temporaries before anything of the game changes.
+struct SavedGame {
+  Value Life, Strength, Gold, MaxLife, MaxStrength, HasMagicShirt;
+  Value HeroRow, HeroCol, RoomNumber, ReturnRoom, ReturnRow, ReturnCol;
+  Value ShieldItem, GroundType, Facing;
+  std::string MonsterFacing;
+  Value AnimFrame;
+  Value SwordKind, EnemyHP, SwordPieces, Points;
+  std::array<std::int16_t, 10> ToolFlags{};
+  Value QuestStage, HasMagicBag, SpareValue1, SpareValue2;
+  std::int16_t SpareValue3 = 0;
+  std::array<std::string, 200> MapCellKind;
+  std::array<std::int16_t, 200> MapCellSeen{};
+};
+
+// Reads GAMEFILE and MAPFILE whole. On failure returns a message naming the file and what was
+// wrong, and `out` is not to be used.
+std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out);
+// Puts the variables read into the game state (the reading side of LOAD; what LOAD then does
+// with the map and the items is LOAD's own business).
+void ApplySavedGame(Game& g, const SavedGame& saved);
+
+}  // namespace tq
