@@ -1,0 +1,93 @@
+// Clicks of the toolbar and maps, the refusal buzz and the reward jingles.
+#include <cmath>
+
+#include "effects.h"
+#include "parts.h"
+
+namespace tq::soundgen {
+namespace {
+
+// A short chirp that glides between two pitches: the toolbar's click.
+Buffer Chirp(double from_hz, double to_hz, double seconds, Rng& rng) {
+  Buffer b = Tone(seconds, Wave::kTriangle, Expo(from_hz, to_hz, seconds),
+                  [=](double t) { return Attack(t, 0.002) * Decay(t, seconds * 1.3); });
+  MixAt(b, Click(from_hz * 2.0, 0.008, rng), 0.0, 0.5);
+  return b;
+}
+
+Buffer Squeak() {
+  Rng rng(1);
+  return Chirp(1700, 2700, 0.06, rng);
+}
+
+Buffer Squeak2() {
+  Rng rng(2);
+  return Chirp(2500, 1500, 0.07, rng);
+}
+
+// The prompt of a talk spot: two soft wooden blips, like someone about to speak.
+Buffer Squeak3() {
+  Buffer out;
+  for (int i = 0; i < 2; ++i) {
+    const double hz = i == 0 ? 784.0 : 1175.0;
+    Buffer blip = Tone(0.09, Wave::kSine, Constant(hz),
+                       [](double t) { return Attack(t, 0.004) * Decay(t, 0.09); });
+    MixAt(
+        blip,
+        Tone(0.09, Wave::kSine, Constant(hz * 3.0), [](double t) { return 0.2 * Decay(t, 0.03); }),
+        0.0);
+    MixAt(out, blip, i * 0.085);
+  }
+  return out;
+}
+
+// "Nuh-uh": two low buzzes, the second lower.
+Buffer No() {
+  Buffer out;
+  const double pitches[] = {233.0, 175.0};
+  for (int i = 0; i < 2; ++i) {
+    Buffer buzz = Tone(0.13, Wave::kSquare, Constant(pitches[i]), [](double t) {
+      return Attack(t, 0.005) * (t > 0.11 ? (0.13 - t) / 0.02 : 1.0);
+    });
+    Filter(buzz, Biquad::Kind::kLowPass, 1400, 0.8);
+    MixAt(out, buzz, i * 0.16);
+  }
+  return out;
+}
+
+// The till: a papery "cha" and a bright two-bell "ching".
+Buffer Buy() {
+  Rng rng(3);
+  Buffer out = Click(3500, 0.05, rng);
+  Buffer drawer = Thump(180, 90, 0.12, rng);
+  MixAt(out, drawer, 0.0, 0.5);
+  MixAt(out, Bell(2093, 0.6), 0.06, 0.5);
+  MixAt(out, Bell(2637, 0.7), 0.12, 0.5);
+  MixAt(out, Sparkle(0.5, 4, 3000, 6000, rng), 0.12, 0.6);
+  return out;
+}
+
+// The bonus: a quick rising fanfare that lands on a bright held chord.
+Buffer LevelUp() {
+  Rng rng(4);
+  Buffer out;
+  const int run[] = {60, 64, 67, 72, 76};
+  for (int i = 0; i < 5; ++i) MixAt(out, Brass(NoteHz(run[i]), 0.12, 0.35), i * 0.075);
+  for (int n : {72, 76, 79, 84}) MixAt(out, Brass(NoteHz(n), 0.8, 0.22), 0.38);
+  MixAt(out, Sparkle(1.0, 10, 2500, 7000, rng), 0.35, 0.8);
+  Buffer wet = Reverb(out, 0.5, 0.4, 0.25, 0.6);
+  FadeEdges(wet, 0.0, 0.3);
+  return wet;
+}
+
+}  // namespace
+
+std::vector<Effect> InterfaceEffects() {
+  return {
+      {"squeak.wav", Squeak, kUiLevel},   {"squeak2.wav", Squeak2, kUiLevel},
+      {"squeak3.wav", Squeak3, kUiLevel}, {"NO.wav", No, kEffectLevel},
+      {"buy.wav", Buy, kEffectLevel},     {"LEVELUP.wav", LevelUp, kEffectLevel},
+  };
+}
+
+}  // namespace tq::soundgen

@@ -1,0 +1,64 @@
+// soundgen: writes every sound effect (WAV) and piece of music (MIDI) of the game into a folder.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "effects.h"
+#include "music.h"
+#include "wav_file.h"
+
+namespace {
+
+using namespace tq::soundgen;
+
+void WriteEffects(const std::filesystem::path& folder, bool report) {
+  std::vector<Effect> all;
+  for (auto group :
+       {InterfaceEffects, ItemEffects, WorldEffects, CombatEffects, HeroEffects, CreatureEffects}) {
+    for (Effect& e : group()) all.push_back(std::move(e));
+  }
+  for (const Effect& e : all) {
+    Buffer sound = e.make();
+    Level(sound, e.loudness_db);
+    if (!e.loops) FadeEdges(sound, 0.002, 0.005);  // no click at either end
+    WriteWav(folder / e.file, sound);
+    if (report) {
+      std::printf("%-18s %6.2f s  loudness %6.1f dBFS  peak %5.1f dBFS\n", e.file.c_str(),
+                  Seconds(sound), LoudnessDb(sound), PeakDb(sound));
+    }
+  }
+}
+
+void WriteMusic(const std::filesystem::path& folder, bool report) {
+  for (const Tune& t : Tunes()) {
+    const Song song = t.make();
+    const std::string bytes = song.Bytes();
+    std::ofstream file(folder / t.file, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("cannot write " + (folder / t.file).string());
+    if (report) std::printf("%-18s %6.2f s\n", t.file.c_str(), song.Seconds());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: soundgen OUTPUT_FOLDER [--report]\n");
+    return 2;
+  }
+  try {
+    const std::filesystem::path folder = argv[1];
+    const bool report = argc > 2 && std::string(argv[2]) == "--report";
+    std::filesystem::create_directories(folder);
+    WriteEffects(folder, report);
+    WriteMusic(folder, report);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "soundgen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

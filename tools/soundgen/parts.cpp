@@ -1,0 +1,96 @@
+// Recurring ingredients of the effects: thumps, knocks, metal, bells, whooshes and sparkles.
+#include "parts.h"
+
+#include <cmath>
+
+namespace tq::soundgen {
+
+Buffer Thump(double from_hz, double to_hz, double seconds, Rng& rng) {
+  Buffer body = Tone(seconds, Wave::kSine, Expo(from_hz, to_hz, seconds * 0.5),
+                     [=](double t) { return Attack(t, 0.003) * Decay(t, seconds); });
+  Buffer skin = WhiteNoise(seconds * 0.3, rng);
+  Filter(skin, Biquad::Kind::kLowPass, from_hz * 6.0, 0.7);
+  Envelope(skin, [=](double t) { return Decay(t, seconds * 0.15); });
+  MixAt(body, skin, 0.0, 0.4);
+  return body;
+}
+
+Buffer Click(double hz, double seconds, Rng& rng) {
+  Buffer b = WhiteNoise(seconds, rng);
+  Filter(b, Biquad::Kind::kBandPass, hz, 1.2);
+  Envelope(b, [=](double t) { return Decay(t, seconds); });
+  Gain(b, 3.0);
+  return b;
+}
+
+Buffer WoodKnock(double hz, double seconds, Rng& rng) {
+  Buffer b = Modal(seconds, {{hz, 1.0, seconds},
+                             {hz * 2.37, 0.6, seconds * 0.7},
+                             {hz * 3.91, 0.4, seconds * 0.5},
+                             {hz * 5.7, 0.25, seconds * 0.35}});
+  MixAt(b, Click(hz * 6.0, 0.012, rng), 0.0, 0.8);
+  return b;
+}
+
+Buffer MetalHit(double hz, double ring_seconds, Rng& rng) {
+  Buffer b = Modal(ring_seconds, {{hz, 0.7, ring_seconds},
+                                  {hz * 2.76, 0.5, ring_seconds * 0.8},
+                                  {hz * 4.07, 0.45, ring_seconds * 0.6},
+                                  {hz * 5.39, 0.35, ring_seconds * 0.5},
+                                  {hz * 7.13, 0.25, ring_seconds * 0.35},
+                                  {hz * 8.93, 0.15, ring_seconds * 0.25}});
+  MixAt(b, Click(hz * 5.0, 0.01, rng), 0.0, 1.0);
+  return b;
+}
+
+Buffer Bell(double hz, double ring_seconds) {
+  return Modal(ring_seconds, {{hz, 0.8, ring_seconds},
+                              {hz * 2.0, 0.35, ring_seconds * 0.6},
+                              {hz * 3.0, 0.2, ring_seconds * 0.4},
+                              {hz * 4.2, 0.12, ring_seconds * 0.25}});
+}
+
+Buffer CoinClink(double hz, Rng& rng) {
+  Buffer b = Modal(
+      0.35,
+      {{hz, 0.6, 0.3}, {hz * 1.48, 0.5, 0.25}, {hz * 2.13, 0.35, 0.2}, {hz * 2.89, 0.25, 0.12}});
+  MixAt(b, Click(hz * 2.5, 0.006, rng), 0.0, 0.6);
+  return b;
+}
+
+Buffer Whoosh(double seconds, double from_hz, double to_hz, double q, Rng& rng) {
+  Buffer b = WhiteNoise(seconds, rng);
+  Sweep(b, Biquad::Kind::kBandPass, Expo(from_hz, to_hz, seconds), q);
+  Envelope(b, [=](double t) { return std::pow(std::sin(kPi * t / seconds), 2.0); });
+  Gain(b, 2.0);
+  return b;
+}
+
+Buffer Sparkle(double seconds, int count, double low_hz, double high_hz, Rng& rng) {
+  Buffer out(Samples(seconds), 0.0f);
+  for (int i = 0; i < count; ++i) {
+    const double at = seconds * 0.75 * i / count + rng.Range(0.0, 0.03);
+    const double hz = low_hz * std::pow(high_hz / low_hz, rng.Uniform());
+    MixAt(out, Bell(hz, 0.25), at, rng.Range(0.15, 0.3));
+  }
+  out.resize(Samples(seconds));
+  return out;
+}
+
+Buffer Brass(double hz, double seconds, double level) {
+  Buffer b = Tone(
+      seconds, Wave::kSaw, [=](double t) { return hz * (1.0 + 0.002 * std::sin(30 * t)); },
+      [=](double t) {
+        return level * Attack(t, 0.03) * (t > seconds - 0.06 ? (seconds - t) / 0.06 : 1.0);
+      });
+  // The brightness swells as the note is blown, like a horn.
+  Sweep(
+      b, Biquad::Kind::kLowPass, [=](double t) { return hz * (1.5 + 4.0 * Attack(t, 0.08)); }, 0.9);
+  return b;
+}
+
+double NoteHz(int midi_note) {
+  return 440.0 * std::pow(2.0, (midi_note - 69) / 12.0);
+}
+
+}  // namespace tq::soundgen

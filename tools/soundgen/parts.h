@@ -1,0 +1,30 @@
+// Recurring ingredients of the effects: thumps, knocks, metal, bells, whooshes and sparkles.
+#pragma once
+
+#include "dsp.h"
+
+namespace tq::soundgen {
+
+// A low body blow: a sine that falls in pitch, with a soft noise skin.
+Buffer Thump(double from_hz, double to_hz, double seconds, Rng& rng);
+// A hard tick of noise centred on `hz`.
+Buffer Click(double hz, double seconds, Rng& rng);
+// A knock on wood whose lowest mode is `hz`.
+Buffer WoodKnock(double hz, double seconds, Rng& rng);
+// A struck piece of metal (sword, armour, hinge) with a lowest mode of `hz`.
+Buffer MetalHit(double hz, double ring_seconds, Rng& rng);
+// A small bell or chime.
+Buffer Bell(double hz, double ring_seconds);
+// One coin hitting another.
+Buffer CoinClink(double hz, Rng& rng);
+// Air moved fast: band-passed noise whose centre moves from `from_hz` to `to_hz`.
+Buffer Whoosh(double seconds, double from_hz, double to_hz, double q, Rng& rng);
+// A scatter of tiny high chimes, the shine of magic and treasure.
+Buffer Sparkle(double seconds, int count, double low_hz, double high_hz, Rng& rng);
+// A note of a soft brass-like synth, for the heroic motifs.
+Buffer Brass(double hz, double seconds, double level);
+
+// Equal-tempered pitch of a MIDI note number.
+double NoteHz(int midi_note);
+
+}  // namespace tq::soundgen

@@ -1,0 +1,173 @@
+// A small formant voice: the hero's shouts and grunts and the creatures' cries.
+#include "voice.h"
+
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace tq::soundgen {
+namespace {
+
+enum class Manner { kVowel, kStop, kFricative, kAspirate, kVoicedConsonant, kPause };
+
+struct PhoneShape {
+  Manner manner;
+  std::array<double, 3> formants;  // F1..F3 in Hz (F4 is fixed)
+  double voiced;                   // level of the voice
+  double noise;                    // level of the hiss or burst
+  double noise_freq;               // centre of the hiss
+  bool voiced_release = false;     // b, d, g
+};
+
+const std::map<std::string, PhoneShape>& Shapes() {
+  static const std::map<std::string, PhoneShape> kShapes = {
+      {"a", {Manner::kVowel, {730, 1090, 2440}, 1.0, 0, 0}},
+      {"e", {Manner::kVowel, {530, 1840, 2480}, 1.0, 0, 0}},
+      {"i", {Manner::kVowel, {300, 2250, 3000}, 0.9, 0, 0}},
+      {"o", {Manner::kVowel, {520, 860, 2400}, 1.0, 0, 0}},
+      {"u", {Manner::kVowel, {320, 870, 2240}, 0.9, 0, 0}},
+      {"ae", {Manner::kVowel, {660, 1720, 2410}, 1.0, 0, 0}},
+      {"uh", {Manner::kVowel, {640, 1190, 2390}, 1.0, 0, 0}},
+      {"ih", {Manner::kVowel, {390, 1990, 2550}, 0.95, 0, 0}},
+      {"er", {Manner::kVowel, {490, 1350, 1690}, 0.95, 0, 0}},
+      {"aw", {Manner::kVowel, {600, 900, 2500}, 1.0, 0, 0}},
+      {"p", {Manner::kStop, {400, 900, 2300}, 0, 0.6, 900}},
+      {"b", {Manner::kStop, {400, 900, 2300}, 0, 0.4, 900, true}},
+      {"t", {Manner::kStop, {400, 1800, 2700}, 0, 0.7, 4500}},
+      {"d", {Manner::kStop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
+      {"k", {Manner::kStop, {400, 1600, 2400}, 0, 0.7, 2200}},
+      {"g", {Manner::kStop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
+      {"s", {Manner::kFricative, {400, 1700, 2600}, 0, 0.45, 6500}},
+      {"sh", {Manner::kFricative, {400, 1700, 2400}, 0, 0.5, 3200}},
+      {"f", {Manner::kFricative, {400, 1100, 2400}, 0, 0.22, 5000}},
+      {"h", {Manner::kAspirate, {600, 1300, 2400}, 0, 0.5, 0}},
+      {"m", {Manner::kVoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
+      {"n", {Manner::kVoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
+      {"l", {Manner::kVoicedConsonant, {360, 1000, 2700}, 0.6, 0, 0}},
+      {"r", {Manner::kVoicedConsonant, {420, 1300, 1600}, 0.6, 0, 0}},
+      {"w", {Manner::kVoicedConsonant, {300, 700, 2200}, 0.6, 0, 0}},
+      {"y", {Manner::kVoicedConsonant, {280, 2200, 2900}, 0.6, 0, 0}},
+      {"-", {Manner::kPause, {500, 1500, 2500}, 0, 0, 0}},
+  };
+  return kShapes;
+}
+
+// Klatt's digital resonator: unity gain at 0 Hz, a peak at the formant.
+class Resonator {
+ public:
+  void Set(double freq, double bandwidth) {
+    const double t = 1.0 / kRate;
+    c_ = -std::exp(-2.0 * kPi * bandwidth * t);
+    b_ = 2.0 * std::exp(-kPi * bandwidth * t) * std::cos(2.0 * kPi * freq * t);
+    a_ = 1.0 - b_ - c_;
+  }
+  double Process(double x) {
+    const double y = a_ * x + b_ * y1_ + c_ * y2_;
+    y2_ = y1_;
+    y1_ = y;
+    return y;
+  }
+
+ private:
+  double a_ = 1, b_ = 0, c_ = 0, y1_ = 0, y2_ = 0;
+};
+
+// Moves a value toward its target with a time constant, for smooth joins between phones.
+struct Glide {
+  double value;
+  double Step(double target, double seconds) {
+    value += (target - value) * (1.0 - std::exp(-1.0 / (seconds * kRate)));
+    return value;
+  }
+};
+
+// Derivative of Rosenberg's glottal pulse: the puff of air through the vocal folds.
+double GlottalFlow(double phase) {
+  constexpr double kOpen = 0.4, kClose = 0.16;
+  if (phase < kOpen) return 0.5 * (1.0 - std::cos(kPi * phase / kOpen));
+  if (phase < kOpen + kClose) return std::cos(0.5 * kPi * (phase - kOpen) / kClose);
+  return 0.0;
+}
+
+}  // namespace
+
+Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng) {
+  Buffer out;
+  std::array<Resonator, 4> tract;
+  Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
+  Glide voiced{0}, noise{0}, noise_freq{3000};
+  std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
+  double pitch = phones.empty() ? 120.0 : phones.front().pitch_from;
+  double phase = 0.0, last_flow = 0.0, wobble = 0.0, sub = 1.0;
+  double t_total = 0.0;
+  for (const Phone& ph : phones) {
+    const PhoneShape& shape = Shapes().at(ph.sound);
+    const double from = ph.pitch_from > 0 ? ph.pitch_from : pitch;
+    const double to = ph.pitch_to > 0 ? ph.pitch_to : from;
+    const std::size_t n = Samples(ph.seconds);
+    for (std::size_t i = 0; i < n; ++i, t_total += 1.0 / kRate) {
+      const double frac = static_cast<double>(i) / static_cast<double>(n);
+      // Targets of this moment of the phone.
+      double want_voiced = shape.voiced * ph.level;
+      double want_noise = shape.noise * ph.level;
+      double want_noise_freq = shape.noise_freq;
+      bool aspirate = shape.manner == Manner::kAspirate;
+      if (shape.manner == Manner::kStop) {
+        // Closure, burst, then release into breath or voice.
+        if (frac < 0.55) {
+          want_noise = 0.0;
+        } else if (frac > 0.7) {
+          want_noise = 0.0;
+          if (shape.voiced_release) {
+            want_voiced = 0.5 * ph.level;
+          } else {
+            aspirate = true;
+          }
+        }
+      }
+      const double speed = shape.manner == Manner::kStop ? 0.002 : 0.008;
+      const double v = voiced.Step(want_voiced, speed);
+      const double nz = noise.Step(aspirate ? 0.0 : want_noise, speed);
+      const double asp_level = aspirate ? 0.5 * ph.level : 0.0;
+      const double nf = noise_freq.Step(want_noise_freq > 0 ? want_noise_freq : 3000, 0.01);
+      // Pitch: a glide across the phone, vibrato, and a growl for rough voices.
+      pitch = from * std::pow(to / from, frac);
+      wobble += (rng.Bipolar() * voice.rough * 6.0 - wobble) * 0.002;
+      double f0 =
+          pitch *
+          std::pow(
+              2.0,
+              (voice.vibrato * std::sin(2.0 * kPi * voice.vibrato_rate * t_total) + wobble) / 12.0);
+      phase += f0 / kRate;
+      if (phase >= 1.0) {
+        phase -= 1.0;
+        // Rough voices alternate strong and weak pulses, the sound of a growl.
+        sub = voice.rough > 0.0 ? (sub > 0.9 ? 1.0 - voice.rough * 0.8 : 1.0) : 1.0;
+      }
+      const double flow = GlottalFlow(phase);
+      const double source_voice = (flow - last_flow) * kRate / std::max(f0, 40.0) * sub;
+      last_flow = flow;
+      const double breath = rng.Bipolar() * (voice.breath * (0.5 + flow) * v + asp_level);
+      double x = source_voice * v * 0.25 + breath;
+      if (i % 32 == 0) {
+        for (std::size_t k = 0; k < 3; ++k) {
+          const double f = formant[k].Step(shape.formants[k], 0.02);
+          tract[k].Set(f * voice.formant_scale,
+                       (60.0 + 40.0 * static_cast<double>(k)) * voice.formant_scale);
+        }
+        tract[3].Set(3500.0 * voice.formant_scale, 250.0);
+        hiss.Set(Biquad::Kind::kBandPass, nf * voice.formant_scale, 1.8);
+      } else {
+        for (std::size_t k = 0; k < 3; ++k) formant[k].Step(shape.formants[k], 0.02);
+      }
+      for (Resonator& r : tract) x = r.Process(x);
+      x += hiss.Process(static_cast<float>(rng.Bipolar())) * nz * 1.5;
+      out.push_back(static_cast<float>(x));
+    }
+    pitch = to;
+  }
+  FadeEdges(out, 0.004, 0.01);
+  return out;
+}
+
+}  // namespace tq::soundgen
