@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "play/rain.h"
 #include "shell/game.h"
 #include "shell/start_up.h"
 #include "shell/title_scroll.h"
@@ -16,7 +17,7 @@ const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", nullptr}, {"tmrSHADOW", tmrSHADOW_Timer}, {"tmrscroll", tmrscroll_Timer},
     {"tmrBEGIN", nullptr},   {"tmrPAUSE", nullptr},          {"timerMAP", nullptr},
     {"tmrATTACK", nullptr},  {"tmrBREAK", nullptr},          {"tmrGUYHIT", nullptr},
-    {"tmrSHIELD", nullptr},  {"tmrRAIN", nullptr},           {"tmrEND", nullptr},
+    {"tmrSHIELD", nullptr},  {"tmrRAIN", tmrRAIN_Timer},     {"tmrEND", nullptr},
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
