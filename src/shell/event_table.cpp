@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "play/rain.h"
+#include "rooms/look_texts.h"
+#include "rooms/map_panels.h"
 #include "shell/game.h"
 #include "shell/start_up.h"
 #include "shell/title_scroll.h"
@@ -15,17 +17,27 @@ namespace {
 
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", nullptr}, {"tmrSHADOW", tmrSHADOW_Timer}, {"tmrscroll", tmrscroll_Timer},
-    {"tmrBEGIN", nullptr},   {"tmrPAUSE", nullptr},          {"timerMAP", nullptr},
+    {"tmrBEGIN", nullptr},   {"tmrPAUSE", nullptr},          {"timerMAP", timerMAP_Timer},
     {"tmrATTACK", nullptr},  {"tmrBREAK", nullptr},          {"tmrGUYHIT", nullptr},
     {"tmrSHIELD", nullptr},  {"tmrRAIN", tmrRAIN_Timer},     {"tmrEND", nullptr},
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
-    {"mnuNEW", nullptr},      {"mnuLOAD", nullptr},  {"mnuSAVE", nullptr},
-    {"mnuNUM", nullptr},      {"mnuPAUSE", nullptr}, {"mnuEXIT", mnuEXIT_Click},
-    {"imgMAP1", nullptr},     {"imgMAP2", nullptr},  {"IMGgrid", nullptr},
-    {"imgRAIN", nullptr},     {"imgSCRN", nullptr},  {"imgTOOL", nullptr},
-    {"imgMONEYBAG", nullptr}, {"imgSHIRT", nullptr}, {"imgSWORD", nullptr},
+    {"mnuNEW", nullptr},
+    {"mnuLOAD", nullptr},
+    {"mnuSAVE", nullptr},
+    {"mnuNUM", nullptr},
+    {"mnuPAUSE", nullptr},
+    {"mnuEXIT", mnuEXIT_Click},
+    {"imgMAP1", imgMAP1_Click},
+    {"imgMAP2", imgMAP2_Click},
+    {"IMGgrid", IMGgrid_Click},
+    {"imgRAIN", imgRAIN_Click},
+    {"imgSCRN", imgSCRN_Click},
+    {"imgTOOL", imgTOOL_Click},
+    {"imgMONEYBAG", imgMONEYBAG_Click},
+    {"imgSHIRT", imgSHIRT_Click},
+    {"imgSWORD", imgSWORD_Click},
 };
 
 const std::pair<std::string_view, KeyEvent> kKeyEvents[] = {
