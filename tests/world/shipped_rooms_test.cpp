@@ -324,6 +324,10 @@ TEST(ShippedRooms, EveryExitLeadsToARoomOfTheSameAreaWithAWayBack) {
           << "room " << target << " has no door back to " << Where(room, exit.r, exit.c);
     }
   }
+  // In room 560 any step down onto an EXIT leaves the dungeon, wherever the EXIT lies.
+  for (const Cell at : FindAll(*ByRoom(560), "EXIT")) {
+    EXPECT_TRUE(IsRingEdge(at.r, at.c)) << Where(*ByRoom(560), at.r, at.c);
+  }
   for (const int entry : way_out) {
     ASSERT_NE(ByRoom(entry), nullptr);
     EXPECT_EQ(ByRoom(entry)->at(11, 6), "EXIT") << "room " << entry << " must have its way out";
