@@ -1,0 +1,85 @@
+// The game's sequential text files: items separated by commas and CR LF line ends, text in
+// quotes, numbers bare; whole-file reading with a size cap and atomic whole-file writing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/value.h"
+
+namespace tq {
+
+// Our data files are a few kilobytes; anything far larger is not one of them.
+constexpr std::size_t kMaxDataFileBytes = 64 * 1024;
+
+// The short name a message uses for a data file: its folder and its name ("Files/ROOM45").
+std::string DataFileName(const std::string& path);
+
+// Reads a whole file into `out`. On failure (missing, unreadable, larger than `maxBytes`)
+// returns a message naming the file; `out` is then unspecified.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
+                                         std::size_t maxBytes = kMaxDataFileBytes);
+// Replaces a file whole: writes a temporary file beside it, flushes it to disk and renames it
+// over the old one, so the old file stays whole when anything fails. Creates the folder when
+// missing. Returns a message naming the file on failure.
+std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content);
+
+// The message for a file whose content is wrong: "Files/ROOM45 is damaged: <problem>."
+std::string DamagedFileMessage(const std::string& path, const std::string& problem);
+
+// Builds the text of a file one write statement (line) at a time.
+class SeqWriter {
+ public:
+  // Text, always quoted; nothing inside is escaped.
+  void Text(std::string_view s);
+  // A whole number, bare.
+  void Number(std::int64_t n);
+  // A dynamic value by what it holds: a number bare, text quoted, empty as nothing.
+  void Dynamic(const Value& v);
+  // A 16-bit number, bare.
+  void Int16(std::int16_t n) { Number(n); }
+  // Ends the current line with CR LF.
+  void EndLine();
+
+  const std::string& str() const { return out_; }
+
+ private:
+  void Separate();
+
+  std::string out_;
+  bool lineHasItems_ = false;
+};
+
+// Takes items one by one in order, whatever line they stand on. Each read returns nullopt on
+// success or what was wrong with the item (without the file name); after a failure the reader
+// is not to be used further.
+class SeqReader {
+ public:
+  explicit SeqReader(std::string_view data) : data_(data) {}
+
+  // Quoted text without its quotes; an empty item is "".
+  std::optional<std::string> Text(std::string& out);
+  // Quoted text becomes text, a bare number a number, an empty item empty.
+  std::optional<std::string> Dynamic(Value& out);
+  // A bare number from -32768 to 32767; an empty item is 0.
+  std::optional<std::string> Int16(std::int16_t& out);
+
+  // Items read so far, the failing one included.
+  int itemsRead() const { return items_; }
+
+ private:
+  struct Item {
+    bool quoted = false;
+    std::string_view text;
+  };
+  std::optional<std::string> Next(Item& item);
+
+  std::string_view data_;
+  std::size_t pos_ = 0;
+  int items_ = 0;
+};
+
+}  // namespace tq

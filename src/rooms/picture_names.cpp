@@ -1,0 +1,46 @@
+// Building picture names from tile tags, each with the folder spelling its loader uses.
+#include "rooms/picture_names.h"
+
+namespace tq {
+namespace {
+
+std::string Name(std::string_view folder, const Value& ground, std::string_view tag,
+                 std::string_view tail) {
+  std::string s;
+  s.reserve(folder.size() + 8 + tag.size() + tail.size());
+  s += folder;
+  s += ground.str();
+  s += tag;
+  s += tail;
+  return s;
+}
+
+}  // namespace
+
+std::string TilePictureName(const Value& groundType, std::string_view tag) {
+  return Name("Pics/", groundType, tag, ".bmp");
+}
+
+std::string MonsterPictureName(const Value& groundType, std::string_view tag,
+                               std::string_view monsterFacing) {
+  return Name("Pics/", groundType, tag, std::string(monsterFacing) + ".bmp");
+}
+
+std::string TileAnimName(const Value& groundType, std::string_view tag, std::string_view facing,
+                         bool secondFrame) {
+  return Name("pics/", groundType, tag, std::string(facing) + (secondFrame ? "2.bmp" : ".bmp"));
+}
+
+std::string SparkleName(const Value& groundType) {
+  return Name("pics/", groundType, "WATER", "20.bmp");
+}
+
+std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame) {
+  return Name("Pics/", groundType, tag, "KILL" + frame.str() + ".bmp");
+}
+
+std::string MonsterAttackName(const Value& groundType, std::string_view tag) {
+  return Name("/Pics/", groundType, tag, "attack.bmp");
+}
+
+}  // namespace tq

@@ -1,0 +1,36 @@
+// Picture names built from tags, with the folder spelling each loader uses.
+#include "rooms/picture_names.h"
+
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+TEST(PictureNames, TilesMonstersAndAnimationFrames) {
+  EXPECT_EQ(TilePictureName(Value("GRASS"), "FLOOR"), "Pics/GRASSFLOOR.bmp");
+  EXPECT_EQ(TilePictureName(Value("DIRT"), "BLACK"), "Pics/DIRTBLACK.bmp");
+  EXPECT_EQ(TilePictureName(Value("SNOW"), "HOUSEWALL"), "Pics/SNOWHOUSEWALL.bmp");
+  EXPECT_EQ(MonsterPictureName(Value("GRASS"), "WYVERN", "LEFT"), "Pics/GRASSWYVERNLEFT.bmp");
+  EXPECT_EQ(TileAnimName(Value("GRASS"), "WYVERN", "LEFT", true), "pics/GRASSWYVERNLEFT2.bmp");
+  EXPECT_EQ(TileAnimName(Value("WOOD"), "CAMPFIRE", "", false), "pics/WOODCAMPFIRE.bmp");
+  EXPECT_EQ(TileAnimName(Value("WOOD"), "CAMPFIRE", "", true), "pics/WOODCAMPFIRE2.bmp");
+  EXPECT_EQ(SparkleName(Value("GRASS")), "pics/GRASSWATER20.bmp");
+  EXPECT_EQ(MonsterAttackName(Value("GRASS"), "WYVERN"), "/Pics/GRASSWYVERNattack.bmp");
+  EXPECT_EQ(BreakFrameName(Value("GRASS"), "TREE", Value(3)), "Pics/GRASSTREEKILL3.bmp");
+  // An empty ground (before any room was read) joins as nothing.
+  EXPECT_EQ(TilePictureName(Value(), "FLOOR"), "Pics/FLOOR.bmp");
+}
+
+TEST(PictureNames, BlanksInMonsterNamesStayInEveryName) {
+  EXPECT_EQ(MonsterPictureName(Value("SNOW"), "ICE PLATER", "FRONT"),
+            "Pics/SNOWICE PLATERFRONT.bmp");
+  EXPECT_EQ(MonsterPictureName(Value("DIRT"), "SHADOW DEMON", "FRONT"),
+            "Pics/DIRTSHADOW DEMONFRONT.bmp");
+  EXPECT_EQ(TileAnimName(Value("WOOD"), "DEMON LORD", "REAR", true),
+            "pics/WOODDEMON LORDREAR2.bmp");
+  EXPECT_EQ(MonsterAttackName(Value("DIRT"), "SHADOW BOSS"), "/Pics/DIRTSHADOW BOSSattack.bmp");
+  EXPECT_EQ(BreakFrameName(Value("SNOW"), "ICE PLATER", Value(4)), "Pics/SNOWICE PLATERKILL4.bmp");
+}
+
+}  // namespace
+}  // namespace tq
