@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "play/main_tick.h"
 #include "play/rain.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
@@ -16,10 +17,18 @@ namespace tq {
 namespace {
 
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
-    {"tmrANIMATE", nullptr}, {"tmrSHADOW", tmrSHADOW_Timer}, {"tmrscroll", tmrscroll_Timer},
-    {"tmrBEGIN", nullptr},   {"tmrPAUSE", nullptr},          {"timerMAP", timerMAP_Timer},
-    {"tmrATTACK", nullptr},  {"tmrBREAK", nullptr},          {"tmrGUYHIT", nullptr},
-    {"tmrSHIELD", nullptr},  {"tmrRAIN", tmrRAIN_Timer},     {"tmrEND", nullptr},
+    {"tmrANIMATE", tmrANIMATE_Timer},
+    {"tmrSHADOW", tmrSHADOW_Timer},
+    {"tmrscroll", tmrscroll_Timer},
+    {"tmrBEGIN", nullptr},
+    {"tmrPAUSE", nullptr},
+    {"timerMAP", timerMAP_Timer},
+    {"tmrATTACK", nullptr},
+    {"tmrBREAK", nullptr},
+    {"tmrGUYHIT", nullptr},
+    {"tmrSHIELD", nullptr},
+    {"tmrRAIN", tmrRAIN_Timer},
+    {"tmrEND", nullptr},
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
