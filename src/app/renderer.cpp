@@ -45,6 +45,9 @@ Renderer::Renderer(SDL_Renderer* target, AssetResolver& assets) : target_(target
 }
 
 Renderer::~Renderer() {
+  for (auto& [k, t] : textCache_)
+    if (t.texture) SDL_DestroyTexture(t.texture);
+  if (placeholder_) SDL_DestroyTexture(placeholder_);
   for (auto& [k, t] : textures_)
     if (t) SDL_DestroyTexture(t);
   for (auto& [k, f] : fonts_)
@@ -147,13 +150,8 @@ void Renderer::DrawPicture(const Control& c, Rect r, Rect clip) {
   SDL_Texture* tex = Texture(c.Picture);
   if (!tex) {
     // A missing picture shows as a magenta and black check, easy to spot and never fatal.
-    for (int y = 0; y < r.h; y += 4) {
-      for (int x = 0; x < r.w; x += 4) {
-        SetColor(target_, ((x + y) / 4) % 2 ? 0xFF00FF : 0x000000);
-        const SDL_Rect cell{r.x + x, r.y + y, std::min(4, r.w - x), std::min(4, r.h - y)};
-        SDL_RenderFillRect(target_, &cell);
-      }
-    }
+    const SDL_Rect dst{r.x, r.y, r.w, r.h};
+    SDL_RenderCopy(target_, Placeholder(), nullptr, &dst);
     return;
   }
   int w = 0, h = 0;
@@ -197,53 +195,98 @@ void Renderer::DrawLabel(const Control& c, Rect r, Rect clip) {
   DrawText(c.Caption, c.font, c.ForeColor, r, align, c.WordWrap, clip);
 }
 
-void Renderer::DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
-                        bool wrap, Rect clip) {
-  TTF_Font* font = FontFor(f);
-  if (!font || text.empty()) return;
+SDL_Texture* Renderer::Placeholder() {
+  if (placeholder_) return placeholder_;
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 64, 64, 32, SDL_PIXELFORMAT_RGBA32);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const Uint32 c = ((x / 4 + y / 4) % 2) ? SDL_MapRGB(s->format, 255, 0, 255)
+                                             : SDL_MapRGB(s->format, 0, 0, 0);
+      static_cast<Uint32*>(s->pixels)[y * s->pitch / 4 + x] = c;
+    }
+  }
+  placeholder_ = SDL_CreateTextureFromSurface(target_, s);
+  SDL_FreeSurface(s);
+  return placeholder_;
+}
+
+std::vector<std::string> Renderer::WrapLines(TTF_Font* font, const std::string& text, int width,
+                                             bool wrap) {
   // Break into lines that fit the width, at blanks, as a word-wrapping label does.
   std::vector<std::string> lines;
   if (!wrap) {
     lines.push_back(text);
-  } else {
-    std::string line;
-    std::size_t i = 0;
-    while (i < text.size()) {
-      std::size_t j = text.find(' ', i);
-      if (j == std::string::npos) j = text.size();
-      std::string word = text.substr(i, j - i);
-      std::string candidate = line.empty() ? word : line + " " + word;
-      int w = 0, h = 0;
-      TTF_SizeUTF8(font, candidate.c_str(), &w, &h);
-      if (w > r.w && !line.empty()) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = candidate;
-      }
-      i = j + 1;
-      if (j == text.size()) break;
+    return lines;
+  }
+  std::string line;
+  std::size_t i = 0;
+  while (i <= text.size()) {
+    std::size_t j = text.find(' ', i);
+    if (j == std::string::npos) j = text.size();
+    const std::string word = text.substr(i, j - i);
+    const std::string candidate = line.empty() ? word : line + " " + word;
+    int w = 0, h = 0;
+    TTF_SizeUTF8(font, candidate.c_str(), &w, &h);
+    if (w > width && !line.empty()) {
+      lines.push_back(line);
+      line = word;
+    } else {
+      line = candidate;
     }
-    if (!line.empty()) lines.push_back(line);
+    i = j + 1;
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+void Renderer::DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
+                        bool wrap, Rect clip) {
+  TTF_Font* font = FontFor(f);
+  if (!font || text.empty()) return;
+  // A block of text is laid out and rasterised once, then drawn from the cache.
+  const std::string key = text + '\x1f' + f.face + '\x1f' + std::to_string(f.points) +
+                          (f.bold ? "b" : "n") + std::to_string(color) + '/' + std::to_string(r.w) +
+                          '/' + std::to_string(align) + (wrap ? "w" : "-");
+  auto it = textCache_.find(key);
+  if (it == textCache_.end()) {
+    if (textCache_.size() > 512) {
+      for (auto& [k, t] : textCache_)
+        if (t.texture) SDL_DestroyTexture(t.texture);
+      textCache_.clear();
+    }
+    const std::vector<std::string> lines = WrapLines(font, text, r.w, wrap);
+    const int lineHeight = TTF_FontLineSkip(font);
+    int blockWidth = r.w;
+    for (const std::string& line : lines) {
+      int w = 0, h = 0;
+      TTF_SizeUTF8(font, line.c_str(), &w, &h);
+      blockWidth = std::max(blockWidth, w);
+    }
+    const int blockHeight = std::max(1, lineHeight * static_cast<int>(lines.size()));
+    SDL_Surface* block =
+        SDL_CreateRGBSurfaceWithFormat(0, blockWidth, blockHeight, 32, SDL_PIXELFORMAT_RGBA32);
+    SDL_FillRect(block, nullptr, SDL_MapRGBA(block->format, 0, 0, 0, 0));
+    int y = 0;
+    for (const std::string& line : lines) {
+      if (!line.empty()) {
+        if (SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(color))) {
+          SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
+          const int x = align == 0 ? 0 : align == 1 ? (r.w - s->w) / 2 : r.w - s->w;
+          SDL_Rect dst{x, y, s->w, s->h};
+          SDL_BlitSurface(s, nullptr, block, &dst);
+          SDL_FreeSurface(s);
+        }
+      }
+      y += lineHeight;
+    }
+    CachedText cached{SDL_CreateTextureFromSurface(target_, block), blockWidth, blockHeight};
+    if (cached.texture) SDL_SetTextureBlendMode(cached.texture, SDL_BLENDMODE_BLEND);
+    SDL_FreeSurface(block);
+    it = textCache_.emplace(key, cached).first;
   }
   SetClip(target_, clip);
-  const int lineHeight = TTF_FontLineSkip(font);
-  int y = r.y;
-  for (const std::string& line : lines) {
-    if (y > clip.y + clip.h) break;
-    if (!line.empty() && y + lineHeight >= clip.y) {
-      SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(color));
-      if (s) {
-        SDL_Texture* t = SDL_CreateTextureFromSurface(target_, s);
-        const int x = align == 0 ? r.x : align == 1 ? r.x + (r.w - s->w) / 2 : r.x + r.w - s->w;
-        const SDL_Rect dst{x, y, s->w, s->h};
-        SDL_RenderCopy(target_, t, nullptr, &dst);
-        SDL_DestroyTexture(t);
-        SDL_FreeSurface(s);
-      }
-    }
-    y += lineHeight;
-  }
+  const SDL_Rect dst{r.x, r.y, it->second.w, it->second.h};
+  SDL_RenderCopy(target_, it->second.texture, nullptr, &dst);
 }
 
 }  // namespace tq

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/asset_path.h"
 
@@ -48,6 +49,9 @@ class Renderer {
   void DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
                 bool wrap, Rect clip);
   SDL_Texture* Texture(const std::string& picture);
+  SDL_Texture* Placeholder();
+  static std::vector<std::string> WrapLines(TTF_Font* font, const std::string& text, int width,
+                                            bool wrap);
   TTF_Font* FontFor(const Font& f);
 
   SDL_Renderer* target_;
@@ -56,6 +60,12 @@ class Renderer {
   std::map<std::string, SDL_Texture*> textures_;
   std::map<std::tuple<std::string, int, bool>, TTF_Font*> fonts_;
   std::set<std::string> missing_;
+  struct CachedText {
+    SDL_Texture* texture;
+    int w, h;
+  };
+  std::map<std::string, CachedText> textCache_;
+  SDL_Texture* placeholder_ = nullptr;
 };
 
 }  // namespace tq

@@ -95,8 +95,8 @@ void BuildTitleScreen(Game& g) {
   Picture(g.Image2, g.picSTART, "Image2", -1, 240, 240, 5775, 4950, "");
   Label(g.Label1, g.picSTART, "Label1", -1, 600, 600, 2535, 735, "Tarvoquest", Lego(12, true))
       .ForeColor = 0xFFC0C0;
-  Label(g.Label2, g.picSTART, "Label2", -1, 600, 900, 2175, 375,
-        "a hunter's tale, made anew for Linux", Lego(8.25, false))
+  Label(g.Label2, g.picSTART, "Label2", -1, 600, 900, 2175, 375, "made anew for Linux",
+        Lego(8.25, false))
       .ForeColor = 0xFF8080;
   Make(g.picSCROLL, g.picSTART, "picSCROLL", -1, ControlKind::PictureBox, 600, 1250, 1695, 2415);
   g.picSCROLL.Picture = "layout/scroll.bmp";
