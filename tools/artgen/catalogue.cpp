@@ -1,0 +1,180 @@
+// Catalogue: names built the way the game builds them, from grounds, tags, facings and frames.
+#include "catalogue.h"
+
+#include "hero.h"
+#include "icons.h"
+#include "monsters.h"
+#include "noise.h"
+#include "screens.h"
+#include "tiles.h"
+
+namespace tq::art {
+
+Image layoutPicture(std::string_view name);
+
+namespace {
+
+void addTiles(std::vector<Picture>& out, Ground g) {
+  const std::string G = groundName(g);
+  const std::string pics = "Pics/" + G;
+  for (const std::string& tag : tileTags())
+    out.push_back(
+        {pics + tag + ".bmp", FileKind::Bmp, [g, tag] { return paintTile(g, tag); }, G + " tiles"});
+  if (g == Ground::Snow)
+    out.push_back({pics + "HOUSEWALL.bmp", FileKind::Bmp, [g] { return paintTile(g, "HOUSEWALL"); },
+                   G + " tiles"});
+  for (const std::string& tag : tileTags())
+    if (isAnimatedTile(tag))
+      out.push_back({pics + tag + "2.bmp", FileKind::Bmp, [g, tag] { return paintTile(g, tag, 2); },
+                     G + " tiles"});
+  out.push_back({pics + "WATER20.bmp", FileKind::Bmp, [g] { return paintTile(g, "WATER", 20); },
+                 G + " tiles"});
+  for (const std::string& tag : breakableTags())
+    for (int f = 1; f <= 4; ++f)
+      out.push_back({pics + tag + "KILL" + std::to_string(f) + ".bmp", FileKind::Bmp,
+                     [g, tag, f] {
+                       Image l = objectLayer(g, tag, 1);
+                       if (!isFullCover(tag)) outline(l);
+                       return paintBreak(g, l, f, seedOf(tag));
+                     },
+                     G + " breaking"});
+}
+
+void addMonsters(std::vector<Picture>& out, Ground g) {
+  const std::string G = groundName(g);
+  const std::string pics = "Pics/" + G;
+  for (const std::string& kind : monsterKinds()) {
+    for (int frame = 1; frame <= 2; ++frame)
+      for (Facing f : {Facing::Front, Facing::Rear, Facing::Left, Facing::Right})
+        out.push_back(
+            {pics + kind + facingWord(f) + (frame == 2 ? "2" : "") + ".bmp", FileKind::Bmp,
+             [g, kind, f, frame] { return paintMonster(g, kind, f, frame); }, G + " monsters"});
+    for (int k = 1; k <= 4; ++k)
+      out.push_back({pics + kind + "KILL" + std::to_string(k) + ".bmp", FileKind::Bmp,
+                     [g, kind, k] {
+                       return paintBreak(g, monsterLayer(kind, Facing::Front, 1), k, seedOf(kind));
+                     },
+                     G + " monsters"});
+    out.push_back({pics + kind + "attack.bmp", FileKind::Bmp,
+                   [g, kind] { return paintMonsterAttack(g, kind); }, G + " monsters"});
+  }
+}
+
+void addHero(std::vector<Picture>& out, Ground g) {
+  const std::string G = groundName(g);
+  const std::string pics = "Pics/" + G;
+  struct Face {
+    const char* word;
+    Facing facing;
+  };
+  const Face faces[] = {{"", Facing::Front},
+                        {"REAR", Facing::Rear},
+                        {"LEFT", Facing::Left},
+                        {"RIGHT", Facing::Right}};
+  const int frames[] = {1, 2, 3, 11, 12, 13};
+  for (const Face& fc : faces)
+    for (bool shield : {false, true})
+      for (int fr : frames)
+        for (bool shirt : {false, true}) {
+          const HeroLook look{fc.facing, shield, shirt, fr > 10};
+          const std::string tail = std::to_string(fr) + (shirt ? "a" : "") + ".bmp";
+          const std::string mid = std::string(fc.word) + (shield ? "SHIELD" : "");
+          out.push_back({pics + mid + "WALK" + tail, FileKind::Bmp,
+                         [g, look, fr] { return paintHero(g, look, HeroPose::Walk, fr % 10); },
+                         G + " hero"});
+          out.push_back({pics + mid + "FIGHTWALK" + tail, FileKind::Bmp,
+                         [g, look, fr] { return paintHero(g, look, HeroPose::Swing, fr % 10); },
+                         G + " hero"});
+          if (fc.facing == Facing::Front)  // the redraw marker swings like the front view
+            out.push_back({pics + "XXX" + (shield ? "SHIELD" : "") + "FIGHTWALK" + tail,
+                           FileKind::Bmp,
+                           [g, look, fr] { return paintHero(g, look, HeroPose::Swing, fr % 10); },
+                           G + " hero"});
+        }
+  for (const Face& fc : faces)
+    for (int fr = 1; fr <= 3; ++fr)
+      out.push_back({pics + fc.word + "WATERWALK" + std::to_string(fr) + ".bmp", FileKind::Bmp,
+                     [g, fc, fr] { return paintHero(g, HeroLook{fc.facing}, HeroPose::Swim, fr); },
+                     G + " hero"});
+  out.push_back({pics + "sBLOCK.bmp", FileKind::Bmp,
+                 [g] {
+                   return paintHero(g, HeroLook{Facing::Front, true, false}, HeroPose::Block, 1);
+                 },
+                 G + " hero"});
+  out.push_back({pics + "sBLOCKa.bmp", FileKind::Bmp,
+                 [g] {
+                   return paintHero(g, HeroLook{Facing::Front, true, true}, HeroPose::Block, 1);
+                 },
+                 G + " hero"});
+  for (int f = 0; f <= 4; ++f)
+    out.push_back({pics + "GUYHIT" + std::to_string(f) + ".bmp", FileKind::Bmp,
+                   [g, f] { return paintHero(g, HeroLook{}, HeroPose::Hurt, f); }, G + " hero"});
+  for (int f = 1; f <= 4; ++f)
+    out.push_back({pics + "GUYDIE" + std::to_string(f) + ".bmp", FileKind::Bmp,
+                   [g, f] { return paintHero(g, HeroLook{}, HeroPose::Die, f); }, G + " hero"});
+}
+
+}  // namespace
+
+std::vector<Picture> catalogue() {
+  std::vector<Picture> out;
+  for (Ground g : kGrounds) {
+    addTiles(out, g);
+    addMonsters(out, g);
+    addHero(out, g);
+  }
+  out.push_back({"Pics/MakeWorld.bmp", FileKind::Bmp, makeWorldPicture, "screens"});
+  out.push_back({"Icons/tqtitle.bmp", FileKind::Bmp, titlePicture, "screens"});
+  out.push_back({"Icons/TQend1.bmp", FileKind::Bmp, endPicture, "screens"});
+  for (const char* n : {"PIECE0", "PIECE1", "PIECE2", "PIECE3", "Medal3", "Medal", "Medal2",
+                        "CrystalBall", "CrystalBall2", "torchout", "TORCH", "TORCH2"}) {
+    const std::string name = n;
+    out.push_back(
+        {"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return itemIcon(name); }, "item icons"});
+  }
+  out.push_back(
+      {"Icons/SSWORD.BMP", FileKind::Bmp, [] { return itemIcon("SSWORD"); }, "item icons"});
+  for (const char* n : {"heartPIC", "heartPIC2", "HEADPIC", "HEADPIC2", "starPIC", "starPIC2"}) {
+    const std::string name = n;
+    out.push_back({"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return statusIcon(name); },
+                   "status icons"});
+  }
+  std::vector<std::string> maps = {
+      "floor",      "house",   "hole",   "hole2",     "hole3",  "pond",   "pond2",
+      "pond3",      "house2",  "swamp",  "ruinstone", "maze",   "ponds",  "flower1",
+      "flower2",    "flower3", "pond4",  "rock",      "swamp2", "house3", "RUINS1",
+      "WATERCROSS", "MAZE2",   "GARDEN", "RUINS2",    "ladder"};
+  for (int i = 1; i <= 16; ++i) maps.push_back("dun" + std::to_string(i));
+  for (int i = 1; i <= 16; ++i) maps.push_back("Ldun" + std::to_string(i));
+  for (const std::string& m : maps)
+    out.push_back(
+        {"Icons/" + m + ".bmp", FileKind::Bmp, [m] { return mapIcon(m); }, "map squares"});
+  for (int k = 1; k <= 3; ++k)
+    out.push_back({"Icons/RAIN" + std::to_string(k) + ".ico", FileKind::Ico,
+                   [k] { return rainFrame(k); }, "rain"});
+  const std::pair<const char*, const char*> menu[] = {
+      {"NEW", "noNEW"},         {"LOAD", "NOload"},   {"SAVE", "NOsave"},
+      {"NUMBERS", "Nonumbers"}, {"PAUSE", "NOpause"}, {"QUIT", "NOquit"}};
+  for (const auto& [on, off] : menu) {
+    const std::string name = on;
+    out.push_back({std::string("MENU/") + on + ".ico", FileKind::Ico,
+                   [name] { return toolbarIcon(name, true); }, "toolbar"});
+    out.push_back({std::string("MENU/") + off + ".ico", FileKind::Ico,
+                   [name] { return toolbarIcon(name, false); }, "toolbar"});
+  }
+  for (const char* n :
+       {"window.ico",      "cursor.cur",    "scroll.bmp",   "parchment.bmp", "sword.bmp",
+        "shirt.bmp",       "moneybag.bmp",  "bar0.bmp",     "bar1.bmp",      "bar2.bmp",
+        "bar3.bmp",        "bar4.bmp",      "mapopen.bmp",  "mapclose.bmp",  "marker.bmp",
+        "markerunder.bmp", "shield.bmp",    "glove.bmp",    "fishbook.bmp",  "goldkey.bmp",
+        "redkey.bmp",      "purplekey.bmp", "goldicon.bmp", "enemyicon.bmp"}) {
+    const std::string name = std::string("layout/") + n;
+    const FileKind kind = name.ends_with(".ico")   ? FileKind::Ico
+                          : name.ends_with(".cur") ? FileKind::Cur
+                                                   : FileKind::Bmp;
+    out.push_back({name, kind, [name] { return layoutPicture(name); }, "layout"});
+  }
+  return out;
+}
+
+}  // namespace tq::art

@@ -1,0 +1,32 @@
+// Figures: people and upright creatures built from lit limbs, in four facings.
+#pragma once
+
+#include "canvas.h"
+#include "shade.h"
+
+namespace tq::art {
+
+enum class Facing { Front, Rear, Left, Right };
+
+struct Figure {
+  Facing facing = Facing::Front;
+  double cx = 25, feet = 53;
+  double k = 1.0;      // overall size
+  double girth = 1.0;  // body width
+  int step = 0;        // -1, 0, 1: which leg is forward
+  double bob = 0;      // body raised by this many pixels
+  Ramp skin, hair, top, legs, boots, belt;
+  bool hood = false, helmet = false, horns = false, bald = false, beard = false;
+  Px eyes = rgb(0x181018);
+  // Where the hands ended up, for swords and shields (filled in by drawFigure).
+  mutable double nearHandX = 0, nearHandY = 0, farHandX = 0, farHandY = 0;
+  double armLift = 0;  // raises the sword arm, 0..1
+};
+
+// Draws the figure; a side view faces right unless facing is Left.
+void drawFigure(Image& l, const Figure& f);
+
+// Rotates a layer about (px, py) by the angle in radians (nearest pixel).
+Image rotateLayer(const Image& src, double px, double py, double angle);
+
+}  // namespace tq::art

@@ -1,0 +1,25 @@
+// The hero Tarvo: walking, swimming, swinging, blocking, hurt and dying.
+#pragma once
+
+#include "canvas.h"
+#include "figure.h"
+#include "tiles.h"
+
+namespace tq::art {
+
+struct HeroLook {
+  Facing facing = Facing::Front;
+  bool shield = false;
+  bool shirt = false;        // the magic shirt changes his colours
+  bool shadowSword = false;  // the SHADOW SWORD instead of the hunter sword
+};
+
+enum class HeroPose { Walk, Swing, Swim, Block, Hurt, Die };
+
+// The finished 50 x 58 cell; frame is 1..3 for walk, swim and swing, 0..4 for hurt, 1..4 for die.
+Image paintHero(Ground g, const HeroLook& look, HeroPose pose, int frame);
+
+// The hero's brother shares his build with other colours.
+void drawBrother(Image& l);
+
+}  // namespace tq::art

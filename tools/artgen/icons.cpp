@@ -1,0 +1,352 @@
+// Icons: small pictures drawn with the same painters as the tiles, on the frame grey.
+#include "icons.h"
+
+#include <cmath>
+#include <string>
+
+#include "figure.h"
+#include "items.h"
+#include "noise.h"
+#include "palette.h"
+#include "tiles.h"
+
+namespace tq::art {
+
+namespace {
+
+Image onGrey(const Image& layer) {
+  return flatten(layer, rgb(kFrameGrey));
+}
+
+Image item17(std::string_view item, int frame = 1, bool glow = false) {
+  Image l(17, 17);
+  drawItem(l, item, 8.5, 8.5, 0.92, frame, glow);
+  outline(l);
+  return onGrey(l);
+}
+
+void glowRing(Image& l, double cx, double cy, double r, Px c) {
+  c.a = 120;
+  fillEllipse(l, cx, cy, r, r, c);
+}
+
+Image headIcon(bool blink) {
+  Image l(15, 15);
+  Figure f;
+  f.skin = blink ? ramp(0x8a3030, 0xb84848, 0xe07070, 0xf8a8a8) : pal::kSkin;
+  f.hair = ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
+  shadeEllipse(l, 7.5, 8, 5, 5.5, f.skin);
+  shadeEllipse(l, 7.5, 5.2, 5.2, 3.2, f.hair);
+  l.set(5, 8, rgb(0x181018)), l.set(9, 8, rgb(0x181018));
+  line(l, 6, 11, 8, 11, f.skin[0]);
+  if (blink) l.set(11, 3, rgb(0x80c0ff)), l.set(11, 4, rgb(0x80c0ff));  // a bead of sweat
+  outline(l);
+  return onGrey(l);
+}
+
+Image starIcon(bool flash) {
+  Image l(15, 15);
+  if (flash) glowRing(l, 7.5, 7.5, 7.5, rgb(0xfff8a0));
+  std::vector<Pt> pts;
+  for (int i = 0; i < 10; ++i) {
+    const double a = -1.5708 + i * 0.6283, r = i % 2 ? 2.8 : 6.5;
+    pts.push_back({7.5 + std::cos(a) * r, 8 + std::sin(a) * r});
+  }
+  fillPoly(l, pts, flash ? rgb(0xffffff) : pal::kGold[2]);
+  fillEllipse(l, 7, 7, 1.5, 1.5, flash ? rgb(0xfff8d0) : pal::kGold[3]);
+  outline(l);
+  return onGrey(l);
+}
+
+Image heartIcon(bool blink) {
+  Image l(15, 15);
+  drawItem(l, "HEART", 7.5, 7.0, 1.0);
+  if (blink)
+    for (int y = 0; y < 15; ++y)
+      for (int x = 0; x < 15; ++x) l.tint(x, y, rgb(0x301010), 0.55);
+  outline(l);
+  return onGrey(l);
+}
+
+// Map squares: the overland seen from above on a grass ground.
+Image mapBase(uint32_t seed) {
+  Image l(17, 17);
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 17; ++x)
+      l.set(x, y, litShade(pal::kGrass, 0.35 + rand01(x, y, seed) * 0.3, x, y));
+  return l;
+}
+void mapTree(Image& l, double x, double y) {
+  shadeEllipse(l, x, y, 2.3, 2.3, pal::kLeafDark);
+}
+void forestRing(Image& l) {
+  for (int i = 0; i < 17; i += 3) {
+    mapTree(l, i + 1, 1.5), mapTree(l, i + 1, 15.5), mapTree(l, 1.5, i + 1),
+        mapTree(l, 15.5, i + 1);
+  }
+}
+void mapWater(Image& l, double cx, double cy, double rx, double ry) {
+  shadeEllipse(l, cx, cy, rx, ry, pal::kWater, 0.1);
+}
+void mapHouse(Image& l, double cx, double cy, const Ramp& roofColour) {
+  shadeBox(l, static_cast<int>(cx - 4), static_cast<int>(cy - 1), 8, 5, pal::kStone);
+  fillPoly(l, {{cx - 5.5, cy}, {cx + 5.5, cy}, {cx, cy - 5}}, roofColour[2]);
+  fillPoly(l, {{cx, cy - 5}, {cx + 5.5, cy}, {cx, cy}}, roofColour[1]);
+  l.set(static_cast<int>(cx), static_cast<int>(cy + 2), pal::kWood[0]);
+  l.set(static_cast<int>(cx), static_cast<int>(cy + 3), pal::kWood[0]);
+}
+void mapHole(Image& l, double cx, double cy, Px rim) {
+  fillEllipse(l, cx, cy, 4, 3.2, rim);
+  fillEllipse(l, cx, cy + 0.3, 3, 2.3, rgb(0x080408));
+}
+
+Image dunIcon(int n, bool ladderUp) {
+  // Which sides each room shape opens to: north, south, west, east.
+  static const char* open[] = {"",   "",   "S",  "W",   "N",   "E",   "SW",  "NS",  "SE",
+                               "NW", "WE", "NE", "NWE", "NSW", "SWE", "NSE", "NSWE"};
+  const std::string sides = open[n];
+  Image l(17, 17);
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 17; ++x)
+      l.set(x, y,
+            litShade(ramp(0x1a1410, 0x2a2018, 0x3a2e22, 0x4a3c2e), 0.3 + rand01(x, y, 5) * 0.4, x,
+                     y));
+  const Ramp floor = pal::kDirt;
+  auto carve = [&](int x0, int y0, int x1, int y1) {
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x)
+        l.set(x, y, litShade(floor, 0.55 + rand01(x, y, 6) * 0.3, x, y));
+  };
+  carve(4, 4, 12, 12);
+  for (char c : sides) {
+    if (c == 'N') carve(6, 0, 10, 4);
+    if (c == 'S') carve(6, 12, 10, 16);
+    if (c == 'W') carve(0, 6, 4, 10);
+    if (c == 'E') carve(12, 6, 16, 10);
+  }
+  if (ladderUp) {
+    for (int y = 5; y <= 11; ++y) l.set(6, y, pal::kWood[3]), l.set(10, y, pal::kWood[3]);
+    for (int y = 6; y <= 11; y += 2) line(l, 7, y, 9, y, pal::kWood[2]);
+  }
+  return l;
+}
+
+Image overlandIcon(std::string_view n) {
+  Image l = mapBase(seedOf(n));
+  const auto flowers = [&](Px c) {
+    for (int i = 0; i < 9; ++i) {
+      const int x = 4 + (i * 5) % 10, y = 4 + (i * 3) % 10;
+      l.set(x, y, c), l.set(x + 1, y, scale(c, 0.7)), l.set(x, y + 1, scale(c, 0.7));
+    }
+  };
+  if (n == "floor") {
+    forestRing(l);
+    mapTree(l, 8, 8);
+  } else if (n == "house") {
+    forestRing(l);
+    mapHouse(l, 8.5, 9, pal::kStraw);
+  } else if (n == "house2") {
+    mapHouse(l, 6, 7, pal::kRed);
+    mapHouse(l, 11, 12, pal::kStraw);
+  } else if (n == "house3") {
+    mapHouse(l, 8.5, 8, pal::kBlue);
+    mapTree(l, 3, 14), mapTree(l, 14, 14);
+  } else if (n == "hole") {
+    forestRing(l);
+    mapHole(l, 8.5, 8.5, pal::kStone[2]);
+  } else if (n == "hole2") {
+    mapHole(l, 8.5, 8.5, pal::kWood[2]);
+    mapTree(l, 3, 3), mapTree(l, 14, 14);
+  } else if (n == "hole3") {
+    mapHole(l, 8.5, 8.5, rgb(0xe8e0d0));
+    mapTree(l, 14, 3), mapTree(l, 3, 14);
+  } else if (n == "pond")
+    mapWater(l, 8.5, 8.5, 5.5, 4.5);
+  else if (n == "pond2")
+    mapWater(l, 8.5, 8.5, 7, 6);
+  else if (n == "pond3") {
+    mapWater(l, 7, 8, 5, 6);
+    mapTree(l, 14, 4);
+  } else if (n == "pond4") {
+    mapWater(l, 9, 9, 6, 3.5);
+    forestRing(l);
+  } else if (n == "ponds") {
+    mapWater(l, 5, 5, 3.2, 2.6), mapWater(l, 12, 11, 3.2, 2.6), mapWater(l, 5, 13, 2.5, 2);
+  } else if (n == "swamp" || n == "swamp2") {
+    for (int y = 0; y < 17; ++y)
+      for (int x = 0; x < 17; ++x)
+        if (rand01(x / 2, y / 2, n == "swamp" ? 8u : 9u) < 0.55)
+          l.set(x, y, litShade(ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44), 0.4, x, y));
+    if (n == "swamp2") mapTree(l, 8, 8);
+  } else if (n == "ruinstone") {
+    shadeBox(l, 4, 5, 3, 9, pal::kStone), shadeBox(l, 10, 5, 3, 9, pal::kStone);
+    shadeBox(l, 3, 3, 11, 2, pal::kStone);
+    fillRect(l, 7, 6, 3, 7, pal::kPurple[2]);
+  } else if (n == "maze" || n == "MAZE2") {
+    for (int y = 0; y < 17; ++y)
+      for (int x = 0; x < 17; ++x) {
+        const bool wall =
+            (x % 4 == 0 || y % 4 == 0) && rand01(x / 4 + (x % 4 ? 0 : 7), y / 4 + (y % 4 ? 0 : 11),
+                                                 n == "maze" ? 21u : 22u) < 0.65;
+        if (wall) l.set(x, y, pal::kLeafDark[1]);
+      }
+  } else if (n == "flower1")
+    flowers(pal::kPurple[3]);
+  else if (n == "flower2")
+    flowers(pal::kRed[3]);
+  else if (n == "flower3")
+    flowers(pal::kBlue[3]);
+  else if (n == "rock") {
+    shadeEllipse(l, 7, 9, 4, 3.5, pal::kStone), shadeEllipse(l, 11, 10, 3.5, 3, pal::kStone);
+  } else if (n == "RUINS1" || n == "RUINS2") {
+    const bool two = n == "RUINS2";
+    shadeBox(l, 3, 3, 11, 2, pal::kStone), shadeBox(l, 3, 3, 2, two ? 11 : 7, pal::kStone);
+    shadeBox(l, 12, two ? 7 : 3, 2, 7, pal::kStone),
+        shadeBox(l, 6, 12, two ? 4 : 8, 2, pal::kStone);
+  } else if (n == "WATERCROSS") {
+    fillRect(l, 6, 0, 5, 17, pal::kWater[2]);
+    fillRect(l, 0, 6, 17, 5, pal::kWater[2]);
+    fillRect(l, 7, 0, 1, 17, pal::kWater[3]);
+  } else if (n == "GARDEN") {
+    for (int y = 3; y < 15; y += 3)
+      for (int x = 3; x < 15; x += 2) l.set(x, y, (x + y) % 4 ? pal::kRed[3] : pal::kGold[3]);
+    for (int i = 2; i < 15; ++i) l.set(i, 1, pal::kWood[2]), l.set(i, 15, pal::kWood[2]);
+  } else if (n == "ladder") {
+    forestRing(l);
+    for (int y = 4; y <= 12; ++y) l.set(6, y, pal::kWood[3]), l.set(10, y, pal::kWood[3]);
+    for (int y = 5; y <= 12; y += 2) line(l, 7, y, 9, y, pal::kWood[1]);
+  }
+  return l;
+}
+
+// Toolbar pictures, drawn large and kept simple.
+Image toolbarLayer(std::string_view name) {
+  Image l(32, 32);
+  if (name == "NEW") {  // a fresh world: a sprouting sapling on a globe of earth
+    shadeEllipse(l, 16, 22, 12, 8, pal::kGrass);
+    shadeStroke(l, 16, 20, 16, 9, 2.4, pal::kBark);
+    shadeEllipse(l, 11, 10, 5, 3.5, pal::kLeaf);
+    shadeEllipse(l, 21, 8, 5, 3.5, pal::kLeaf);
+    for (int i = 0; i < 4; ++i) l.set(5 + i * 7, 4 + (i % 2) * 3, rgb(0xfff8a0));
+  } else if (name == "LOAD") {  // an open book with the saved journey
+    fillPoly(l, {{3, 9}, {16, 12}, {16, 28}, {3, 25}}, pal::kParchment[2]);
+    fillPoly(l, {{29, 9}, {16, 12}, {16, 28}, {29, 25}}, pal::kParchment[1]);
+    for (int y = 14; y < 24; y += 3)
+      line(l, 6, y, 13, y + 1, pal::kParchment[0]), line(l, 19, y + 1, 26, y, pal::kParchment[0]);
+    thickLine(l, 16, 2, 16, 8, 3, rgb(0x40c040));
+    fillPoly(l, {{11, 7}, {21, 7}, {16, 12}}, rgb(0x40c040));
+  } else if (name == "SAVE") {  // a chest being locked
+    shadeBox(l, 4, 14, 24, 14, pal::kWood);
+    fillPoly(l, {{4, 14}, {28, 14}, {26, 7}, {6, 7}}, pal::kWood[2]);
+    shadeBox(l, 4, 13, 24, 2, pal::kGold);
+    shadeBox(l, 13, 15, 6, 7, pal::kGold);
+    fillRect(l, 15, 17, 2, 3, rgb(0x201008));
+  } else if (name == "NUMBERS") {  // a bar beside its number
+    shadeBox(l, 3, 6, 26, 8, pal::kRed);
+    shadeBox(l, 3, 6, 16, 8, ramp(0xa02020, 0xd03030, 0xf05050, 0xff9090));
+    // The digits 1 and 0 in chunky pixels.
+    shadeBox(l, 8, 17, 3, 11, pal::kSteel);
+    fillRect(l, 6, 18, 2, 2, pal::kSteel[2]);
+    shadeBox(l, 15, 17, 10, 11, pal::kSteel);
+    fillRect(l, 18, 20, 4, 5, Px{});
+  } else if (name == "PAUSE") {  // an hourglass
+    shadeBox(l, 7, 3, 18, 3, pal::kWood);
+    shadeBox(l, 7, 26, 18, 3, pal::kWood);
+    fillPoly(l, {{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}, rgb(0xd8ecf8));
+    fillPoly(l, {{11, 8}, {21, 8}, {16, 14}}, pal::kStraw[2]);
+    fillPoly(l, {{16, 19}, {21, 25}, {11, 25}}, pal::kStraw[2]);
+  } else if (name == "QUIT") {  // an open door with the way out
+    shadeBox(l, 6, 3, 18, 26, pal::kStone);
+    fillRect(l, 9, 6, 12, 23, rgb(0x100c08));
+    fillPoly(l, {{9, 6}, {16, 9}, {16, 31}, {9, 29}}, pal::kWood[2]);
+    thickLine(l, 20, 18, 30, 18, 3, pal::kRed[2]);
+    fillPoly(l, {{27, 13}, {32, 18}, {27, 23}}, pal::kRed[2]);
+  }
+  return l;
+}
+
+}  // namespace
+
+Image itemIcon(std::string_view n) {
+  if (n == "PIECE0") {  // an empty slot: the outline where the sword will go
+    Image l(17, 17, rgb(kFrameGrey));
+    for (int i = 2; i < 15; ++i) l.set(i, 16 - i, (i % 2) ? rgb(0x909098) : rgb(kFrameGrey));
+    return l;
+  }
+  if (n == "PIECE1" || n == "PIECE2" || n == "PIECE3") {
+    Image l(17, 17);
+    const int pieces = n.back() - '0';
+    drawItem(l, "SWORD1", 11, 6, 0.6);
+    if (pieces >= 2) drawItem(l, "SWORD2", 7, 10, 0.6);
+    if (pieces >= 3) drawItem(l, "SWORD3", 4, 13, 0.6);
+    outline(l);
+    return onGrey(l);
+  }
+  if (n == "SSWORD") {
+    Image l(17, 17);
+    glowRing(l, 8.5, 8.5, 8, pal::kPurple[3]);
+    drawItem(l, "SHADOWSWORD", 8.5, 8.5, 1.0);
+    outline(l);
+    return onGrey(l);
+  }
+  if (n == "Medal3") return item17("MEDAL");
+  if (n == "Medal") {
+    Image l(17, 17);
+    glowRing(l, 8.5, 10, 6.5, pal::kGold[2]);
+    drawItem(l, "MEDAL", 8.5, 8.5, 0.92);
+    outline(l);
+    return onGrey(l);
+  }
+  if (n == "Medal2") return item17("MEDAL", 1, true);
+  if (n == "CrystalBall") return item17("CRYSTALBALL");
+  if (n == "CrystalBall2") return item17("CRYSTALBALL", 1, true);
+  if (n == "torchout") return item17("TORCH", 0);
+  if (n == "TORCH") return item17("TORCH", 1);
+  if (n == "TORCH2") return item17("TORCH", 2);
+  return item17(n);
+}
+
+Image statusIcon(std::string_view n) {
+  if (n == "heartPIC") return heartIcon(false);
+  if (n == "heartPIC2") return heartIcon(true);
+  if (n == "HEADPIC") return headIcon(false);
+  if (n == "HEADPIC2") return headIcon(true);
+  if (n == "starPIC") return starIcon(false);
+  return starIcon(true);
+}
+
+Image mapIcon(std::string_view n) {
+  if (n.starts_with("Ldun")) return dunIcon(std::stoi(std::string(n.substr(4))), true);
+  if (n.starts_with("dun")) return dunIcon(std::stoi(std::string(n.substr(3))), false);
+  return overlandIcon(n);
+}
+
+Image toolbarIcon(std::string_view name, bool enabled) {
+  Image l = toolbarLayer(name);
+  if (!enabled)
+    for (int y = 0; y < l.h(); ++y)
+      for (int x = 0; x < l.w(); ++x) {
+        Px p = l.get(x, y);
+        if (p.a == 0) continue;
+        const auto grey = static_cast<uint8_t>((p.r * 3 + p.g * 5 + p.b * 2) / 10 * 0.6 + 40);
+        l.set(x, y, Px{grey, grey, grey, 255});
+      }
+  outline(l, enabled ? 0.35 : 0.6);
+  return l;
+}
+
+Image rainFrame(int k) {
+  Image l(48, 48);
+  for (int i = 0; i < 26; ++i) {
+    const int x = static_cast<int>(hash3(i, k, 131) % 48),
+              y = static_cast<int>(hash3(i, k, 137) % 48);
+    for (int j = 0; j < 4; ++j) {
+      Px c = j == 3 ? rgb(0xffffff) : rgb(0xa8c8f0);
+      l.set((x - j + 48) % 48, (y + j * 2) % 48, c);
+      l.set((x - j + 48) % 48, (y + j * 2 + 1) % 48, c);
+    }
+  }
+  return l;
+}
+
+}  // namespace tq::art

@@ -1,0 +1,103 @@
+// artgen: writes every picture of the game into the game folder, and a contact sheet.
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "formats.h"
+#include "sheet.h"
+
+namespace {
+
+using namespace tq::art;
+
+bool savePng(const Image& img, const std::string& path) {
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.w(), img.h(), 32, SDL_PIXELFORMAT_RGBA32);
+  if (!s) return false;
+  for (int y = 0; y < img.h(); ++y) {
+    auto* row = static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
+    for (int x = 0; x < img.w(); ++x) {
+      const Px p = img.get(x, y);
+      row[x * 4 + 0] = p.r;
+      row[x * 4 + 1] = p.g;
+      row[x * 4 + 2] = p.b;
+      row[x * 4 + 3] = 255;
+    }
+  }
+  const bool ok = IMG_SavePNG(s, path.c_str()) == 0;
+  SDL_FreeSurface(s);
+  return ok;
+}
+
+std::vector<uint8_t> encode(const Picture& p, const Image& img) {
+  switch (p.kind) {
+    case FileKind::Ico:
+      return encodeIcon(img);
+    case FileKind::Cur:
+      return encodeCursor(img, 0, 0);  // the sword's tip
+    case FileKind::Bmp:
+      break;
+  }
+  return encodeBmp(img);
+}
+
+int usage() {
+  std::fprintf(
+      stderr,
+      "usage: artgen GAME_DIR [--sheet FILE.png] [--only TEXT] [--zoom N]\n"
+      "  --only paints just the pictures whose path holds TEXT (with --sheet: a preview)\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::filesystem::path root = argv[1];
+  std::string sheetPath, only;
+  int zoom = 1;
+  for (int i = 2; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--sheet") && i + 1 < argc)
+      sheetPath = argv[++i];
+    else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
+      only = argv[++i];
+    else if (!std::strcmp(argv[i], "--zoom") && i + 1 < argc)
+      zoom = std::max(1, std::atoi(argv[++i]));
+    else
+      return usage();
+  }
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<SheetEntry> sheet;
+  int written = 0;
+  for (const Picture& p : catalogue()) {
+    if (!only.empty() && p.path.find(only) == std::string::npos) continue;
+    const Image img = p.paint();
+    const std::filesystem::path file = root / p.path;
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    if (!writeFile(file.string(), encode(p, img))) {
+      std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
+      return 1;
+    }
+    ++written;
+    if (!sheetPath.empty()) {
+      std::string label = file.filename().string();
+      label = label.substr(0, label.rfind('.'));
+      sheet.push_back({label, p.group, img});
+    }
+  }
+  if (!sheetPath.empty() && !savePng(contactSheet(sheet, 40, zoom), sheetPath)) {
+    std::fprintf(stderr, "artgen: cannot write %s: %s\n", sheetPath.c_str(), IMG_GetError());
+    return 1;
+  }
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::printf("artgen: %d pictures in %.0f ms\n", written, ms);
+  return 0;
+}

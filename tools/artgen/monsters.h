@@ -1,0 +1,22 @@
+// Monsters: the seventeen kinds in four facings, two frames, their attack and their end.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "canvas.h"
+#include "figure.h"
+#include "tiles.h"
+
+namespace tq::art {
+
+const std::vector<std::string>& monsterKinds();
+const char* facingWord(Facing f);  // FRONT, REAR, LEFT, RIGHT
+
+// The creature alone on a transparent layer, outlined.
+Image monsterLayer(std::string_view kind, Facing facing, int frame);
+Image paintMonster(Ground g, std::string_view kind, Facing facing, int frame);
+Image paintMonsterAttack(Ground g, std::string_view kind);
+
+}  // namespace tq::art

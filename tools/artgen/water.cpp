@@ -1,0 +1,185 @@
+// Water: open water, currents, pond corners, river, mouths, swamp and lily pads.
+#include <cmath>
+#include <functional>
+
+#include "noise.h"
+#include "palette.h"
+#include "tiles.h"
+
+namespace tq::art {
+
+namespace {
+
+// Wavelets that repeat with the tile; frame 2 shifts them half a wave.
+Px waterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
+  const double phase = frame == 2 ? 3.0 : 0.0;
+  const double n = periodicNoise(x, y, 10, kTileW, kTileRepeatH, seed);
+  double l = 0.3 + n * 0.35;
+  const double wave = std::sin((x + phase * 2) * 6.283 / 25.0 + (y % kTileRepeatH) * 6.283 / 14.0);
+  if (wave > 0.93 &&
+      rand01(x / 4, (y % kTileRepeatH) / 2, seed + static_cast<uint32_t>(frame)) < 0.7)
+    l = 0.95;
+  else if (wave < -0.95)
+    l -= 0.2;
+  return litShade(w, l, x, y);
+}
+
+// Fill where `inside` says water, with a lit shore rim on the land side.
+void pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& field,
+          const Ramp& w = pal::kWater) {
+  const Px rim = g == Ground::Snow   ? rgb(0xf4f8ff)
+                 : g == Ground::Wood ? rgb(0x5a3a1e)
+                                     : rgb(0xb8a070);
+  const Px rimDark = g == Ground::Snow ? rgb(0x8aa0c0) : rgb(0x6a5434);
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) {
+      const double f = field(x, y);  // > 0 water, < 0 land
+      if (f > 2.0)
+        l.set(x, y, waterAt(x, y, frame, w, 3));
+      else if (f > 0.8)
+        l.set(x, y, w[0]);  // the deep edge under the bank
+      else if (f > -0.4)
+        l.set(x, y, rimDark);
+      else if (f > -1.6)
+        l.set(x, y, rim);
+    }
+}
+
+void current(Image& l, int frame, int dx, int dy) {
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, waterAt(x, y, frame, pal::kWater, 3));
+  // Streaks and chevrons of foam pointing downstream.
+  const Px foam = rgb(0xd8ecff), foamDim = pal::kWater[2];
+  for (int k = 0; k < 3; ++k) {
+    const double along = -14 + k * 14;
+    const double side = (k - 1) * 9.0;
+    const double cx = 25 + dx * along + dy * side, cy = 28 + dy * along * 1.1 + dx * side;
+    const double tipx = cx + dx * 5, tipy = cy + dy * 5;
+    thickLine(l, tipx, tipy, cx - dx * 3 + dy * 6, cy - dy * 3 + dx * 6, 2, foam);
+    thickLine(l, tipx, tipy, cx - dx * 3 - dy * 6, cy - dy * 3 - dx * 6, 2, foam);
+    thickLine(l, cx - dx * 10, cy - dy * 10, cx - dx * 4, cy - dy * 4, 1, foamDim);
+  }
+}
+
+void swamp(Image& l, int frame) {
+  const Ramp murk = ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44);
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) {
+      const double n = periodicNoise(x, y, 7, kTileW, kTileRepeatH, 61);
+      Px c = litShade(murk, 0.2 + n * 0.6, x, y);
+      if (rand01(x, y % kTileRepeatH, 62) < 0.03) c = rgb(0x7a6a3a);
+      l.set(x, y, c);
+    }
+  const int bubbles[][2] = {{12, 14}, {35, 22}, {20, 40}, {40, 46}};
+  for (auto& b : bubbles) {
+    fillEllipse(l, b[0], b[1], 1.8, 1.5, murk[3]);
+    l.set(b[0] - 1, b[1] - 1, rgb(0xc8d0a0));
+  }
+  // Reeds.
+  for (int x : {6, 8, 43, 45})
+    shadeStroke(l, x, 54 - (x % 3), x + 1, 40 + (x % 4), 1.2,
+                ramp(0x3a4a1a, 0x5a6a24, 0x7a8a34, 0xa0b050));
+  fillEllipse(l, 7, 39, 1.2, 3, rgb(0x5a3a1a));
+  (void)frame;
+}
+
+void lilypads(Image& l) {
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x)
+      l.set(x, y, waterAt(x, y, 1, ramp(0x1a3c50, 0x24586a, 0x347484, 0x7ab4b4), 5));
+  const double pads[][3] = {{14, 16, 8}, {36, 30, 7}, {17, 42, 6}, {38, 50, 4}};
+  for (auto& p : pads) {
+    shadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
+    // The notch of the pad.
+    thickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, pal::kLeaf[0]);
+  }
+  for (int i = 0; i < 5; ++i) {
+    const double a = i * 1.2566;
+    fillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, rgb(0xf0a0c8));
+  }
+  fillEllipse(l, 13, 14, 1, 1, rgb(0xf8e060));
+}
+
+}  // namespace
+
+bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
+  const double W = kTileW, H = kTileRepeatH;
+  auto corner = [&](double cx, double cy) {  // water is a quarter disc grown from (cx, cy)
+    pond(l, g, frame, [&](int x, int y) {
+      return 44.0 - std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0);
+    });
+  };
+  auto bite = [&](double cx, double cy) {  // water all round a small bay of land at (cx, cy)
+    pond(l, g, frame, [&](int x, int y) {
+      return std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0) - 13.0;
+    });
+  };
+  if (tag == "WATER") {
+    for (int y = 0; y < kTileH; ++y)
+      for (int x = 0; x < kTileW; ++x)
+        l.set(x, y, waterAt(x, y, frame == 20 ? 2 : frame, pal::kWater, 3));
+    if (frame == 20) {  // a glint: a bright star
+      const Px s = rgb(0xffffff);
+      for (int i = -3; i <= 3; ++i) {
+        l.set(31 + i, 20, i == 0 ? s : pal::kWater[3]);
+        l.set(31, 20 + i, i == 0 ? s : pal::kWater[3]);
+      }
+      l.set(30, 19, s), l.set(32, 21, pal::kWater[3]), l.set(32, 19, s),
+          l.set(30, 21, pal::kWater[3]);
+    }
+  } else if (tag == "NORTH")
+    current(l, frame, 0, -1);
+  else if (tag == "SOUTH")
+    current(l, frame, 0, 1);
+  else if (tag == "EAST")
+    current(l, frame, 1, 0);
+  else if (tag == "WEST")
+    current(l, frame, -1, 0);
+  else if (tag == "ULCORNER")
+    corner(W, H);
+  else if (tag == "URCORNER")
+    corner(0, H);
+  else if (tag == "LLCORNER")
+    corner(W, 0);
+  else if (tag == "LRCORNER")
+    corner(0, 0);
+  else if (tag == "WUL")
+    bite(0, 0);
+  else if (tag == "WUR")
+    bite(W, 0);
+  else if (tag == "WLL")
+    bite(0, H);
+  else if (tag == "WLR")
+    bite(W, H);
+  else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH") {
+    const Ramp river = ramp(0x224a88, 0x3266ac, 0x4a86cc, 0xa8d8f8);
+    pond(
+        l, g, frame,
+        [&](int x, int y) {
+          const double wiggle = std::sin(y * 6.283 / H) * 3.0;
+          double half = 9.0;
+          if (tag == "MOUTH") half = 9.0 + std::pow(y / H, 2.2) * 22.0;  // opens toward the south
+          if (tag == "LMOUTH") {
+            const double widen = 9.0 + std::pow(x / W, 2.2) * 26.0;  // opens toward the east
+            return widen - std::fabs(y + 0.5 - H / 2);
+          }
+          return half - std::fabs(x + 0.5 - W / 2 - wiggle);
+        },
+        river);
+    for (int y = 2; y < kTileH; y += 7) {  // flow streaks
+      const int x = 22 + static_cast<int>(std::sin(y * 6.283 / H) * 3) + (y % 3);
+      if (tag != "LMOUTH")
+        line(l, x, y, x, y + 3, river[3]);
+      else
+        line(l, (y * 7) % 40 + 4, 27 + (y % 5) - 2, (y * 7) % 40 + 8, 27 + (y % 5) - 2, river[3]);
+    }
+  } else if (tag == "SWAMP")
+    swamp(l, frame);
+  else if (tag == "LILYPADS")
+    lilypads(l);
+  else
+    return false;
+  return true;
+}
+
+}  // namespace tq::art
