@@ -10,8 +10,11 @@
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
 #include "shell/game.h"
+#include "shell/load_game.h"
+#include "shell/new_game.h"
 #include "shell/start_up.h"
 #include "shell/title_scroll.h"
+#include "shell/toolbar_commands.h"
 
 namespace tq {
 namespace {
@@ -20,8 +23,8 @@ const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer},
     {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},
-    {"tmrBEGIN", nullptr},
-    {"tmrPAUSE", nullptr},
+    {"tmrBEGIN", tmrBEGIN_Timer},
+    {"tmrPAUSE", tmrPAUSE_Timer},
     {"timerMAP", timerMAP_Timer},
     {"tmrATTACK", nullptr},
     {"tmrBREAK", nullptr},
@@ -32,11 +35,11 @@ const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
-    {"mnuNEW", nullptr},
-    {"mnuLOAD", nullptr},
-    {"mnuSAVE", nullptr},
-    {"mnuNUM", nullptr},
-    {"mnuPAUSE", nullptr},
+    {"mnuNEW", mnuNEW_Click},
+    {"mnuLOAD", mnuLOAD_Click},
+    {"mnuSAVE", mnuSAVE_Click},
+    {"mnuNUM", mnuNUM_Click},
+    {"mnuPAUSE", mnuPAUSE_Click},
     {"mnuEXIT", mnuEXIT_Click},
     {"imgMAP1", imgMAP1_Click},
     {"imgMAP2", imgMAP2_Click},
