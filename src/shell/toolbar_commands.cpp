@@ -1,0 +1,58 @@
+// SAVE, NUM and PAUSE, and the colour cycle of the PAUSED label.
+#include "shell/toolbar_commands.h"
+
+#include "shell/game.h"
+#include "shell/saved_game.h"
+
+namespace tq {
+
+void mnuSAVE_Click(Game& g, int /*index*/) {
+  g.Play(g.MM1, "sounds/squeak.wav");
+  g.lblMESSAGE.ForeColor = 0x00FF00;
+  g.lblMESSAGE.Caption =
+      "All items, money, and stats saved. You'll start here if you load the game.";
+  if (auto error = SaveGame(g)) {
+    g.lblMESSAGE.ForeColor = 0xFFFFFF;
+    g.lblMESSAGE.Caption = "The game could not be saved. " + *error;
+  }
+}
+
+void mnuNUM_Click(Game& g, int /*index*/) {
+  g.Play(g.MM1, "sounds/squeak.wav");
+  const bool numbers = g.lblHP[1].Visible;
+  for (Control& number : g.lblHP) number.Visible = !numbers;
+  for (Control& bar : g.Picture1) bar.Visible = numbers;
+  g.lblHP[0].Visible = true;  // gold is a number in both modes
+}
+
+void mnuPAUSE_Click(Game& g, int /*index*/) {
+  g.lblMESSAGE.ForeColor = 0xFFFFFF;
+  const bool paused = g.mnuPAUSE.Tag == "Unpause";
+  if (paused && g.RainTicks > 0) g.tmrRAIN.setEnabled(true);  // a held storm resumes
+  if (paused) {
+    g.mnuPAUSE.Tag = "Pause";
+    g.lblMESSAGE.Caption = "Game is UNPAUSED.";
+    g.Play(g.MM1, "sounds/squeak2.wav");
+    g.UiTick = 0;
+    g.LBLpause.Visible = false;
+  } else {
+    g.mnuPAUSE.Tag = "Unpause";
+    g.lblMESSAGE.Caption = "Game is PAUSED.";
+    g.UiTick = 0;
+    if (g.tmrRAIN.Enabled()) g.tmrRAIN.setEnabled(false);
+    g.Play(g.MM1, "sounds/squeak.wav");
+    g.tmrPAUSE.setEnabled(true);
+    g.LBLpause.Visible = true;
+  }
+}
+
+void tmrPAUSE_Timer(Game& g) {
+  // Once started this never stops: UiTick keeps cycling through play, which the rain relies on.
+  const auto shown = g.UiTick.num();
+  g.UiTick = g.UiTick + 1;
+  if (g.UiTick >= 6) g.UiTick = 0;
+  static constexpr Color kColours[6] = {0x000000, 0xFFFFFF, 0x0000FF, 0xFF0000, 0x00FFFF, 0x00FF00};
+  if (shown >= 0 && shown <= 5) g.LBLpause.ForeColor = kColours[shown];
+}
+
+}  // namespace tq

@@ -1,0 +1,113 @@
+// GenerateWorld: reads the templates, draws the world, writes it, sets up the new game and
+// starts play in the home room.
+#include "world/generate_world.h"
+
+#include "rooms/move_hero.h"
+#include "shell/game.h"
+#include "shell/saved_game.h"
+#include "world/map_icons.h"
+#include "world/template_rooms.h"
+#include "world/world_builder.h"
+
+namespace tq {
+namespace {
+
+// The world could not be built: the title screen stays up and NEW and LOAD can be used again.
+void AbandonWorldBuilding(Game& g, const std::string& why) {
+  g.lblMESSAGE.Caption = "The new world could not be built. " + why;
+  g.Image2.Picture = g.GamePath + "Icons/tqtitle.bmp";
+  g.mnuNEW.Enabled = true;
+  g.mnuLOAD.Enabled = true;
+  g.mnuSAVE.Enabled = false;
+  g.mnuPAUSE.Enabled = false;
+  // The main tick may be stopped (after a death), so the icons are put right here.
+  g.mnuNEW.Picture = g.GamePath + "MENU/NEW.ico";
+  g.mnuLOAD.Picture = g.GamePath + "MENU/LOAD.ico";
+  g.mnuSAVE.Picture = g.GamePath + "MENU/NOsave.ico";
+  g.mnuPAUSE.Picture = g.GamePath + "MENU/NOpause.ico";
+}
+
+std::optional<std::string> WriteWorld(const Game& g, const WorldWork& w) {
+  for (const auto& [number, room] : w.rooms) {
+    if (auto error = WriteRoomFile(RoomFilePath(g.GamePath, number), room)) return error;
+  }
+  return std::nullopt;
+}
+
+// The toolbar, the map panels and the values a new game starts from.
+void ResetForNewWorld(Game& g, const WorldWork& w) {
+  g.imgMAP1.Enabled = true;
+  g.mnuNEW.Enabled = false;
+  g.mnuNUM.Enabled = true;
+  for (int i = 0; i < 200; ++i) {
+    Control& square = g.imgMAP[i];
+    square.Tag = w.MapTag[i];
+    square.Visible = w.Explored[i] == 1;
+    square.Picture = g.GamePath + MapIconName(square.Tag);
+  }
+  g.ExploredPct = 1;
+  g.lblEXPLORE.Caption = "You have explored 1%";
+  g.HasMagicShirt = 0;
+  g.HasMagicBag = 0;
+  g.SwordPieces = 0;
+  g.Points = 0;
+  g.SpareValue1 = 0;
+  g.SpareValue2 = 0;
+  g.SpareValue3 = 0;
+  g.imgMONEYBAG.Visible = false;
+  g.lblMESSAGE.Caption = "";
+  g.RoomNumber = w.SpecialCell[7];
+
+  g.GroundType = "GRASS";
+  g.MonsterFacing = "RIGHT";
+  g.Facing = "";
+  g.ShieldItem = "";
+  g.AnimFrame = 0;
+  g.Gold = 0;
+  g.Life = 10;
+  g.MaxLife = 10;
+  g.Strength = 20;
+  g.MaxStrength = 20;
+  g.HeroRow = 8;
+  g.HeroCol = 6;
+  for (int i = 1; i <= 9; ++i) g.imgTOOL[i].Visible = false;  // every item is lost
+  g.imgTOOL[0].Picture = g.GamePath + "Icons/PIECE0.bmp";
+  g.SwordKind = 1;
+}
+
+void StartPlay(Game& g) {
+  g.Play(g.MM1, "sounds/FAMILY.wav");
+  g.lblMESSAGE.Caption = "I gotta' save my family... NOW!";
+  g.Facing = "XXX";
+  g.tmrANIMATE.setEnabled(true);
+  MoveHero(g);  // no step: draws the home room around the hero
+  g.Play(g.MM3, "sounds/Overland2.mid");
+  g.picSTART.Visible = false;
+}
+
+}  // namespace
+
+void GenerateWorld(Game& g) {
+  // Everything is read and drawn before the first file is written, so a missing template costs
+  // nothing but the message.
+  TemplateSet templates;
+  if (auto error = LoadTemplates(g.GamePath, templates)) {
+    AbandonWorldBuilding(g, *error);
+    return;
+  }
+  g.rnd.Randomize();
+  const WorldWork world = BuildWorld(g.rnd, templates);
+  if (auto error = WriteWorld(g, world)) {
+    AbandonWorldBuilding(g, *error);
+    return;
+  }
+  ResetForNewWorld(g, world);
+  // The saved game and the map file of a new game are what SAVE would write at this moment.
+  if (auto error = SaveGame(g)) {
+    AbandonWorldBuilding(g, *error);
+    return;
+  }
+  StartPlay(g);
+}
+
+}  // namespace tq
