@@ -5,7 +5,6 @@
 #include <iostream>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
