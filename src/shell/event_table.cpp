@@ -7,6 +7,7 @@
 
 #include "play/main_tick.h"
 #include "play/rain.h"
+#include "rooms/keyboard.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
 #include "shell/game.h"
@@ -53,7 +54,7 @@ const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
 };
 
 const std::pair<std::string_view, KeyEvent> kKeyEvents[] = {
-    {"pic1", nullptr},
+    {"pic1", pic1_KeyDown},
 };
 
 template <typename T, std::size_t N>

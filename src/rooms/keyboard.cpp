@@ -1,0 +1,49 @@
+// The key-down handler of the hidden play-field box: arrow keys turn and step the hero, the
+// space bar starts a swing, and any key counts as the player being awake.
+#include "rooms/keyboard.h"
+
+#include "rooms/move_hero.h"
+#include "shell/game.h"
+
+namespace tq {
+namespace {
+
+constexpr int kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+
+}  // namespace
+
+void pic1_KeyDown(Game& g, int keyCode) {
+  if (g.tmrSHIELD.Enabled()) return;
+  if (g.mnuPAUSE.Tag == "Unpause") return;
+  if (g.tmrGUYHIT.Enabled()) return;
+  if (g.tmrEND.Enabled()) return;
+  g.IdleTicks = 0;
+  if (g.Life == 0) return;
+  if (g.tmrATTACK.Enabled()) return;
+  if (g.tmrBREAK.Enabled()) return;
+  const bool space = keyCode == kSpace;
+  if (space && g.SwingWait > 0) return;
+  if (space && g.InWater == 1) return;
+  const bool outdoors = g.GroundType == "GRASS" || g.GroundType == "SNOW";
+
+  // On the title screen of a fresh run there is no room to walk in yet.
+  const bool arrow = keyCode >= kLeft && keyCode <= kDown;
+  if (arrow && g.RoomNumber.isEmpty()) return;
+  if (keyCode == kLeft) g.Facing = "LEFT";
+  if (keyCode == kUp) g.Facing = "REAR";
+  if (keyCode == kRight) g.Facing = "RIGHT";
+  if (keyCode == kDown) g.Facing = "";
+
+  if (space) {
+    g.AnimFrame = 1;
+    g.tmrANIMATE.setEnabled(false);
+    g.tmrATTACK.setEnabled(true);
+    g.Play(g.MM1, outdoors ? "Sounds/1hmiss.wav" : "SOUNDS/1HMISSECHO.wav");
+  }
+  if (arrow) {
+    g.SwingWait = 0;
+    MoveHero(g);
+  }
+}
+
+}  // namespace tq

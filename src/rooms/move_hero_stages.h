@@ -1,0 +1,82 @@
+// The stages of one hero step, in the order MoveHero runs them, and what they hand each other.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/value.h"
+#include "world/room_file.h"
+
+namespace tq {
+
+class Game;
+
+// What the room-change rules may touch. The rules work on this copy; it reaches the game only
+// once the file of the room they lead to has been read, so a room that cannot be read leaves
+// the hero where he stood with nothing half done.
+struct RuleChanges {
+  Value RoomNumber, GroundType, EnemyHP, ReturnRoom, ReturnRow, ReturnCol, StreePass, TorchLit,
+      Facing, HeroRow, HeroCol;
+  std::optional<std::string> caption;  // a new message line, its colour left alone
+  std::vector<std::string> mm1;        // effects for MM1, in the order the rules play them
+};
+
+// The locals of one MoveHero call; every call starts from a fresh one.
+struct HeroStep {
+  std::int64_t TargetRow = 0, TargetCol = 0;
+  RuleChanges rules;
+
+  // Stage B tells stage C what kind of room change happened.
+  bool RoomChanged = false, WentDown = false, CameUp = false, StoreEntered = false,
+       FarNorthEntered = false;
+  int StoreLeft = 0;     // 1 left store 401..403, 2 left store 404
+  int DungeonEntry = 0;  // 1 a foul dungeon, 2 the ice dungeon
+  int RoomRoar = -1;
+  std::string AreaTunePath;  // full path of the last tune stage C started, "" when none
+
+  RoomFile RoomGrid;
+  std::array<std::string, 25> ViewGrid;
+
+  bool CanEnter = false, PieceFound = false, AutosaveDue = false, DeedTarget = false;
+};
+
+// A: seed the generator, copy the position and step it by the facing.
+void StepByFacing(Game& g, HeroStep& s);
+// B: the room-change rules, in their order, on the copy in s.rules.
+void ApplyRoomChangeRules(const Game& g, HeroStep& s);
+// Puts what the rules changed into the game and plays their sounds.
+void CommitRuleChanges(Game& g, const HeroStep& s);
+// C: messages, area music, rain held or resumed, the save button and the explored map.
+void AfterRoomChange(Game& g, HeroStep& s);
+// D, first half: reads the file of the room the rules lead to. A message naming the file when
+// it cannot be read.
+std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s);
+// D, second half: the room corrections and the admission of the room's monster.
+void CorrectRoomAndAdmitMonster(Game& g, HeroStep& s);
+// E: the roar, the ground of the room and its darkness.
+void RoarGroundAndDarkness(Game& g, HeroStep& s);
+// F: may the hero stand on the target? Prices, currents, the Fish Book and locked doors.
+void DecideEntry(Game& g, HeroStep& s);
+// G: the commit test, the new position and the view. False when the call ends here.
+bool CommitAndDraw(Game& g, HeroStep& s);
+// H: the words of a talk spot underfoot.
+void ShowTalkSpot(Game& g, const HeroStep& s);
+// I: the tile underfoot; true when something was taken or bought.
+bool ApplyTileUnderfoot(Game& g, HeroStep& s);
+// J: the room goes back to its file after a pickup.
+void WriteRoomBack(Game& g, const HeroStep& s);
+
+// The tag of a room cell, "BLACK" outside the 13 x 13 grid.
+const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t col);
+
+// Colours of the message line (&H00BBGGRR).
+constexpr std::uint32_t kMsgWhite = 0xFFFFFF;
+constexpr std::uint32_t kMsgGreen = 0x00FF00;
+constexpr std::uint32_t kMsgYellow = 0x00FFFF;
+constexpr std::uint32_t kMsgRed = 0x0000FF;
+constexpr std::uint32_t kMsgRainGrey = 0xC0C0C0;
+
+}  // namespace tq

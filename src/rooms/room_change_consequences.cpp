@@ -1,0 +1,109 @@
+// Stage C of the hero's step: what a room change means for the message line, the music, a
+// running storm, the save button and the explored map.
+#include <string>
+
+#include "rooms/move_hero_stages.h"
+#include "shell/game.h"
+
+namespace tq {
+namespace {
+
+// Starts an area tune on MM3 and remembers it as the tune of this step.
+void PlayAreaTune(Game& g, HeroStep& s, const std::string& relative) {
+  s.AreaTunePath = g.GamePath + relative;
+  g.MM3.PlayFile(s.AreaTunePath);
+}
+
+void ShowRain(Game& g, bool on) {
+  for (Control& overlay : g.imgRAIN) overlay.Visible = on;
+  g.tmrRAIN.setEnabled(on);
+}
+
+// Shows the map square of the room when the hero enters it for the first time.
+void UncoverMapSquare(Game& g) {
+  const std::int64_t room = g.RoomNumber.num();
+  std::int64_t square = -1;
+  const bool overland = g.RoomNumber <= 100;
+  if (overland) square = room - 1;
+  if (g.RoomNumber >= 301 && g.RoomNumber <= 400) square = room - 201;
+  if (square < 0 || square >= static_cast<std::int64_t>(g.imgMAP.size())) return;
+  Control& cell = g.imgMAP[static_cast<std::size_t>(square)];
+  if (cell.Visible) return;
+  cell.Visible = true;
+  if (overland) {
+    g.ExploredPct = g.ExploredPct + 1;
+    g.lblEXPLORE.Caption = Join("You have explored ", g.ExploredPct, "%");
+  }
+}
+
+}  // namespace
+
+void AfterRoomChange(Game& g, HeroStep& s) {
+  bool musicChanged = false;
+  const Value& room = g.RoomNumber;
+
+  if (s.WentDown) {
+    g.EnemyHP = 0;
+    if ((g.imgTOOL[2].Visible && room <= 699) || room >= 1000) {
+      g.lblMESSAGE.ForeColor = kMsgWhite;
+      g.lblMESSAGE.Caption = "You light your torch and the dark cavern illuminates!";
+      if (s.DungeonEntry == 0) g.Play(g.MM1, "SOUNDS/lighttorch.wav");
+    }
+    if (room >= 700 && room <= 800) {
+      g.Play(g.MM1, "SOUNDS/no.wav");
+      g.lblMESSAGE.Caption = "The power of this evil place traps you inside! Fight on, Tarvo!";
+    }
+    PlayAreaTune(g, s, "sounds/Underground.mid");
+    musicChanged = true;
+  }
+  if (s.RoomChanged) {
+    g.lblMESSAGE.Caption = "";
+    g.EnemyHP = 0;
+  }
+  if (s.CameUp) {
+    if (g.RainTicks <= 0 && room <= 699) g.Play(g.MM1, "SOUNDS/WILD.WAV");
+    g.EnemyHP = 0;
+    g.lblMESSAGE.ForeColor = kMsgWhite;
+    PlayAreaTune(g, s, room <= 699 ? "sounds/Overland2.mid" : "sounds/Overland.mid");
+  }
+  if (s.FarNorthEntered) {
+    g.EnemyHP = 0;
+    g.lblMESSAGE.ForeColor = kMsgWhite;
+    g.Play(g.MM1, "SOUNDS/SDOOR.WAV");
+    PlayAreaTune(g, s, "sounds/Overland.mid");
+    musicChanged = true;
+  }
+  if (s.StoreEntered) {
+    PlayAreaTune(g, s, "sounds/Store.mid");
+    musicChanged = true;
+    g.lblMESSAGE.ForeColor = kMsgWhite;
+    g.Play(g.MM1, "/SOUNDS/squeak3.wav");
+  }
+  if (s.StoreLeft == 1) PlayAreaTune(g, s, "sounds/overland2.mid");
+  if (s.StoreLeft == 2) PlayAreaTune(g, s, "sounds/overland.mid");
+  if (s.DungeonEntry == 1) {
+    PlayAreaTune(g, s, "sounds/dungeonmusic2.mid");
+    musicChanged = true;
+  }
+  if (s.DungeonEntry == 2) {
+    PlayAreaTune(g, s, "sounds/bossmusic.mid");
+    musicChanged = true;
+  }
+
+  // Below ground, in stores, dungeons and the Far North a storm is held, not ended: its
+  // remaining time waits for the next return to the overland.
+  if (musicChanged) ShowRain(g, false);
+  const bool rainMayResume = s.CameUp || s.RoomChanged;
+  if (rainMayResume && g.RainTicks > 0 && !g.tmrRAIN.Enabled() && room <= 100) {
+    ShowRain(g, true);
+    g.Play(g.MM3, "sounds/rainthunder.wav");
+    g.lblMESSAGE.ForeColor = kMsgRainGrey;
+    g.lblMESSAGE.Caption = "Rains continue throughout the land.";
+  }
+
+  g.mnuSAVE.Enabled = !(room == 704);
+  s.RoomRoar = -1;
+  UncoverMapSquare(g);
+}
+
+}  // namespace tq

@@ -1,0 +1,66 @@
+// Stage G of the hero's step: the hero takes his new place and the 5 x 5 view is drawn around
+// him, each cell carrying the tag it shows.
+#include "play/monster_table.h"
+#include "rooms/move_hero_stages.h"
+#include "rooms/picture_names.h"
+#include "shell/game.h"
+
+namespace tq {
+namespace {
+
+// The hero must stand where the whole 5 x 5 view lies inside the room.
+bool InsideInnerRoom(std::int64_t row, std::int64_t col) {
+  return row >= 2 && row <= 10 && col >= 2 && col <= 10;
+}
+
+// In the dark only the hero's tile and its four neighbours can be seen.
+bool SeenInTheDark(int cell) {
+  return cell == 7 || cell == 11 || cell == 12 || cell == 13 || cell == 17;
+}
+
+}  // namespace
+
+const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t col) {
+  static const std::string kBlack = "BLACK";
+  if (row < 0 || row >= kRoomSize || col < 0 || col >= kRoomSize) return kBlack;
+  return room.tags[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+bool CommitAndDraw(Game& g, HeroStep& s) {
+  if (g.EnterMode == 1 || g.Facing == "XXX") s.CanEnter = true;
+  if (!InsideInnerRoom(s.TargetRow, s.TargetCol)) s.CanEnter = false;
+  if (!s.CanEnter) return false;
+
+  g.HeroRow = s.TargetRow;
+  g.HeroCol = s.TargetCol;
+
+  const bool dark = g.DarkRoom == 1;
+  for (int cell = 0; cell < 25; ++cell) {
+    const std::int64_t row = s.TargetRow - 2 + cell / 5;
+    const std::int64_t col = s.TargetCol - 2 + cell % 5;
+    s.ViewGrid[static_cast<std::size_t>(cell)] =
+        dark && !SeenInTheDark(cell) ? "BLACK" : TagAt(s.RoomGrid, row, col);
+  }
+
+  for (int cell = 0; cell < 25; ++cell) {
+    const std::string& tag = s.ViewGrid[static_cast<std::size_t>(cell)];
+    Control& image = g.IMGgrid[static_cast<std::size_t>(cell)];
+    // The hero's own cell keeps its picture: the main tick draws him there.
+    if (cell != 12) {
+      std::string picture;
+      if (IsMonster(tag)) {
+        picture = MonsterPictureName(g.GroundType, tag, g.MonsterFacing);
+      } else if ((tag == "WALL" || tag == "SPWALL") && g.GroundType == "SNOW" &&
+                 g.RoomNumber == 730) {
+        picture = TilePictureName(g.GroundType, "HOUSEWALL");
+      } else {
+        picture = TilePictureName(g.GroundType, tag);
+      }
+      image.Picture = g.GamePath + picture;
+    }
+    image.Tag = tag;
+  }
+  return true;
+}
+
+}  // namespace tq
