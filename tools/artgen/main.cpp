@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   std::vector<SheetEntry> sheet;
   int written = 0;
   for (const Picture& p : catalogue()) {
-    if (!only.empty() && p.path.find(only) == std::string::npos) continue;
+    if (!only.empty() && p.path.find(only) == std::string::npos && p.group != only) continue;
     const Image img = p.paint();
     const std::filesystem::path file = root / p.path;
     std::error_code ec;

@@ -1,0 +1,241 @@
+// The generated pictures: every listed file is there, decodes, has its size, and reads apart.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tq {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Listed {
+  std::string path;
+  int w = 0, h = 0;
+};
+
+// The game looks pictures up ignoring letter case and a doubled separator.
+std::string lookupKey(std::string p) {
+  std::string out;
+  for (char c : p) {
+    if (c == '\\') c = '/';
+    if (c == '/' && (out.empty() || out.back() == '/')) continue;
+    out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  }
+  return out;
+}
+
+std::vector<Listed> listedPictures() {
+  std::ifstream in(std::string(TQ_SOURCE_DIR) + "/tools/artgen/pictures.tsv");
+  std::vector<Listed> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    Listed l;
+    std::string w, h;
+    std::getline(fields, l.path, '\t');
+    std::getline(fields, w, '\t');
+    std::getline(fields, h, '\t');
+    l.w = std::stoi(w);
+    l.h = std::stoi(h);
+    out.push_back(l);
+  }
+  return out;
+}
+
+// Decoded pixels, flattened to RGBA bytes so two pictures can be compared exactly.
+struct Decoded {
+  int w = 0, h = 0;
+  std::vector<uint8_t> rgba;
+};
+
+Decoded decode(const fs::path& file) {
+  Decoded d;
+  SDL_Surface* raw = IMG_Load(file.string().c_str());
+  if (!raw) return d;
+  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGBA32, 0);
+  SDL_FreeSurface(raw);
+  if (!s) return d;
+  d.w = s->w;
+  d.h = s->h;
+  for (int y = 0; y < s->h; ++y) {
+    const auto* row = static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
+    d.rgba.insert(d.rgba.end(), row, row + static_cast<ptrdiff_t>(s->w) * 4);
+  }
+  SDL_FreeSurface(s);
+  return d;
+}
+
+class Pictures : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    listed_ = listedPictures();
+    for (const auto& e : fs::recursive_directory_iterator(TQ_GAME_DIR)) {
+      if (!e.is_regular_file()) continue;
+      const std::string rel = fs::relative(e.path(), TQ_GAME_DIR).generic_string();
+      onDisk_[lookupKey(rel)] = e.path();
+    }
+    for (const Listed& l : listed_) {
+      const auto it = onDisk_.find(lookupKey(l.path));
+      if (it != onDisk_.end()) decoded_[l.path] = decode(it->second);
+    }
+  }
+  static void TearDownTestSuite() {
+    decoded_.clear();
+    onDisk_.clear();
+  }
+  static const Decoded& pic(const std::string& path) { return decoded_.at(path); }
+
+  static std::vector<Listed> listed_;
+  static std::map<std::string, fs::path> onDisk_;
+  static std::map<std::string, Decoded> decoded_;
+};
+std::vector<Listed> Pictures::listed_;
+std::map<std::string, fs::path> Pictures::onDisk_;
+std::map<std::string, Decoded> Pictures::decoded_;
+
+const char* const kGrounds[] = {"GRASS", "DIRT", "WOOD", "SNOW"};
+
+TEST_F(Pictures, EveryListedPictureExistsDecodesAndHasItsSize) {
+  ASSERT_GT(listed_.size(), 2600u);
+  int missing = 0;
+  for (const Listed& l : listed_) {
+    const auto it = decoded_.find(l.path);
+    if (it == decoded_.end()) {
+      ADD_FAILURE() << "missing: " << l.path;
+      if (++missing > 10) return;
+      continue;
+    }
+    const Decoded& d = it->second;
+    ASSERT_FALSE(d.rgba.empty()) << "does not decode: " << l.path << ": " << IMG_GetError();
+    EXPECT_EQ(d.w, l.w) << l.path;
+    EXPECT_EQ(d.h, l.h) << l.path;
+  }
+}
+
+TEST_F(Pictures, IconsKeepTheirTransparency) {
+  // SDL_image reads the 1-bit mask: the rain must be mostly see-through but not empty,
+  // and a toolbar icon's corners must be clear.
+  for (const char* name : {"icons/RAIN1.ico", "icons/RAIN2.ico", "icons/RAIN3.ico"}) {
+    const Decoded& d = pic(name);
+    size_t clear = 0, solid = 0;
+    for (size_t i = 3; i < d.rgba.size(); i += 4) (d.rgba[i] == 0 ? clear : solid)++;
+    EXPECT_GT(clear, solid * 4) << name;
+    EXPECT_GT(solid, 20u) << name;
+  }
+  for (const char* name :
+       {"MENU/NEW.ico", "MENU/noNEW.ico", "MENU/QUIT.ico", "layout/window.ico"}) {
+    const Decoded& d = pic(name);
+    EXPECT_EQ(d.rgba[3], 0) << name << " top-left corner";
+    EXPECT_EQ(d.rgba[d.rgba.size() - 1], 0) << name << " bottom-right corner";
+    const uint8_t centre = d.rgba[(static_cast<size_t>(16) * 32 + 16) * 4 + 3];
+    EXPECT_EQ(centre, 255) << name << " centre";
+  }
+}
+
+TEST_F(Pictures, TilesThatMustLookAlikeAreIdentical) {
+  for (const std::string g : kGrounds) {
+    const std::string floor = "Pics/" + g + "FLOOR.bmp";
+    for (const char* spot : {"TALK1", "TALK2", "TALK3", "TALK4", "STONEMESS"})
+      EXPECT_EQ(pic(floor).rgba, pic("Pics/" + g + spot + ".bmp").rgba) << g << spot;
+    EXPECT_EQ(pic("Pics/" + g + "TREE.bmp").rgba, pic("Pics/" + g + "STREE.bmp").rgba) << g;
+    const Decoded& black = pic("Pics/" + g + "BLACK.bmp");
+    EXPECT_TRUE(
+        std::all_of(black.rgba.begin(), black.rgba.end(),
+                    [i = 0](uint8_t v) mutable { return (i++ % 4 == 3) ? v == 255 : v == 0; }))
+        << g << "BLACK is not solid darkness";
+  }
+}
+
+TEST_F(Pictures, NoOtherTwoPicturesOfAGroundAreIdentical) {
+  // Pictures allowed to repeat another: the talk spots and the secret tree, and the swing
+  // frames of the redraw marker, which are the facing-the-viewer swing.
+  auto allowedTwin = [](const std::string& a, const std::string& b, const std::string& g) {
+    auto isFloorLike = [&](const std::string& p) {
+      for (const char* t : {"FLOOR", "TALK1", "TALK2", "TALK3", "TALK4", "STONEMESS"})
+        if (p == "Pics/" + g + t + ".bmp") return true;
+      return false;
+    };
+    auto isTree = [&](const std::string& p) {
+      return p == "Pics/" + g + "TREE.bmp" || p == "Pics/" + g + "STREE.bmp";
+    };
+    auto stripXxx = [](std::string p) {
+      const auto at = p.find("XXX");
+      return at == std::string::npos ? p : p.erase(at, 3);
+    };
+    return (isFloorLike(a) && isFloorLike(b)) || (isTree(a) && isTree(b)) ||
+           stripXxx(a) == stripXxx(b);
+  };
+  for (const std::string g : kGrounds) {
+    std::map<std::vector<uint8_t>, std::string> seen;
+    size_t count = 0;
+    for (const Listed& l : listed_) {
+      const std::string key = lookupKey(l.path);
+      if (key.rfind(lookupKey("Pics/" + g), 0) != 0) continue;
+      ++count;
+      const std::string canonical = "Pics/" + g + l.path.substr(l.path.find(g) + g.size());
+      const auto [it, fresh] = seen.emplace(pic(l.path).rgba, canonical);
+      if (!fresh) {
+        EXPECT_TRUE(allowedTwin(it->second, canonical, g))
+            << canonical << " looks exactly like " << it->second;
+      }
+    }
+    EXPECT_GT(count, 600u) << g;
+  }
+}
+
+TEST_F(Pictures, FloorsRepeatWithoutSeams) {
+  // Rows of cells overlap by two pixels, so the floor's last two rows repeat its first two;
+  // and the left and right columns must not jump in brightness.
+  for (const std::string g : kGrounds) {
+    const Decoded& d = pic("Pics/" + g + "FLOOR.bmp");
+    const size_t row = static_cast<size_t>(d.w) * 4;
+    EXPECT_TRUE(std::equal(d.rgba.begin(), d.rgba.begin() + 2 * row, d.rgba.begin() + 56 * row))
+        << g;
+    auto columnBrightness = [&](int x) {
+      long sum = 0;
+      for (int y = 0; y < d.h; ++y)
+        for (int c = 0; c < 3; ++c) sum += d.rgba[(static_cast<size_t>(y) * d.w + x) * 4 + c];
+      return sum / d.h;
+    };
+    EXPECT_LT(std::abs(columnBrightness(0) - columnBrightness(d.w - 1)), 60) << g;
+  }
+}
+
+TEST_F(Pictures, DoorsAndKeysShowTheirColours) {
+  // The locked doors and the keys are told apart by colour: gold is yellow, red is red,
+  // purple has more blue than green.
+  auto meanOfCentre = [&](const std::string& path, int x0, int y0, int x1, int y1) {
+    const Decoded& d = pic(path);
+    long r = 0, gr = 0, b = 0, n = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) {
+        const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+        r += d.rgba[i], gr += d.rgba[i + 1], b += d.rgba[i + 2], ++n;
+      }
+    return std::array<long, 3>{r / n, gr / n, b / n};
+  };
+  for (const std::string g : kGrounds) {
+    const auto gold = meanOfCentre("Pics/" + g + "GOLDDOOR.bmp", 15, 20, 28, 45);
+    const auto red = meanOfCentre("Pics/" + g + "REDDOOR.bmp", 15, 20, 28, 45);
+    const auto purple = meanOfCentre("Pics/" + g + "PURPLEDOOR.bmp", 15, 20, 28, 45);
+    EXPECT_GT(gold[0], gold[2] + 40) << g;
+    EXPECT_GT(gold[1], gold[2] + 20) << g;
+    EXPECT_GT(red[0], red[1] + 40) << g;
+    EXPECT_GT(purple[2], purple[1] + 30) << g;
+  }
+}
+
+}  // namespace
+}  // namespace tq
