@@ -30,6 +30,15 @@ std::uint8_t Byte(int v) {
   return static_cast<std::uint8_t>(std::clamp(v, 0, 127));
 }
 
+// The synthesiser renders General MIDI far quieter than the effects are mixed, so every
+// piece is played harder and louder than written, keeping the balance between its parts.
+constexpr double kVelocityLift = 1.25;
+constexpr int kVolumeLift = 17;
+
+// SoundFont generators reachable through NRPN (controller 99 = 120, then 98 = generator).
+constexpr std::uint8_t kChorusSend = 15;
+constexpr std::uint8_t kReverbSend = 16;
+
 }  // namespace
 
 int NoteNumber(std::string_view name) {
@@ -53,7 +62,7 @@ int Song::AddPart(const std::string& name, int channel, int program, int volume,
                   int reverb) {
   Part part{name, channel, {}};
   const auto status = static_cast<std::uint8_t>(0xB0 | channel);
-  part.events.push_back({0, 0, {status, 7, Byte(volume)}});
+  part.events.push_back({0, 0, {status, 7, Byte(volume + kVolumeLift)}});
   part.events.push_back({0, 0, {status, 10, Byte(pan)}});
   part.events.push_back({0, 0, {status, 91, Byte(reverb)}});
   if (channel != kDrumChannel) {
@@ -71,8 +80,10 @@ void Song::Note(int part, double beat, double beats, int note, int velocity, dou
   Part& p = parts_.at(static_cast<std::size_t>(part));
   const std::uint32_t on = Tick(beat);
   const std::uint32_t off = std::max(on + 1, Tick(beat + beats * gate));
-  p.events.push_back(
-      {on, 2, {static_cast<std::uint8_t>(0x90 | p.channel), Byte(note), Byte(velocity)}});
+  p.events.push_back({on,
+                      2,
+                      {static_cast<std::uint8_t>(0x90 | p.channel), Byte(note),
+                       Byte(static_cast<int>(velocity * kVelocityLift + 0.5))}});
   p.events.push_back({off, 1, {static_cast<std::uint8_t>(0x80 | p.channel), Byte(note), 0}});
 }
 
@@ -125,6 +136,20 @@ void Song::Finish(double beats, bool loops) {
     });
     if (loops) {
       const auto status = static_cast<std::uint8_t>(0xB0 | p.channel);
+      // The synthesiser's reverb would ring on past the cut and make every repeat late, so
+      // the sends are drawn back over the last bars and the reverb dies out before the end.
+      constexpr double kDryBefore[] = {2.4, 2.0, 1.6};
+      constexpr int kSendCut[] = {300, 600, 1000};
+      for (int step = 0; step < 3; ++step) {
+        const std::uint32_t at = Tick(beats - kDryBefore[step] * bpm_ / 60.0);
+        for (std::uint8_t generator : {kReverbSend, kChorusSend}) {
+          const int value = 8192 - kSendCut[step];
+          p.events.push_back({at, 0, {status, 99, 120}});
+          p.events.push_back({at, 0, {status, 98, generator}});
+          p.events.push_back({at, 0, {status, 38, Byte(value & 0x7F)}});
+          p.events.push_back({at, 0, {status, 6, Byte(value >> 7)}});
+        }
+      }
       p.events.push_back({end_tick_, 3, {status, 123, 0}});  // all notes off
       p.events.push_back({end_tick_, 3, {status, 120, 0}});  // all sound off
     }
