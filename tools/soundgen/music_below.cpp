@@ -18,24 +18,24 @@ Song CavesTheme() {
   const auto chords = Bars("Em Em F F Em Em Dm Em Am Am F F Em C F Em");
   for (std::size_t bar = 0; bar < chords.size(); ++bar) {
     const double at = static_cast<double>(bar) * 4.0;
-    Pad(song, pad, at, 4, chords[bar], 3, 52);
+    Pad(song, pad, at, 4, chords[bar], 3, 64);
     // Water dripping in the dark: a broken chord with gaps.
-    Broken(song, marimba, at, 4, chords[bar], 4, 0.5, {0, 2, 4, 1, 3, 2, 5, 1}, 46, 0.6);
+    Broken(song, marimba, at, 4, chords[bar], 4, 0.5, {0, 2, 4, 1, 3, 2, 5, 1}, 60, 0.6);
     const int root = ChordTones(chords[bar], 2)[0];
-    song.Note(bass, at, 2.5, root > NoteNumber("G2") ? root - 12 : root, 80);
+    song.Note(bass, at, 2.5, root > NoteNumber("G2") ? root - 12 : root, 96);
     song.Note(bass, at + 2.5, 1.5, (root > NoteNumber("G2") ? root - 12 : root) + 7, 65);
     if (bar % 2 == 0) {
-      Hits(song, drums, at, 0.5, drum::kLowFloorTom, "x.......", 70);
+      Hits(song, drums, at, 0.5, drum::kLowFloorTom, "x.......", 88);
     } else {
-      Hits(song, drums, at, 0.5, drum::kLowTom, "......o.", 60);
-      Hits(song, drums, at, 0.5, drum::kRim, "....o...", 40);
+      Hits(song, drums, at, 0.5, drum::kLowTom, "......o.", 78);
+      Hits(song, drums, at, 0.5, drum::kRim, "....o...", 58);
     }
   }
   double at = 0;
-  at = song.Line(flute, at, "B4:3 A4:.5 G4:.5 E4:4 F4:1.5 G4:.5 A4:2 C5:2 B4:1 A4:1", 80);
-  at = song.Line(flute, at, "B4:4 G4:2 F4:1 E4:1 D4:2 F4:1 A4:1 E4:4", 76);
-  at = song.Line(flute, at, "A4:2 C5:2 E5:3 D5:.5 C5:.5 D5:2 C5:1 A4:1 C5:4", 84);
-  at = song.Line(flute, at, "B4:2 G4:1 E4:1 G4:2 E4:1 G4:1 A4:2 G4:1 F4:1 E4:4", 78);
+  at = song.Line(flute, at, "B4:3 A4:.5 G4:.5 E4:4 F4:1.5 G4:.5 A4:2 C5:2 B4:1 A4:1", 98);
+  at = song.Line(flute, at, "B4:4 G4:2 F4:1 E4:1 D4:2 F4:1 A4:1 E4:4", 94);
+  at = song.Line(flute, at, "A4:2 C5:2 E5:3 D5:.5 C5:.5 D5:2 C5:1 A4:1 C5:4", 102);
+  at = song.Line(flute, at, "B4:2 G4:1 E4:1 G4:2 E4:1 G4:1 A4:2 G4:1 F4:1 E4:4", 96);
   song.Finish(at, true);
   return song;
 }
@@ -58,18 +58,18 @@ Song FoulDungeonTheme() {
     // The figure crawls a half step above and below its root.
     const int crawl[] = {0, 7, 8, 7, 0, 7, 6, 7};
     for (int k = 0; k < 8; ++k)
-      song.Note(cello, at + k * 0.5, 0.5, low + 12 + crawl[k], k == 0 ? 80 : 62, 0.8);
-    Pad(song, tremolo, at, 4, chords[bar], 3, 48);
-    Hits(song, drums, at, 0.25, drum::kKick, "x..o............", 80);
+      song.Note(cello, at + k * 0.5, 0.5, low + 12 + crawl[k], k == 0 ? 96 : 76, 0.8);
+    Pad(song, tremolo, at, 4, chords[bar], 3, 62);
+    Hits(song, drums, at, 0.25, drum::kKick, "x..o............", 96);
     if (bar % 8 == 0) song.Note(bells, at, 4, NoteNumber("C5"), 70);
   }
   for (int k = 0; k < 16; ++k)
     song.Note(timpani, 56.0 + k * 0.5, 0.5, NoteNumber("G2"), 40 + k * 4);
   double at = 0;
-  at = song.Line(choir, at, "C5:4 Eb5:2 D5:2 C5:4 Eb5:2 D5:1 C5:1", 70);
-  at = song.Line(choir, at, "Ab4:4 G4:2 F4:2 B4:4 D5:2 Ab4:2", 74);
-  at = song.Line(choir, at, "G5:4 Ab5:2 F5:2 Eb5:4 F5:2 Db5:2", 80);
-  at = song.Line(choir, at, "C5:4 Eb5:2 C5:2 B4:4 D5:2 F5:1 Eb5:.5 D5:.5", 76);
+  at = song.Line(choir, at, "C5:4 Eb5:2 D5:2 C5:4 Eb5:2 D5:1 C5:1", 86);
+  at = song.Line(choir, at, "Ab4:4 G4:2 F4:2 B4:4 D5:2 Ab4:2", 90);
+  at = song.Line(choir, at, "G5:4 Ab5:2 F5:2 Eb5:4 F5:2 Db5:2", 96);
+  at = song.Line(choir, at, "C5:4 Eb5:2 C5:2 B4:4 D5:2 F5:1 Eb5:.5 D5:.5", 92);
   song.Finish(at, true);
   return song;
 }

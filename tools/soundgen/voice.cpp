@@ -37,9 +37,9 @@ const std::map<std::string, PhoneShape>& Shapes() {
       {"d", {Manner::kStop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
       {"k", {Manner::kStop, {400, 1600, 2400}, 0, 0.7, 2200}},
       {"g", {Manner::kStop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
-      {"s", {Manner::kFricative, {400, 1700, 2600}, 0, 0.45, 6500}},
-      {"sh", {Manner::kFricative, {400, 1700, 2400}, 0, 0.5, 3200}},
-      {"f", {Manner::kFricative, {400, 1100, 2400}, 0, 0.22, 5000}},
+      {"s", {Manner::kFricative, {400, 1700, 2600}, 0, 0.2, 6000}},
+      {"sh", {Manner::kFricative, {400, 1700, 2400}, 0, 0.25, 3200}},
+      {"f", {Manner::kFricative, {400, 1100, 2400}, 0, 0.1, 4500}},
       {"h", {Manner::kAspirate, {600, 1300, 2400}, 0, 0.5, 0}},
       {"m", {Manner::kVoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
       {"n", {Manner::kVoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
@@ -95,7 +95,7 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
   Buffer out;
   std::array<Resonator, 4> tract;
   Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
-  Glide voiced{0}, noise{0}, noise_freq{3000};
+  Glide voiced{0}, noise{0}, aspiration{0}, noise_freq{3000};
   std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
   double pitch = phones.empty() ? 120.0 : phones.front().pitch_from;
   double phase = 0.0, last_flow = 0.0, wobble = 0.0, sub = 1.0;
@@ -125,10 +125,10 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
           }
         }
       }
-      const double speed = shape.manner == Manner::kStop ? 0.002 : 0.008;
+      const double speed = shape.manner == Manner::kStop ? 0.003 : 0.008;
       const double v = voiced.Step(want_voiced, speed);
       const double nz = noise.Step(aspirate ? 0.0 : want_noise, speed);
-      const double asp_level = aspirate ? 0.5 * ph.level : 0.0;
+      const double asp_level = aspiration.Step(aspirate ? 0.5 * ph.level : 0.0, 0.004);
       const double nf = noise_freq.Step(want_noise_freq > 0 ? want_noise_freq : 3000, 0.01);
       // Pitch: a glide across the phone, vibrato, and a growl for rough voices.
       pitch = from * std::pow(to / from, frac);
