@@ -1,7 +1,6 @@
 // Reading and writing the game's sequential text files.
 #include "platform/seq_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <vector>
 
 namespace tq {
 namespace {
@@ -78,24 +78,30 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& o
   return std::nullopt;
 }
 
-std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content) {
+namespace {
+
+std::string WriteFailure(const std::string& path, const char* what, int err) {
+  return DataFileName(path) + " could not be " + what + ": " + std::strerror(err) + ".";
+}
+
+// Writes `content` to a new temporary file beside `path` and flushes it to disk; on success
+// `temp` names it.
+std::optional<std::string> WriteTemporary(const std::string& path, std::string_view content,
+                                          std::string& temp) {
   const fs::path target(path);
-  const auto fail = [&](const char* what, int err) {
-    return DataFileName(path) + " could not be " + what + ": " + std::strerror(err) + ".";
-  };
   std::error_code ec;
   if (target.has_parent_path()) {
     fs::create_directories(target.parent_path(), ec);
-    if (ec) return fail("written", ec.value());
+    if (ec) return WriteFailure(path, "written", ec.value());
   }
-  std::string temp = path + ".XXXXXX";
+  temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return fail("written", errno);
+  if (fd < 0) return WriteFailure(path, "written", errno);
   const auto abandon = [&](const char* what) {
     const int err = errno;
     ::close(fd);
     ::unlink(temp.c_str());
-    return fail(what, err);
+    return WriteFailure(path, what, err);
   };
   if (::fchmod(fd, 0644) != 0) return abandon("written");
   if (!WriteAll(fd, content)) return abandon("written");
@@ -103,20 +109,39 @@ std::optional<std::string> WriteWholeFile(const std::string& path, std::string_v
   if (::close(fd) != 0) {
     const int err = errno;
     ::unlink(temp.c_str());
-    return fail("written", err);
+    return WriteFailure(path, "written", err);
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    return fail("replaced", err);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content) {
+  const FileContent one{path, content};
+  return WriteWholeFiles(std::span(&one, 1));
+}
+
+std::optional<std::string> WriteWholeFiles(std::span<const FileContent> files) {
+  std::vector<std::string> temps;
+  const auto dropTemps = [&](std::size_t from) {
+    for (std::size_t i = from; i < temps.size(); ++i) ::unlink(temps[i].c_str());
+  };
+  for (const auto& f : files) {
+    std::string temp;
+    if (auto err = WriteTemporary(f.path, f.content, temp)) {
+      dropTemps(0);
+      return err;
+    }
+    temps.push_back(std::move(temp));
   }
-  // Make the rename itself durable; a failure here leaves a whole file either way.
-  const std::string folder =
-      target.has_parent_path() ? target.parent_path().string() : std::string(".");
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
+  // Each rename swaps a whole file in one step: after a crash either the old or the new file
+  // is there, never a part of one.
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (::rename(temps[i].c_str(), files[i].path.c_str()) != 0) {
+      const int err = errno;
+      dropTemps(i);
+      return WriteFailure(files[i].path, "replaced", err);
+    }
   }
   return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& o
 // over the old one, so the old file stays whole when anything fails. Creates the folder when
 // missing. Returns a message naming the file on failure.
 std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content);
+
+struct FileContent {
+  std::string path;
+  std::string_view content;
+};
+// Replaces several files whole: all are written and flushed beside their targets before the
+// first is renamed, so a failed write replaces none of them.
+std::optional<std::string> WriteWholeFiles(std::span<const FileContent> files);
 
 // The message for a file whose content is wrong: "Files/ROOM45 is damaged: <problem>."
 std::string DamagedFileMessage(const std::string& path, const std::string& problem);

@@ -94,11 +94,10 @@ std::string MapFilePath(const std::string& gamePath) {
 }
 
 std::optional<std::string> SaveGame(Game& g) {
-  // Both texts are made before either file is touched.
   const std::string game = GameFileText(g);
   const std::string map = MapFileText(g);
-  if (auto err = WriteWholeFile(GameFilePath(g.GamePath), game)) return err;
-  return WriteWholeFile(MapFilePath(g.GamePath), map);
+  const FileContent files[] = {{GameFilePath(g.GamePath), game}, {MapFilePath(g.GamePath), map}};
+  return WriteWholeFiles(files);
 }
 
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out) {
