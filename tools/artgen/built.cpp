@@ -31,23 +31,23 @@ void bricks(Image& l, const Ramp& stone, uint32_t seed) {
 }
 
 void earthWall(Image& l) {
+  // Packed earth and stones, darker than the cave floor, with a lit ledge on each course.
+  bricks(l, ramp(0x221810, 0x3a2c20, 0x54422f, 0x725c44), 75);
   for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) {
-      const double n = periodicNoise(x, y % kR, 6, kW, kR, 71);
-      const int band = (y % kR) / 8;
-      l.set(x, y, litShade(pal::kDirt, 0.25 + n * 0.5 + (band % 2) * 0.1, x, y));
-    }
+    for (int x = 0; x < kW; ++x)
+      if (rand01(x, y % kR, 76) < 0.08) l.set(x, y, rgb(0x1a120c));
   // Vines hang down the face.
   const Ramp vine = pal::kLeaf;
-  for (int v = 0; v < 4; ++v) {
-    const double x0 = 6 + v * 12.5;
-    for (int y = 0; y < kR; ++y) {
-      const int x = static_cast<int>(x0 + std::sin(y * 6.283 / kR * 2 + v) * 2.5);
+  for (int v = 0; v < 3; ++v) {
+    const double x0 = 8 + v * 17;
+    const int len = 20 + v * 9;
+    for (int y = 0; y < len; ++y) {
+      const int x = static_cast<int>(x0 + std::sin(y * 0.35 + v) * 2.0);
       l.set(x, y, vine[1]);
-      l.set(x, y + kR, vine[1]);
-      if (y % 6 == v % 6) {
-        fillEllipse(l, x + 2, y, 2, 1.3, vine[2]);
-        l.set(x + 2, y - 1, vine[3]);
+      l.set(x + 1, y, vine[0]);
+      if (y % 5 == v % 5) {
+        fillEllipse(l, x + 2.5, y + 0.5, 2, 1.3, vine[2]);
+        l.set(x + 2, y, vine[3]);
       }
     }
   }
@@ -373,12 +373,13 @@ void ruinstone(Image& l, Ground g, bool active, int frame) {
 }
 
 void crate(Image& l) {
-  shadeBox(l, 10, 22, 30, 28, pal::kWood);
-  for (int y = 27; y < 46; y += 6) line(l, 12, y, 37, y, pal::kWood[1]);
-  thickLine(l, 12, 24, 37, 47, 3, pal::kWood[3]);
-  line(l, 12, 26, 36, 48, pal::kWood[1]);
-  shadeBox(l, 10, 22, 30, 3, pal::kWood);
-  shadeBox(l, 10, 47, 30, 3, pal::kWood);
+  const Ramp pine = ramp(0x7a5a2a, 0xa88040, 0xc8a058, 0xe8c888);
+  shadeBox(l, 10, 22, 30, 28, pine);
+  for (int y = 27; y < 46; y += 6) line(l, 12, y, 37, y, pine[1]);
+  thickLine(l, 12, 24, 37, 47, 3, pine[3]);
+  line(l, 12, 26, 36, 48, pine[1]);
+  shadeBox(l, 10, 22, 30, 3, pine);
+  shadeBox(l, 10, 47, 30, 3, pine);
   for (int x : {12, 37}) l.set(x, 23, pal::kSteel[1]), l.set(x, 48, pal::kSteel[1]);
 }
 

@@ -44,7 +44,7 @@ void drawFigure(Image& l, const Figure& f) {
     if (f.facing == Facing::Front)
       l.set(static_cast<int>(cx), static_cast<int>(hip - 1), f.belt[3]);
     // Head.
-    shadeEllipse(l, cx, headY, 5 * k, 5.5 * k, f.skin);
+    shadeEllipse(l, cx, headY, 5 * k, 5.5 * k, f.skin, 0.2);
     if (f.helmet) {
       shadeEllipse(l, cx, headY - 1, 5.6 * k, 5.2 * k, f.hair);
       if (f.facing == Facing::Front)
@@ -69,8 +69,10 @@ void drawFigure(Image& l, const Figure& f) {
       shadeEllipse(l, cx, headY + 3.5 * k, 3.5 * k, 2.5 * k, f.hair);
     if (f.facing == Facing::Front && !f.helmet) {
       const int ey = static_cast<int>(headY + 0.5);
-      l.set(static_cast<int>(cx - 2 * k), ey, f.eyes);
-      l.set(static_cast<int>(cx + 2 * k) - 1, ey, f.eyes);
+      const int lx = static_cast<int>(cx - 2 * k), rx = static_cast<int>(cx + 2 * k) - 1;
+      l.set(lx, ey, f.eyes), l.set(lx, ey + 1, f.eyes);
+      l.set(rx, ey, f.eyes), l.set(rx, ey + 1, f.eyes);
+      if (!f.hood && !f.beard) l.set(static_cast<int>(cx), ey + 3, f.skin[0]);  // mouth
     }
     if (f.horns) {
       for (int s : {-1, 1})

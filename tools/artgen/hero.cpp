@@ -184,7 +184,7 @@ Image paintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
     Image l(kTileW, kTileH);
     Figure f = heroFigure(
         HeroLook{look.facing == Facing::Left ? Facing::Right : look.facing, false, false, false});
-    f.feet = 62 + (frame == 2 ? 1 : 0);
+    f.feet = 56 + (frame == 2 ? 1 : 0);
     f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
     drawFigure(l, f);
     // Everything below the waterline is hidden.

@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 
 #include "catalogue.h"
 #include "formats.h"
+#include "room_preview.h"
 #include "sheet.h"
 
 namespace {
@@ -47,10 +49,23 @@ std::vector<uint8_t> encode(const Picture& p, const Image& img) {
   return encodeBmp(img);
 }
 
+// --only takes comma-separated parts of paths, or group names.
+bool matches(const Picture& p, const std::string& only) {
+  size_t from = 0;
+  while (from <= only.size()) {
+    const size_t comma = std::min(only.find(',', from), only.size());
+    const std::string part = only.substr(from, comma - from);
+    if (!part.empty() && (p.path.find(part) != std::string::npos || p.group == part)) return true;
+    from = comma + 1;
+  }
+  return false;
+}
+
 int usage() {
   std::fprintf(
       stderr,
       "usage: artgen GAME_DIR [--sheet FILE.png] [--only TEXT] [--zoom N]\n"
+      "       artgen OUT.png --room ROOMFILE\n"
       "  --only paints just the pictures whose path holds TEXT (with --sheet: a preview)\n");
   return 2;
 }
@@ -60,23 +75,29 @@ int usage() {
 int main(int argc, char** argv) {
   if (argc < 2) return usage();
   const std::filesystem::path root = argv[1];
-  std::string sheetPath, only;
+  std::string sheetPath, only, room;
   int zoom = 1;
   for (int i = 2; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--sheet") && i + 1 < argc)
       sheetPath = argv[++i];
     else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
       only = argv[++i];
+    else if (!std::strcmp(argv[i], "--room") && i + 1 < argc)
+      room = argv[++i];
     else if (!std::strcmp(argv[i], "--zoom") && i + 1 < argc)
       zoom = std::max(1, std::atoi(argv[++i]));
     else
       return usage();
   }
+  if (!room.empty()) {  // a developer's look at one room: GAME_DIR is the PNG to write
+    const Image img = roomPreview(room);
+    return !img.w() || !savePng(img, root.string()) ? 1 : 0;
+  }
   const auto start = std::chrono::steady_clock::now();
   std::vector<SheetEntry> sheet;
   int written = 0;
   for (const Picture& p : catalogue()) {
-    if (!only.empty() && p.path.find(only) == std::string::npos && p.group != only) continue;
+    if (!only.empty() && !matches(p, only)) continue;
     const Image img = p.paint();
     const std::filesystem::path file = root / p.path;
     std::error_code ec;

@@ -368,7 +368,8 @@ void crawler(Image& l, std::string_view kind, Facing f, int frame) {
     for (int s : {-1, 1})
       for (int i = 0; i < 3; ++i) {
         const double y = 34 + i * 6;
-        shadeStroke(l, 25 + s * 10, y, 25 + s * 19, y + 4 + (((i + (step > 0 ? 1 : 0)) % 2) ? 2 : -2), 2, leg);
+        shadeStroke(l, 25 + s * 10, y, 25 + s * 19,
+                    y + 4 + (((i + (step > 0 ? 1 : 0)) % 2) ? 2 : -2), 2, leg);
       }
     shadeEllipse(l, 25, 38, 13, 14, shell);
     if (beetle) {

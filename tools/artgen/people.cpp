@@ -17,7 +17,8 @@ void shopkeeper(Image& l, int which) {
   f.skin = pal::kSkin;
   f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
   f.legs = f.boots = pal::kBark;
-  f.feet = 58;
+  f.feet = 62;
+  f.k = 1.3;
   switch (which) {
     case 1:
       f.bald = true, f.beard = true;
@@ -37,7 +38,7 @@ void shopkeeper(Image& l, int which) {
       f.beard = true;
       f.hair = ramp(0x80808a, 0xa8a8b0, 0xd0d0d8, 0xf4f4f8);
       f.top = ramp(0x141e3a, 0x22305a, 0x36487e, 0x5a70a8);
-      f.k = 0.95;
+      f.k = 1.25;
       break;
   }
   drawFigure(body, f);

@@ -34,17 +34,23 @@ void sky(Image& l, uint32_t top, uint32_t bottom, int horizon) {
 }
 
 void mountains(Image& l, int base, double height, uint32_t seed, Ramp r, bool snowCaps) {
-  for (int x = 0; x < kW; ++x) {
-    const double h = height * (0.55 + 0.45 * periodicNoise(x, 0, 16, 128, 16, seed)) +
-                     height * 0.15 * periodicNoise(x, 0, 4, 128, 16, seed + 1);
-    const int top = static_cast<int>(base - h);
-    for (int y = top; y < kH; ++y) {
-      const double lgt = 0.45 + ((x % 16) < 8 ? 0.15 : -0.1) - (y - top) * 0.01;
-      Px c = litShade(r, lgt, x, y);
-      if (snowCaps && y < top + 3 + static_cast<int>(h * 0.15))
-        c = pal::kSnow[(x % 16) < 8 ? 3 : 1];
-      l.set(x, y, c);
-    }
+  // Overlapping peaks: each a triangle lit on its left flank, capped with snow.
+  Rng rng(seed);
+  for (int i = 0; i < 9; ++i) {
+    const double px = -10 + i * 17 + rng.range(-4, 4);
+    const double h = height * (0.6 + rng.uniform() * 0.4);
+    const double half = h * (1.1 + rng.uniform() * 0.4);
+    const double top = base - h;
+    for (int y = static_cast<int>(top); y < kH; ++y)
+      for (int x = static_cast<int>(px - half - (y - top)); x <= px + half + (y - top); ++x) {
+        const double t = (y - top) / h;
+        const double w = half * t;
+        if (x < px - w || x > px + w || x < 0 || x >= kW) continue;
+        const bool lit = x < px - (y % 5 == 0 ? 1 : 0);
+        Px c = litShade(r, (lit ? 0.6 : 0.3) - t * 0.2, x, y);
+        if (snowCaps && t < 0.28 + 0.06 * std::sin(x * 1.3)) c = pal::kSnow[lit ? 3 : 1];
+        l.set(x, y, c);
+      }
   }
 }
 
@@ -87,6 +93,12 @@ Image titlePicture() {
   fillEllipse(l, 101, 74, 6, 8, glow);
   fillEllipse(l, 101, 74, 3, 5, rgb(0xe0d0ff));
   for (int i = 0; i < 6; ++i) l.set(95 + i * 3, 60 - (i % 3) * 3, rgb(0xd0c0ff));
+  // The road winds from the viewer to the hill.
+  for (int y = 88; y < kH; ++y) {
+    const double cx = 78 + (y - 88) * 0.3, half = 3 + (y - 88) * 0.5;
+    for (int x = static_cast<int>(cx - half); x < cx + half; ++x)
+      l.set(x, y, litShade(pal::kDirt, 0.3 + (y - 88) * 0.02, x, y));
+  }
   // The hero on the road, looking toward the light.
   Image hero(kTileW, kTileH);
   Figure f;
@@ -100,13 +112,7 @@ Image titlePicture() {
   drawFigure(hero, f);
   shadeStroke(hero, f.farHandX, f.farHandY, f.farHandX + 3, f.farHandY - 14, 2, pal::kSteel);
   outline(hero);
-  composite(l, hero, 52, 50);
-  // The road winds from the viewer to the hill.
-  for (int y = 88; y < kH; ++y) {
-    const double cx = 78 + (y - 88) * 0.3, half = 3 + (y - 88) * 0.5;
-    for (int x = static_cast<int>(cx - half); x < cx + half; ++x)
-      l.set(x, y, litShade(pal::kDirt, 0.3 + (y - 88) * 0.02, x, y));
-  }
+  composite(l, hero, 52, 38);
   return finish(l);
 }
 

@@ -85,8 +85,7 @@ void swamp(Image& l, int frame) {
 
 void lilypads(Image& l) {
   for (int y = 0; y < kTileH; ++y)
-    for (int x = 0; x < kTileW; ++x)
-      l.set(x, y, waterAt(x, y, 1, ramp(0x1a3c50, 0x24586a, 0x347484, 0x7ab4b4), 5));
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, waterAt(x, y, 1, pal::kWater, 3));
   const double pads[][3] = {{14, 16, 8}, {36, 30, 7}, {17, 42, 6}, {38, 50, 4}};
   for (auto& p : pads) {
     shadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
