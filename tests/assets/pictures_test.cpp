@@ -237,5 +237,75 @@ TEST_F(Pictures, DoorsAndKeysShowTheirColours) {
   }
 }
 
+// Share of a picture's pixels that pass a colour test.
+template <typename Pred>
+double share(const Decoded& d, Pred pred) {
+  size_t hit = 0, all = 0;
+  for (size_t i = 0; i + 3 < d.rgba.size(); i += 4, ++all)
+    if (pred(d.rgba[i], d.rgba[i + 1], d.rgba[i + 2])) ++hit;
+  return all ? static_cast<double>(hit) / static_cast<double>(all) : 0.0;
+}
+bool shieldBlue(int r, int g, int b) {
+  return b > 150 && b > r + 60 && b > g + 30;
+}
+bool bladePurple(int r, int g, int b) {
+  return b > 120 && r > 60 && g < r - 20 && b > g + 50;
+}
+
+TEST_F(Pictures, TheHeroWearsWhatHeCarries) {
+  // The shield shows blue, the shadow sword a purple glow, the shirt changes his colours;
+  // without them none of it shows.
+  for (const std::string g : kGrounds)
+    for (const std::string face : {"", "REAR", "LEFT", "RIGHT"})
+      for (const std::string move : {"WALK", "FIGHTWALK"}) {
+        const std::string plain = "Pics/" + g + face + move + "2.bmp";
+        const std::string shield = "Pics/" + g + face + "SHIELD" + move + "2.bmp";
+        const std::string shadow = "Pics/" + g + face + move + "12.bmp";
+        const std::string shirt = "Pics/" + g + face + move + "2a.bmp";
+        EXPECT_LT(share(pic(plain), shieldBlue), 0.002) << plain;
+        EXPECT_GT(share(pic(shield), shieldBlue), 0.01) << shield;
+        EXPECT_LT(share(pic(plain), bladePurple), 0.002) << plain;
+        EXPECT_GT(share(pic(shadow), bladePurple), 0.004) << shadow;
+        EXPECT_NE(pic(plain).rgba, pic(shirt).rgba) << shirt;
+      }
+}
+
+TEST_F(Pictures, TheHeroSwimsInWater) {
+  for (const std::string g : kGrounds)
+    for (const std::string face : {"", "REAR", "LEFT", "RIGHT"})
+      for (int frame = 1; frame <= 3; ++frame) {
+        const std::string name = "Pics/" + g + face + "WATERWALK" + std::to_string(frame) + ".bmp";
+        EXPECT_GT(share(pic(name), [](int r, int gr, int b) { return b > r + 40 && b > gr; }), 0.6)
+            << name << " is not mostly water";
+      }
+}
+
+TEST_F(Pictures, DisabledToolbarIconsAreGrey) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"MENU/NEW.ico", "MENU/noNEW.ico"},     {"MENU/LOAD.ico", "MENU/NOload.ico"},
+      {"MENU/SAVE.ico", "MENU/NOsave.ico"},   {"MENU/NUMBERS.ico", "MENU/Nonumbers.ico"},
+      {"MENU/PAUSE.ico", "MENU/NOpause.ico"}, {"MENU/QUIT.ico", "MENU/NOquit.ico"}};
+  auto colourful = [](int r, int g, int b) {
+    return std::max({r, g, b}) - std::min({r, g, b}) > 40;
+  };
+  for (const auto& [on, off] : pairs) {
+    EXPECT_GT(share(pic(on), colourful), 0.05) << on;
+    EXPECT_EQ(share(pic(off), colourful), 0.0) << off;
+  }
+}
+
+TEST_F(Pictures, TheCursorLoadsWithItsTipAtTheCorner) {
+  const Decoded& cur = pic("layout/cursor.cur");
+  EXPECT_EQ(cur.rgba[3], 255) << "the tip is the hot spot";
+  EXPECT_EQ(cur.rgba[cur.rgba.size() - 1], 0) << "the far corner is clear";
+  // The hot spot is stored in the directory entry where an icon keeps planes and bit count.
+  std::ifstream in(onDisk_.at(lookupKey("layout/cursor.cur")), std::ios::binary);
+  char head[14] = {};
+  in.read(head, sizeof head);
+  EXPECT_EQ(head[2], 2) << "type cursor";
+  EXPECT_EQ(head[10], 0);
+  EXPECT_EQ(head[12], 0);
+}
+
 }  // namespace
 }  // namespace tq
