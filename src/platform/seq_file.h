@@ -20,7 +20,7 @@ constexpr std::size_t kMaxDataFileBytes = 64 * 1024;
 std::string DataFileName(const std::string& path);
 
 // Reads a whole file into `out`. On failure (missing, unreadable, larger than `maxBytes`)
-// returns a message naming the file; `out` is then unspecified.
+// returns a message naming the file; `out` then holds nothing useful.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
                                          std::size_t maxBytes = kMaxDataFileBytes);
 // Replaces a file whole: writes a temporary file beside it, flushes it to disk and renames it

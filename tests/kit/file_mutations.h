@@ -14,7 +14,7 @@ inline std::string Mutate(const std::string& data, std::mt19937& rng) {
   std::string s = data;
   auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(rng); };
   const std::size_t at = s.empty() ? 0 : pick(s.size() - 1);
-  static const char kSpecial[] = {'"', ',', '\r', '\n', '-', '0', ' ', '\0', '\x7F'};
+  static const char kTricky[] = {'"', ',', '\r', '\n', '-', '0', ' ', '\0', '\x7F'};
   switch (pick(6)) {
     case 0:
       if (!s.empty()) s[at] = static_cast<char>(pick(255));
@@ -26,7 +26,7 @@ inline std::string Mutate(const std::string& data, std::mt19937& rng) {
       s.insert(at, s.substr(at, 1 + pick(16)));
       break;
     case 3:
-      s.insert(s.begin() + static_cast<std::ptrdiff_t>(at), kSpecial[pick(sizeof kSpecial - 1)]);
+      s.insert(s.begin() + static_cast<std::ptrdiff_t>(at), kTricky[pick(sizeof kTricky - 1)]);
       break;
     case 4:
       s.insert(s.begin() + static_cast<std::ptrdiff_t>(at), static_cast<char>(pick(255)));
@@ -35,7 +35,7 @@ inline std::string Mutate(const std::string& data, std::mt19937& rng) {
       s.resize(at);
       break;
     default:
-      if (!s.empty()) s[at] = kSpecial[pick(sizeof kSpecial - 1)];
+      if (!s.empty()) s[at] = kTricky[pick(sizeof kTricky - 1)];
       break;
   }
   return s;

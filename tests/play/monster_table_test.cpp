@@ -1,4 +1,4 @@
-// The monster kinds: every column of the table, membership and the special roar.
+// The monster kinds: every column of the table, membership and the zombie's roar.
 #include "play/monster_table.h"
 
 #include <gtest/gtest.h>
