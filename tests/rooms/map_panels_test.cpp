@@ -57,8 +57,9 @@ TEST_F(MapPanels, TitleScreenIgnoresTheButtonAndUnchartedRoomsRefuse) {
 
 TEST_F(MapPanels, OpeningPausesAndClosingRunsTheGameEvenIfPausedBefore) {
   EnterRoom(45);
-  g.mnuPAUSE.Tag = "Unpause";  // PAUSE was pressed first
-  g.LBLpause.Visible = true;
+  ASSERT_TRUE(h.ClickOn(g.mnuPAUSE));
+  ASSERT_TRUE(g.LBLpause.Visible);
+  h.mm1().clear();
   g.mnuNEW.Enabled = true;  // a game LOAD started from the title screen
   ASSERT_TRUE(h.ClickOn(g.imgMAP1));
   EXPECT_EQ(g.lblMESSAGE.Caption, "Tarvo opens the MAP of the Black Woods. The game is PAUSED.");
@@ -117,8 +118,10 @@ TEST_F(MapPanels, MarkerBlinksEvery200msAndItsPhaseRunsOnAcrossOpenings) {
 TEST_F(MapPanels, ClosingResumesAStormOnlyWhenThePauseHeldIt) {
   EnterRoom(12);
   g.RainTicks = 200;
-  for (Control& r : g.imgRAIN) r.Visible = true;  // on screen, timer stopped by PAUSE
-  g.mnuPAUSE.Tag = "Unpause";
+  g.tmrRAIN.setEnabled(true);
+  for (Control& r : g.imgRAIN) r.Visible = true;
+  ASSERT_TRUE(h.ClickOn(g.mnuPAUSE));
+  ASSERT_FALSE(g.tmrRAIN.Enabled());
   ASSERT_TRUE(h.ClickOn(g.imgMAP1));
   ASSERT_TRUE(h.ClickOn(g.imgMAP2));
   EXPECT_TRUE(g.tmrRAIN.Enabled());
