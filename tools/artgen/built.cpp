@@ -208,24 +208,24 @@ void exitTile(Image& l, Ground g) {
     shadeBox(l, 14, 44, 22, 8, ramp(0x5a2020, 0x8a3030, 0xa84848, 0xc87070));  // mat
     return;
   }
-  // Outdoors: a trodden path leading out of the room.
+  // Outdoors: a patch of ground worn bare by feet, open toward every side.
   const Ramp path = g == Ground::Snow   ? ramp(0x8aa0c0, 0xaabcd8, 0xc8d6ea, 0xe8f0f8)
                     : g == Ground::Dirt ? ramp(0x2e2016, 0x44321f, 0x5a442e, 0x766048)
                                         : ramp(0x6a5434, 0x8a7048, 0xa88c5e, 0xc8ae80);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double half =
-          13 + std::sin((y % kR) * 6.283 / kR) * 2 + (rand01(0, y % kR, 111) - 0.5) * 2;
-      const double d = std::fabs(x + 0.5 - 25) - half;
-      if (d > 1) continue;
+      // A rounded square: the worn patch fills the cell and thins out at its edges.
+      const double dx = std::fabs(x + 0.5 - 25) / 25.0, dy = std::fabs((y % kR) + 0.5 - 28) / 28.0;
+      const double d = std::pow(std::pow(dx, 4) + std::pow(dy, 4), 0.25);
+      const double wobble = (periodicNoise(x, y % kR, 5, kW, kR, 115) - 0.5) * 0.25;
+      if (d + wobble > 0.98) continue;
+      if (d + wobble > 0.8 && bayer(x, y) < (d + wobble - 0.8) / 0.18) continue;
       const double n = periodicNoise(x, y % kR, 6, kW, kR, 113);
-      l.set(x, y, d > -1 ? path[1] : litShade(path, 0.35 + n * 0.4, x, y));
+      l.set(x, y, litShade(path, 0.3 + n * 0.45, x, y));
     }
-  // Footprints down the middle.
-  for (int y = 4; y < kR; y += 10) {
-    fillEllipse(l, 21, y, 1.5, 2.5, path[0]);
-    fillEllipse(l, 29, y + 5, 1.5, 2.5, path[0]);
-  }
+  // Footprints coming and going.
+  const int steps[][2] = {{18, 10}, {26, 16}, {20, 24}, {28, 31}, {21, 39}, {29, 45}, {34, 22}};
+  for (const auto& st : steps) fillEllipse(l, st[0], st[1], 1.4, 2.2, path[0]);
 }
 
 void ladder(Image& l, Ground g, bool up) {

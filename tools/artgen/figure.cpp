@@ -14,7 +14,7 @@ void drawFigure(Image& l, const Figure& f) {
   if (!side) {
     // Legs: the forward one reaches a little lower, the back one lifts.
     for (int s : {-1, 1}) {
-      const double lift = (f.step == s) ? -2 : 0;
+      const double lift = (f.step == s) ? -3 : (f.step == -s ? 1 : 0);
       const double x = cx + s * 3 * k * g;
       shadeStroke(l, x, hip, x, feet - 2 + lift, 4 * k, f.legs);
       shadeEllipse(l, x + s * 0.5, feet - 1.5 + lift, 2.6 * k, 1.8 * k, f.boots);

@@ -274,11 +274,21 @@ Image itemIcon(std::string_view n) {
     return l;
   }
   if (n == "PIECE1" || n == "PIECE2" || n == "PIECE3") {
+    // The pieces found so far, laid in a row with gaps where the rest will fit.
     Image l(17, 17);
     const int pieces = n.back() - '0';
-    drawItem(l, "SWORD1", 11, 6, 0.6);
-    if (pieces >= 2) drawItem(l, "SWORD2", 7, 10, 0.6);
-    if (pieces >= 3) drawItem(l, "SWORD3", 4, 13, 0.6);
+    const Ramp blade = ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff);
+    const Ramp hilt = ramp(0x3a2010, 0x5a3a20, 0x7a5430, 0x9a7040);
+    shadeStroke(l, 13, 3, 15.5, 0.5, 2, hilt);
+    shadeStroke(l, 10.5, 3.5, 14.5, 7.5, 1.6, pal::kGold);
+    fillEllipse(l, 15.5, 1.5, 1.2, 1.2, pal::kPurple[3]);
+    if (pieces >= 2) shadeStroke(l, 11, 6, 6.5, 10.5, 2.4, blade);
+    if (pieces >= 3) {
+      shadeStroke(l, 5.5, 11.5, 2.5, 14.5, 2.4, blade);
+      fillPoly(l, {{3.0, 13.0}, {0.5, 16.5}, {4.0, 15.0}}, blade[2]);
+    }
+    for (int i = pieces; i < 3; ++i)  // dotted outline of a missing piece
+      for (int t = 0; t < 5; t += 2) l.set(9 - i * 4 + 1 - t, 7 + i * 4 - 1 + t, rgb(0x909098));
     outline(l);
     return onGrey(l);
   }
