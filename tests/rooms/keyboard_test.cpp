@@ -1,0 +1,103 @@
+// The key-down handler: which keys reach the hero, and what the space bar starts.
+#include "hero_fixture.h"
+
+namespace tq {
+namespace {
+
+class KeyboardTest : public HeroTest {
+ protected:
+  void SetUp() override {
+    kit::RoomBuilder().Set(8, 7, "TREE").WriteTo(h, 45);
+    PlaceHero(45, 8, 6);
+    g.IdleTicks = 9;
+  }
+};
+
+TEST_F(KeyboardTest, ArrowKeyOnTheTitleScreenOfAFreshRunDoesNothing) {
+  kit::HeadlessGame fresh;
+  const std::string intro = fresh->lblMESSAGE.Caption;
+  fresh.Press(kLeft);
+  EXPECT_EQ(fresh->Facing, "");
+  EXPECT_EQ(fresh->lblMESSAGE.Caption, intro);
+  EXPECT_TRUE(fresh.mm1().calls().empty());
+  EXPECT_TRUE(fresh->RoomNumber.isEmpty());
+}
+
+TEST_F(KeyboardTest, ArrowKeysTurnAndStepTheHeroEvenTowardABlockedTile) {
+  g.SwingWait = 3;
+  h.Press(kRight);  // a tree: he turns but stays
+  EXPECT_EQ(g.Facing, "RIGHT");
+  EXPECT_EQ(Where(), "45:8,6");
+  EXPECT_EQ(g.SwingWait, 0);
+  EXPECT_EQ(g.IdleTicks, 0);
+
+  h.Press(kDown);
+  EXPECT_TRUE(g.Facing.isText());
+  EXPECT_EQ(g.Facing, "");
+  EXPECT_EQ(Where(), "45:9,6");
+  h.Press(kUp);
+  h.Press(kLeft);
+  EXPECT_EQ(g.Facing, "LEFT");
+  EXPECT_EQ(Where(), "45:8,5");
+}
+
+TEST_F(KeyboardTest, KeysWhileBlockingPausedHurtOrEndingAreDroppedWithoutWakingTheHero) {
+  for (Timer* busy : {&g.tmrSHIELD, &g.tmrGUYHIT, &g.tmrEND}) {
+    busy->setEnabled(true);
+    h.Press(kLeft);
+    busy->setEnabled(false);
+  }
+  g.mnuPAUSE.Tag = "Unpause";
+  h.Press(kLeft);
+  EXPECT_EQ(g.IdleTicks, 9);
+  EXPECT_EQ(g.Facing, "");
+  EXPECT_EQ(Where(), "45:8,6");
+}
+
+TEST_F(KeyboardTest, KeysWhileDeadSwingingOrStrikingOnlyWakeTheHero) {
+  g.Life = 0;
+  h.Press(kLeft);
+  EXPECT_EQ(g.IdleTicks, 0);
+  g.Life = 5;
+  for (Timer* busy : {&g.tmrATTACK, &g.tmrBREAK}) {
+    g.IdleTicks = 9;
+    busy->setEnabled(true);
+    h.Press(kLeft);
+    busy->setEnabled(false);
+    EXPECT_EQ(g.IdleTicks, 0);
+  }
+  EXPECT_EQ(g.Facing, "");
+  EXPECT_EQ(Where(), "45:8,6");
+}
+
+TEST_F(KeyboardTest, SpaceBarStartsASwingWithTheMissSoundOfTheGround) {
+  g.GroundType = "SNOW";
+  h.Press(kSpace);
+  EXPECT_EQ(g.AnimFrame, 1);
+  EXPECT_FALSE(g.tmrANIMATE.Enabled());
+  EXPECT_TRUE(g.tmrATTACK.Enabled());
+  EXPECT_EQ(h.mm1().played(), Paths({"Sounds/1hmiss.wav"}));
+
+  g.tmrATTACK.setEnabled(false);
+  g.GroundType = "WOOD";
+  h.Press(kSpace);
+  EXPECT_EQ(h.mm1().playing(), Full("SOUNDS/1HMISSECHO.wav"));
+}
+
+TEST_F(KeyboardTest, SpaceBarIsRefusedWhileSwimmingOrCoolingDown) {
+  g.InWater = 1;
+  h.Press(kSpace);
+  EXPECT_EQ(g.IdleTicks, 0);
+  g.InWater = 0;
+  g.SwingWait = 2;
+  h.Press(kSpace);
+  EXPECT_FALSE(g.tmrATTACK.Enabled());
+  EXPECT_TRUE(h.mm1().calls().empty());
+
+  g.InWater = 1;  // an arrow key still swims on
+  h.Press(kDown);
+  EXPECT_EQ(Where(), "45:9,6");
+}
+
+}  // namespace
+}  // namespace tq

@@ -1,0 +1,295 @@
+// Room changes: edge exits, ladders and the secret tree, stores, dungeon holes, the RUINSTONE,
+// locked doors, and what a change does to music, rain, the save button and the map.
+#include "hero_fixture.h"
+
+namespace tq {
+namespace {
+
+using kit::RoomBuilder;
+
+class RoomChangeTest : public HeroTest {
+ protected:
+  void Room(int n, RoomBuilder b = RoomBuilder()) { b.WithExits().WriteTo(h, n); }
+};
+
+TEST_F(RoomChangeTest, EdgeExitsLeadToTheNeighbourOnEachSide) {
+  for (int n : {35, 44, 45, 46, 55}) Room(n);
+  struct Case {
+    int row, col, key;
+    const char* arrival;
+  } cases[] = {{10, 6, kDown, "55:2,6"},
+               {2, 6, kUp, "35:10,6"},
+               {6, 2, kLeft, "44:6,10"},
+               {6, 10, kRight, "46:6,2"}};
+  for (const Case& c : cases) {
+    PlaceHero(45, c.row, c.col);
+    g.EnemyHP = 7;
+    h.Press(c.key);
+    EXPECT_EQ(Where(), c.arrival);
+    EXPECT_EQ(g.lblMESSAGE.Caption, "");
+    EXPECT_EQ(g.EnemyHP, 0);
+    EXPECT_TRUE(h.mm3().calls().empty());  // the music goes on
+  }
+}
+
+TEST_F(RoomChangeTest, WestExitOfRoom520LeadsToAFixedSpotOfRoom519AndKeepsTheMessage) {
+  Room(520, RoomBuilder(kit::kDirt));
+  Room(519, RoomBuilder(kit::kDirt).Set(6, 10, "WALL"));  // the room mends that spot itself
+  PlaceHero(520, 6, 2);
+  g.EnemyHP = 4;
+  h.Press(kLeft);
+  EXPECT_EQ(Where(), "519:6,10");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "old message");
+  EXPECT_EQ(g.EnemyHP, 4);
+}
+
+TEST_F(RoomChangeTest, RedrawsFireNoRoomRule) {
+  Room(45, RoomBuilder().Set(7, 6, "DOOR"));
+  Room(401, RoomBuilder(kit::kWood));
+  PlaceHero(45, 8, 6);
+  g.Facing = "REAR";
+  g.EnterMode = 1;  // a monster's step
+  MoveHero(g);
+  g.Facing = "XXX";
+  MoveHero(g);
+  EXPECT_EQ(Where(), "45:8,6");
+  EXPECT_EQ(g.EnterMode, 0);
+  EXPECT_TRUE(h.mm1().calls().empty());
+}
+
+TEST_F(RoomChangeTest, LadderDownAndUpThroughTheSecretTree) {
+  Room(45, RoomBuilder().Set(5, 6, "LADDERDOWN").Set(4, 4, "STREE"));
+  Room(345, RoomBuilder(kit::kDirt).Set(4, 4, "LADDERUP"));
+  PlaceHero(45, 6, 6);
+  const Value explored = g.ExploredPct;
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "345:5,6");
+  EXPECT_EQ(g.GroundType, "DIRT");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You enter a dark cavern below the surface.");  // no torch
+  EXPECT_TRUE(h.mm1().calls().empty());
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Underground.mid"}));
+  EXPECT_EQ(g.IMGgrid[0].Tag, "BLACK");  // dark without a torch
+  EXPECT_TRUE(g.imgMAP[144].Visible);
+  EXPECT_EQ(g.ExploredPct, explored);  // only the overland counts
+
+  PlaceHero(345, 4, 5);
+  h.Press(kLeft);  // up the ladder onto the secret tree that hides it
+  EXPECT_EQ(Where(), "45:4,4");
+  EXPECT_EQ(g.IMGgrid[12].Tag, "STREE");
+  EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/WILD.WAV"}));
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
+  h.Press(kRight);
+  h.Press(kLeft);  // the tree lets him through only once
+  EXPECT_EQ(Where(), "45:4,5");
+}
+
+TEST_F(RoomChangeTest, GoingDownLightsTheTorchWhereTheRulesSay) {
+  Room(45, RoomBuilder().Set(5, 6, "LADDERDOWN"));
+  Room(345, RoomBuilder(kit::kDirt));
+  Room(739, RoomBuilder(kit::kSnow).Set(5, 6, "LADDERDOWN"));  // over a hideout
+  Room(1039, RoomBuilder(kit::kDirt));
+  PlaceHero(739, 6, 6);
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "1039:5,6");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/lighttorch.wav"}));
+  EXPECT_EQ(g.TorchLit, 1);
+
+  g.imgTOOL[2].Visible = true;
+  PlaceHero(45, 6, 6);
+  h.Press(kUp);
+  EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
+  EXPECT_EQ(g.IMGgrid[0].Tag, "FLOOR");  // the torch shows the whole view
+  EXPECT_EQ(g.DarkRoom, 0);
+  EXPECT_EQ(g.TorchLit, 1);
+}
+
+struct StoreCase {
+  const char* door;
+  int doorRow, store;
+  const char* greeting;
+  const char* back;  // where the south exit of the store leads
+  std::vector<std::string> exitSlams;
+  const char* tune;
+};
+
+TEST_F(RoomChangeTest, EachStoreInAndOut) {
+  const StoreCase cases[] = {
+      {"DOOR",
+       7,
+       401,
+       "Welcome to my store! To buy something, just go walk over it.",
+       "45:8,6",
+       {"SOUNDS/doorslam.WAV"},
+       "sounds/overland2.mid"},
+      {"DOOR2",
+       7,
+       402,
+       "This is my store. My good stuff is locked up. To buy something, just go walk over it.",
+       "45:8,6",
+       {"SOUNDS/doorslam.wav", "SOUNDS/doorslam.WAV"},
+       "sounds/overland2.mid"},
+      {"DOOR3",
+       6,
+       403,
+       "Hi, I sell supplies. To buy something, just go walk over it.",
+       "45:7,6",
+       {"SOUNDS/doorslam.wav", "SOUNDS/doorslam.WAV"},
+       "sounds/overland2.mid"},
+      {"DOOR4",
+       8,
+       404,
+       "No one comes here much. Get those Shadow Demons for me too! To buy something, just go "
+       "walk over it.",
+       "45:8,6",
+       {"SOUNDS/doorslam.wav", "SOUNDS/doorslam.WAV"},
+       "sounds/overland.mid"},
+  };
+  for (const StoreCase& c : cases) {
+    SCOPED_TRACE(c.door);
+    Room(45, RoomBuilder().Set(c.doorRow, 6, c.door));
+    Room(c.store, RoomBuilder(kit::kWood));
+    PlaceHero(45, c.doorRow + 1, 6);
+    g.EnemyHP = 3;
+    h.Press(kUp);
+    EXPECT_EQ(Where(), std::to_string(c.store) + ":10,6");
+    EXPECT_EQ(g.lblMESSAGE.Caption, c.greeting);
+    EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
+    EXPECT_EQ(g.EnemyHP, 0);
+    EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/doorslam.WAV", "/SOUNDS/squeak3.wav"}));
+    EXPECT_EQ(h.mm3().played(), Paths({"sounds/Store.mid"}));
+
+    h.mm1().clear();
+    h.Press(kDown);
+    EXPECT_EQ(Where(), c.back);
+    EXPECT_EQ(g.GroundType, "GRASS");
+    EXPECT_EQ(g.lblMESSAGE.Caption, "");
+    EXPECT_EQ(h.mm1().played(), Paths(c.exitSlams));
+    EXPECT_EQ(h.mm3().playing(), Full(c.tune));
+    EXPECT_EQ(g.Facing, c.store == 404 ? "XXX" : "");
+  }
+}
+
+TEST_F(RoomChangeTest, HoleIntoAFoulDungeonAndOutAgain) {
+  g.imgTOOL[2].Visible = true;
+  Room(45, RoomBuilder().Set(7, 6, "HOLE"));
+  Room(550, RoomBuilder(kit::kDirt));
+  PlaceHero(45, 8, 6);
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "550:10,6");
+  EXPECT_EQ(g.ReturnRoom, 45);
+  // The torch message replaces the dungeon's greeting, without the torch's own sound.
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/DUNGEON.mid"}));
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Underground.mid", "sounds/dungeonmusic2.mid"}));
+
+  h.mm1().clear();
+  h.mm3().clear();
+  h.Press(kDown);
+  EXPECT_EQ(Where(), "45:4,10");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/WILD.WAV"}));
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
+}
+
+TEST_F(RoomChangeTest, TheIceDungeonTrapsTheHero) {
+  g.imgTOOL[2].Visible = true;
+  Room(45, RoomBuilder().Set(7, 6, "HOLE5"));
+  Room(701, RoomBuilder(kit::kSnow));
+  PlaceHero(45, 8, 6);
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "701:10,6");
+  EXPECT_EQ(g.lblMESSAGE.Caption,
+            "The power of this evil place traps you inside! Fight on, Tarvo!");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/DUNGEON.mid", "SOUNDS/no.wav"}));
+  EXPECT_EQ(h.mm3().playing(), Full("sounds/bossmusic.mid"));
+}
+
+TEST_F(RoomChangeTest, TheRuinstoneLeadsNorthAndHoldsTheStorm) {
+  Room(45, RoomBuilder().Set(7, 6, "RUINSTONE"));
+  Room(700, RoomBuilder(kit::kSnow).Set(3, 6, "RUINSTONESNOW"));
+  PlaceHero(45, 8, 6);
+  g.RainTicks = 120;
+  g.tmrRAIN.setEnabled(true);
+  for (Control& c : g.imgRAIN) c.Visible = true;
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "700:2,6");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You are in the far north! The Shadow Demons must be close..");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/SNOWTALK.WAV", "SOUNDS/SDOOR.WAV"}));
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland.mid"}));
+  EXPECT_FALSE(g.tmrRAIN.Enabled());
+  EXPECT_FALSE(g.imgRAIN[24].Visible);
+  EXPECT_EQ(g.RainTicks, 120);
+
+  // Facing the spent stone, every redraw after a monster's step repeats its word.
+  g.EnemyHP = 6;
+  g.Facing = "";
+  g.EnterMode = 1;
+  MoveHero(g);
+  EXPECT_EQ(g.EnemyHP, 0);
+  EXPECT_EQ(g.lblMESSAGE.Caption,
+            "The Ruinstone is no longer active. It seems you are stuck in the Far North! Find "
+            "the Shadow Demons!");
+  EXPECT_EQ(h.mm1().playing(), Full("sounds/no.wav"));
+}
+
+TEST_F(RoomChangeTest, AHeldStormResumesOnTheWayBackUp) {
+  Room(45, RoomBuilder().Set(5, 6, "STREE"));
+  Room(345, RoomBuilder(kit::kDirt).Set(5, 6, "LADDERUP"));
+  PlaceHero(345, 6, 6);
+  g.RainTicks = 50;
+  h.Press(kUp);
+  EXPECT_TRUE(g.tmrRAIN.Enabled());
+  EXPECT_TRUE(g.imgRAIN[0].Visible);
+  EXPECT_EQ(h.mm1().calls().size(), 0u);  // no birds in the rain
+  EXPECT_EQ(h.mm3().playing(), Full("sounds/rainthunder.wav"));
+  EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xC0C0C0u);
+  EXPECT_EQ(g.lblMESSAGE.Caption, "Rains continue throughout the land.");
+}
+
+TEST_F(RoomChangeTest, ColouredDoorsOpenWithTheirKeyOnly) {
+  Room(45, RoomBuilder().Set(7, 6, "REDDOOR").Set(8, 7, "PURPLEDOOR"));
+  PlaceHero(45, 8, 6);
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "45:8,6");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "This door is locked. You need to find a key to open it.");
+  EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
+  EXPECT_EQ(h.mm1().played(), Paths({"Sounds/LockedDoor.wav"}));
+
+  g.imgTOOL[7].Visible = true;
+  g.imgTOOL[8].Visible = true;
+  h.mm1().clear();
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "45:6,6");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/doorslam.WAV"}));
+
+  PlaceHero(45, 8, 6);
+  h.Press(kRight);  // the purple door opens only up and down
+  EXPECT_EQ(Where(), "45:8,6");
+  EXPECT_EQ(h.mm1().played(), Paths({"Sounds/LockedDoor.wav"}));
+}
+
+TEST_F(RoomChangeTest, MapSquaresAndTheSaveButton) {
+  Room(45);
+  Room(46);
+  Room(704, RoomBuilder(kit::kSnow));
+  PlaceHero(45, 6, 10);
+  EXPECT_TRUE(g.imgMAP[44].Visible);
+  const Value before = g.ExploredPct;
+  h.Press(kRight);
+  EXPECT_EQ(g.ExploredPct, before + 1);
+  EXPECT_EQ(g.lblEXPLORE.Caption, Join("You have explored ", before + 1, "%"));
+  PlaceHero(45, 6, 10);
+  h.Press(kRight);  // a second visit counts nothing
+  EXPECT_EQ(g.ExploredPct, before + 1);
+
+  PlaceHero(704, 6, 6);
+  EXPECT_FALSE(g.mnuSAVE.Enabled);
+  PlaceHero(46, 6, 6);
+  EXPECT_TRUE(g.mnuSAVE.Enabled);
+}
+
+}  // namespace
+}  // namespace tq
