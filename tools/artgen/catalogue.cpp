@@ -10,7 +10,6 @@
 
 namespace tq::art {
 
-Image layoutPicture(std::string_view name);
 
 namespace {
 
