@@ -10,7 +10,6 @@
 
 namespace tq::art {
 
-
 namespace {
 
 void addTiles(std::vector<Picture>& out, Ground g) {

@@ -1,6 +1,7 @@
 // Water: open water, currents, pond corners, river, mouths, swamp and lily pads.
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "noise.h"
 #include "palette.h"
@@ -10,17 +11,20 @@ namespace tq::art {
 
 namespace {
 
-// Wavelets that repeat with the tile; frame 2 shifts them half a wave.
+// Rows of short wavelets that repeat with the tile; frame 2 moves them along.
 Px waterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
-  const double phase = frame == 2 ? 3.0 : 0.0;
-  const double n = periodicNoise(x, y, 10, kTileW, kTileRepeatH, seed);
-  double l = 0.3 + n * 0.35;
-  const double wave = std::sin((x + phase * 2) * 6.283 / 25.0 + (y % kTileRepeatH) * 6.283 / 14.0);
-  if (wave > 0.93 &&
-      rand01(x / 4, (y % kTileRepeatH) / 2, seed + static_cast<uint32_t>(frame)) < 0.7)
-    l = 0.95;
-  else if (wave < -0.95)
-    l -= 0.2;
+  const int yy = y % kTileRepeatH;
+  const double phase = frame == 2 ? 2.1 : 0.0;
+  const double n = periodicNoise(x, yy, 10, kTileW, kTileRepeatH, seed);
+  double l = 0.3 + n * 0.3;
+  const int lift = static_cast<int>(std::lround(1.5 * std::sin(x * 6.283 / 25.0 + phase)));
+  const int row = (yy + lift + 70) % 7;
+  const int band = (yy + lift + 70) / 7;
+  const bool dash = rand01((x + (frame == 2 ? 3 : 0)) / 6, band, seed + 9) < 0.6;
+  if (row == 0 && dash)
+    l = 0.98;  // the lit crest
+  else if (row == 1 && dash)
+    l -= 0.22;  // its shadow
   return litShade(w, l, x, y);
 }
 
@@ -117,14 +121,17 @@ bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
     for (int y = 0; y < kTileH; ++y)
       for (int x = 0; x < kTileW; ++x)
         l.set(x, y, waterAt(x, y, frame == 20 ? 2 : frame, pal::kWater, 3));
-    if (frame == 20) {  // a glint: a bright star
-      const Px s = rgb(0xffffff);
-      for (int i = -3; i <= 3; ++i) {
-        l.set(31 + i, 20, i == 0 ? s : pal::kWater[3]);
-        l.set(31, 20 + i, i == 0 ? s : pal::kWater[3]);
+    if (frame == 20) {  // a glint: two bright stars on the crests
+      const Px s = rgb(0xffffff), soft = pal::kWater[3];
+      for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {
+        for (int i = -r; i <= r; ++i) {
+          const Px c = std::abs(i) <= 1 ? s : soft;
+          l.set(cx + i, cy, c);
+          l.set(cx, cy + i, c);
+        }
+        l.set(cx - 1, cy - 1, soft), l.set(cx + 1, cy + 1, soft);
+        l.set(cx + 1, cy - 1, soft), l.set(cx - 1, cy + 1, soft);
       }
-      l.set(30, 19, s), l.set(32, 21, pal::kWater[3]), l.set(32, 19, s),
-          l.set(30, 21, pal::kWater[3]);
     }
   } else if (tag == "NORTH")
     current(l, frame, 0, -1);
