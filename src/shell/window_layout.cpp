@@ -212,8 +212,8 @@ void BuildItems(Game& g) {
   Picture(g.imgSWORD, g.FraTOOLS, "imgSWORD", -1, 780, 240, 495, 495, "layout/sword.bmp");
   Picture(g.imgSHIRT, g.FraTOOLS, "imgSHIRT", -1, 1425, 1440, 545, 585, "layout/shirt.bmp")
       .Visible = false;
-  Label(g.Label5, g.FraTOOLS, "Label5", -1, 120, 1950, 495, 195, "KEYS", SmallFonts());
   EtchedLine(g.keysLine[0], g.keysLine[1], g.FraTOOLS, "Line3", 0, 2040, 2055, 2040);
+  Label(g.Label5, g.FraTOOLS, "Label5", -1, 120, 1950, 495, 195, "KEYS", SmallFonts());
 }
 
 void BuildMaps(Game& g) {
