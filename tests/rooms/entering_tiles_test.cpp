@@ -57,14 +57,6 @@ TEST_F(EnteringTilesTest, ACurrentCarriesTheSwimmerOnInHisOwnDirection) {
   EXPECT_EQ(g.InWater, 1);
 }
 
-TEST_F(EnteringTilesTest, WithoutTheFishBookWaterAndPeopleBlock) {
-  RoomBuilder().Set(5, 6, "WATER").Set(6, 7, "ELF1").Set(6, 5, "STREE").WriteTo(h, 45);
-  PlaceHero(45, 6, 6);
-  for (int key : {kUp, kRight, kLeft}) h.Press(key);
-  EXPECT_EQ(Where(), "45:6,6");
-  EXPECT_EQ(g.StreePass, 0);
-}
-
 TEST_F(EnteringTilesTest, AShopDeedUnderfootIsChargedAgainOnARedraw) {
   RoomBuilder(kit::kWood).Set(6, 6, "POWER").WriteTo(h, 403);
   g.Gold = 10;
