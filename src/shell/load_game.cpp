@@ -36,7 +36,7 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
   // the window exactly as it was.
   SavedGame saved;
   if (auto error = ReadSavedGame(g.GamePath, saved)) {
-    g.lblMESSAGE.ForeColor = 0xFFFFFF;
+    g.lblMESSAGE.ForeColor = 0x0000FF;
     g.lblMESSAGE.Caption = "The saved game cannot be loaded. " + *error;
     return;
   }

@@ -13,7 +13,7 @@ void mnuNEW_Click(Game& g, int /*index*/) {
   // window stays as it is and the player learns which file is at fault.
   TemplateSet templates;
   if (auto error = LoadTemplates(g.GamePath, templates)) {
-    g.lblMESSAGE.ForeColor = 0xFFFFFF;
+    g.lblMESSAGE.ForeColor = 0x0000FF;  // red, as for every file the game cannot use
     g.lblMESSAGE.Caption = "A new world cannot be built. " + *error;
     return;
   }

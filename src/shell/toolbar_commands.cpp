@@ -12,7 +12,7 @@ void mnuSAVE_Click(Game& g, int /*index*/) {
   g.lblMESSAGE.Caption =
       "All items, money, and stats saved. You'll start here if you load the game.";
   if (auto error = SaveGame(g)) {
-    g.lblMESSAGE.ForeColor = 0xFFFFFF;
+    g.lblMESSAGE.ForeColor = 0x0000FF;
     g.lblMESSAGE.Caption = "The game could not be saved. " + *error;
   }
 }

@@ -14,6 +14,7 @@ namespace {
 
 // The world could not be built: the title screen stays up and NEW and LOAD can be used again.
 void AbandonWorldBuilding(Game& g, const std::string& why) {
+  g.lblMESSAGE.ForeColor = 0x0000FF;
   g.lblMESSAGE.Caption = "The new world could not be built. " + why;
   g.Image2.Picture = g.GamePath + "Icons/tqtitle.bmp";
   g.mnuNEW.Enabled = true;
