@@ -114,7 +114,8 @@ void drawFigure(Image& l, const Figure& f) {
     shadeEllipse(l, cx - dir * 0.8, headY - 1, 5.8 * k, 6.3 * k, f.hair);
     shadeEllipse(l, cx + dir * 2.5, headY + 0.8, 2.4 * k, 3.5 * k, f.skin, -0.3);
   } else if (!f.bald) {
-    shadeEllipse(l, cx - dir * 1.2, headY - 1.8, 4.8 * k, 4.2 * k, f.hair);
+    shadeEllipse(l, cx - dir * 2.0, headY - 2.2, 4.4 * k, 3.8 * k, f.hair);
+    shadeEllipse(l, cx - dir * 3.2, headY + 0.5, 2.2 * k, 3.0 * k, f.hair);  // the back of the head
   }
   if (f.beard) shadeEllipse(l, cx + dir * 2, headY + 3.5 * k, 2.5 * k, 2.2 * k, f.hair);
   if (!f.helmet) {

@@ -42,6 +42,28 @@ void drawSword(Image& l, double hx, double hy, double angle, bool shadow, double
   shadeStroke(l, hx - dx * 2, hy - dy * 2, hx + dx * 1, hy + dy * 1, 1.8, pal::kBark);
 }
 
+// The hunter's quiver: worn on the back, its strap across the chest.
+void quiver(Image& l, const Figure& f, bool behind) {
+  const Ramp leather = ramp(0x2a180c, 0x4a2c16, 0x6a4424, 0x8a6038);
+  const double shoulder = f.feet - 23 - f.bob, hip = shoulder + 12;
+  auto fletch = [&](double x, double y) {
+    for (int i = 0; i < 3; ++i) {
+      l.set(static_cast<int>(x + i * 1.5), static_cast<int>(y - (i % 2)),
+            i == 1 ? rgb(0xf0f0f0) : pal::kRed[2]);
+      l.set(static_cast<int>(x + i * 1.5), static_cast<int>(y + 1 - (i % 2)), pal::kRed[1]);
+    }
+  };
+  if (f.facing == Facing::Front && !behind) {
+    fletch(f.cx + 4, shoulder - 4);
+    thickLine(l, f.cx + 5, shoulder + 0.5, f.cx - 4.5, hip - 1.5, 1.4, leather[1]);
+  } else if (f.facing == Facing::Rear && !behind) {
+    shadeStroke(l, f.cx + 4, shoulder - 2, f.cx - 3, hip - 3, 4, leather);
+    fletch(f.cx + 3, shoulder - 5);
+  } else if (f.facing == Facing::Right && !behind) {
+    thickLine(l, f.cx - 1, shoulder + 0.5, f.cx + 2, hip - 1.5, 1.2, leather[1]);  // the strap
+  }
+}
+
 void drawShieldAt(Image& l, double x, double y, double w) {
   drawItem(l, "SHIELD", x, y, w / 12.0);
 }
@@ -58,7 +80,9 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
     f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
     f.bob = frame == 2 ? 0.6 : 0;
     if (side && look.shield) drawShieldAt(l, f.cx + 5, f.feet - 21, 12);
+    quiver(l, f, true);
     drawFigure(l, f);
+    quiver(l, f, false);
     if (drawn.facing == Facing::Front) {
       drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.25, look.shadowSword);
       if (look.shield) drawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
@@ -74,7 +98,9 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
     if (side && look.shield) drawShieldAt(l, f.cx - 4, f.feet - 21, 12);
     if (side) f.armLift = frame == 1 ? 1.0 : frame == 2 ? 0.6 : 0.2;
     f.step = side ? 1 : 0;
+    quiver(l, f, true);
     drawFigure(l, f);
+    quiver(l, f, false);
     if (drawn.facing == Facing::Front) {
       const double a[] = {-kPi * 0.85, kPi * 0.2, kPi * 0.5};
       angle = a[frame - 1];
@@ -111,6 +137,7 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
   } else if (pose == HeroPose::Block) {
     f.bob = -2;
     drawFigure(l, f);
+    quiver(l, f, false);
     drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.6, false);
     drawShieldAt(l, 26, f.feet - 20, 19);
     const Px spark = rgb(0xfff8c0);
@@ -122,6 +149,7 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
   } else if (pose == HeroPose::Hurt) {
     f.cx += (frame == 1 || frame == 3) ? -2 : (frame == 2 || frame == 4) ? 2 : 0;
     drawFigure(l, f);
+    quiver(l, f, false);
     drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.9, false);
     if (frame == 1 || frame == 3) {  // the flash of the blow
       for (int y = 0; y < l.h(); ++y)
