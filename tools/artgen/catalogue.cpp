@@ -170,7 +170,11 @@ std::vector<Picture> catalogue() {
     const FileKind kind = name.ends_with(".ico")   ? FileKind::Ico
                           : name.ends_with(".cur") ? FileKind::Cur
                                                    : FileKind::Bmp;
-    out.push_back({name, kind, [name] { return layoutPicture(name); }, "layout"});
+    const bool big = name.find("scroll") != std::string::npos ||
+                     name.find("parchment") != std::string::npos ||
+                     name.find("bar") != std::string::npos;
+    out.push_back(
+        {name, kind, [name] { return layoutPicture(name); }, big ? "layout" : "layout icons"});
   }
   return out;
 }

@@ -50,7 +50,7 @@ Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
   // Cells are as big as the largest picture of their group, plus a label line.
   struct Placed {
     const SheetEntry* e;
-    int x, y;
+    int x, y, zoom;
   };
   std::vector<Placed> placed;
   std::vector<std::pair<std::string, int>> headings;
@@ -59,11 +59,16 @@ Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
   while (i < entries.size()) {
     const std::string group = entries[i].group;
     size_t j = i;
-    int cellW = 0, cellH = 0;
+    int cellW = 0, cellH = 0, largest = 0;
     while (j < entries.size() && entries[j].group == group) {
-      cellW = std::max(cellW, entries[j].image.w() * zoom);
-      cellH = std::max(cellH, entries[j].image.h() * zoom);
+      largest = std::max({largest, entries[j].image.w(), entries[j].image.h()});
       ++j;
+    }
+    // Icons are blown up so they can be judged beside the cells.
+    const int z = largest <= 48 ? std::max(zoom, 3) : zoom;
+    for (size_t k = i; k < j; ++k) {
+      cellW = std::max(cellW, entries[k].image.w() * z);
+      cellH = std::max(cellH, entries[k].image.h() * z);
     }
     cellW = std::max(cellW, 52) + 4;
     cellH += 10;
@@ -72,7 +77,7 @@ Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
     const int perRow = std::max(1, std::min(columns, 2000 / cellW));
     for (size_t k = i; k < j; ++k) {
       const int idx = static_cast<int>(k - i);
-      placed.push_back({&entries[k], 2 + (idx % perRow) * cellW, y + (idx / perRow) * cellH});
+      placed.push_back({&entries[k], 2 + (idx % perRow) * cellW, y + (idx / perRow) * cellH, z});
       width = std::max(width, 2 + (idx % perRow + 1) * cellW);
     }
     y += ((static_cast<int>(j - i) + perRow - 1) / perRow) * cellH + 4;
@@ -81,7 +86,7 @@ Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
   Image sheet(std::max(width, 200), y, rgb(0x202028));
   for (const auto& [g, hy] : headings) drawText(sheet, 2, hy, g, rgb(0xf0e070));
   for (const Placed& p : placed) {
-    const Image big = zoom > 1 ? scaleNearest(p.e->image, zoom) : p.e->image;
+    const Image big = p.zoom > 1 ? scaleNearest(p.e->image, p.zoom) : p.e->image;
     Image flat = flatten(big, rgb(0x606070));
     composite(sheet, flat, p.x, p.y);
     drawText(sheet, p.x, p.y + big.h() + 2, p.e->label, rgb(0xd0d0d8));
