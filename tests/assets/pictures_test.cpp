@@ -88,14 +88,14 @@ class Pictures : public ::testing::Test {
     }
     for (const Listed& l : listed_) {
       const auto it = onDisk_.find(lookupKey(l.path));
-      if (it != onDisk_.end()) decoded_[l.path] = decode(it->second);
+      if (it != onDisk_.end()) decoded_[lookupKey(l.path)] = decode(it->second);
     }
   }
   static void TearDownTestSuite() {
     decoded_.clear();
     onDisk_.clear();
   }
-  static const Decoded& pic(const std::string& path) { return decoded_.at(path); }
+  static const Decoded& pic(const std::string& path) { return decoded_.at(lookupKey(path)); }
 
   static std::vector<Listed> listed_;
   static std::map<std::string, fs::path> onDisk_;
@@ -111,7 +111,7 @@ TEST_F(Pictures, EveryListedPictureExistsDecodesAndHasItsSize) {
   ASSERT_GT(listed_.size(), 2600u);
   int missing = 0;
   for (const Listed& l : listed_) {
-    const auto it = decoded_.find(l.path);
+    const auto it = decoded_.find(lookupKey(l.path));
     if (it == decoded_.end()) {
       ADD_FAILURE() << "missing: " << l.path;
       if (++missing > 10) return;
@@ -305,6 +305,111 @@ TEST_F(Pictures, TheCursorLoadsWithItsTipAtTheCorner) {
   EXPECT_EQ(head[2], 2) << "type cursor";
   EXPECT_EQ(head[10], 0);
   EXPECT_EQ(head[12], 0);
+}
+
+// Where a picture differs from the plain floor of its ground: the figure standing on it.
+struct Box {
+  int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
+  int w() const { return x1 - x0 + 1; }
+  int h() const { return y1 - y0 + 1; }
+};
+Box figureBox(const Decoded& d, const Decoded& floor) {
+  Box b;
+  for (int y = 0; y < d.h; ++y)
+    for (int x = 0; x < d.w; ++x) {
+      const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+      int diff = 0;
+      for (int c = 0; c < 3; ++c) diff += std::abs(d.rgba[i + c] - floor.rgba[i + c]);
+      if (diff < 60) continue;  // the soft contact shadow does not count
+      b.x0 = std::min(b.x0, x), b.x1 = std::max(b.x1, x);
+      b.y0 = std::min(b.y0, y), b.y1 = std::max(b.y1, y);
+    }
+  return b;
+}
+
+TEST_F(Pictures, TheSwordSwingsTowardTheFacing) {
+  for (const std::string g : kGrounds) {
+    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
+    auto box = [&](const std::string& n) {
+      return figureBox(pic("Pics/" + g + n + ".bmp"), floor);
+    };
+    EXPECT_GT(box("FIGHTWALK3").y1, box("WALK2").y1) << g << " down";
+    EXPECT_LT(box("REARFIGHTWALK3").y0, box("REARWALK2").y0) << g << " up";
+    EXPECT_GT(box("RIGHTFIGHTWALK3").x1, box("RIGHTWALK2").x1 + 4) << g << " right";
+    EXPECT_LT(box("LEFTFIGHTWALK3").x0, box("LEFTWALK2").x0 - 4) << g << " left";
+  }
+}
+
+// Share of the figure's pixels (those that differ from the floor) that pass a colour test.
+template <typename Pred>
+double figureShare(const Decoded& d, const Decoded& floor, Pred pred) {
+  size_t hit = 0, all = 0;
+  for (size_t i = 0; i + 3 < d.rgba.size(); i += 4) {
+    int diff = 0;
+    for (size_t c = 0; c < 3; ++c) diff += std::abs(d.rgba[i + c] - floor.rgba[i + c]);
+    if (diff < 60) continue;
+    ++all;
+    if (pred(d.rgba[i], d.rgba[i + 1], d.rgba[i + 2])) ++hit;
+  }
+  return all ? static_cast<double>(hit) / static_cast<double>(all) : 0.0;
+}
+
+TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
+  auto brightness = [](const Decoded& d) {
+    long sum = 0;
+    for (size_t i = 0; i + 3 < d.rgba.size(); i += 4)
+      sum += d.rgba[i] + d.rgba[i + 1] + d.rgba[i + 2];
+    return sum / static_cast<long>(d.rgba.size() / 4);
+  };
+  auto white = [](int r, int g, int b) { return r + g + b > 600; };
+  auto red = [](int r, int g, int b) { return r > g + 60 && r > b + 60; };
+  for (const std::string g : kGrounds) {
+    const std::string p = "Pics/" + g;
+    const Decoded& floor = pic(p + "FLOOR.bmp");
+    EXPECT_GT(brightness(pic(p + "GUYHIT1.bmp")), brightness(pic(p + "GUYHIT2.bmp")) + 15)
+        << g << " white flash";
+    EXPECT_GT(figureShare(pic(p + "GUYHIT3.bmp"), floor, red), 0.5) << g << " red flash";
+    for (const char* calm : {"GUYHIT0", "GUYHIT2", "GUYHIT4"}) {
+      EXPECT_LT(figureShare(pic(p + calm + ".bmp"), floor, white), 0.3) << g << calm;
+      EXPECT_LT(figureShare(pic(p + calm + ".bmp"), floor, red), 0.3) << g << calm;
+    }
+    const Box standing = figureBox(pic(p + "GUYDIE1.bmp"), floor);
+    const Box lying = figureBox(pic(p + "GUYDIE3.bmp"), floor);
+    EXPECT_GT(standing.h(), standing.w()) << g;
+    EXPECT_GT(lying.w(), lying.h()) << g;
+    EXPECT_GT(lying.y0, standing.y0 + 10) << g;
+  }
+}
+
+TEST_F(Pictures, UndergroundMapSquaresOpenToTheirSides) {
+  // Room shapes 1..16 and the sides each opens to; the L squares add a ladder.
+  const char* const open[] = {"",   "S",  "W",  "N",   "E",   "SW",  "NS",  "SE",
+                              "NW", "WE", "NE", "NWE", "NSW", "SWE", "NSE", "NSWE"};
+  for (const std::string prefix : {"dun", "Ldun"})
+    for (int n = 1; n <= 16; ++n) {
+      const std::string name = "icons/" + prefix + std::to_string(n) + ".bmp";
+      const Decoded& d = pic(name);
+      auto light = [&](int x, int y) {
+        const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+        return d.rgba[i] + d.rgba[i + 1] + d.rgba[i + 2];
+      };
+      const std::pair<char, std::pair<int, int>> edges[] = {
+          {'N', {8, 0}}, {'S', {8, 16}}, {'W', {0, 8}}, {'E', {16, 8}}};
+      for (const auto& [side, at] : edges) {
+        const bool isOpen = std::string(open[n - 1]).find(side) != std::string::npos;
+        const int edge = light(at.first, at.second);
+        if (isOpen) {
+          EXPECT_GT(edge, 187) << name << " should open to " << side;
+        } else {
+          EXPECT_LT(edge, 187) << name << " should be closed to " << side;
+        }
+      }
+      EXPECT_GT(light(5, 5), 187) << name << " has no room in it";
+      if (prefix == "Ldun") {
+        EXPECT_NE(d.rgba, pic("icons/dun" + std::to_string(n) + ".bmp").rgba)
+            << name << " shows no ladder";
+      }
+    }
 }
 
 }  // namespace

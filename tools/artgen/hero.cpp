@@ -154,7 +154,7 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
     if (frame == 1 || frame == 3) {  // the flash of the blow
       for (int y = 0; y < l.h(); ++y)
         for (int x = 0; x < l.w(); ++x)
-          l.tint(x, y, frame == 1 ? rgb(0xffffff) : rgb(0xff3020), 0.55);
+          l.tint(x, y, frame == 1 ? rgb(0xffffff) : rgb(0xff3020), frame == 1 ? 0.8 : 0.6);
     } else if (frame == 2 || frame == 4) {
       for (int i = 0; i < 3; ++i) drawItem(l, "HEART", 14 + i * 11 + frame, 12 + (i % 2) * 3, 0.3);
     } else {  // recovering: dizzy stars circle his head
