@@ -112,7 +112,7 @@ void paintSnow(Image& img) {
       img.set(x, y, litShade(pal::kSnow, 0.35 + n * 0.55, x, y));
     }
   Rng rng(seed);
-  for (int i = 0; i < 9; ++i) {  // soft dents and their lit rims
+  for (int i = 0; i < 5; ++i) {  // soft dents and their lit rims
     const double cx = rng.range(0, kW - 1), cy = rng.range(0, kR - 1);
     for (int y = 0; y < kR; ++y)
       for (int x = 0; x < kW; ++x) {
