@@ -11,13 +11,6 @@
 
 namespace tq {
 
-RoomFile FilledRoom(const std::string& tag, int groundCode) {
-  RoomFile room;
-  for (auto& row : room.tags) row.fill(tag);
-  room.GroundCode = groundCode;
-  return room;
-}
-
 WorldWork BuildWorld(Random& rnd, const TemplateSet& templates) {
   WorldWork w;
   for (int i = 0; i < 100; ++i) w.MapTag[i] = "floor";

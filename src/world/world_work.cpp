@@ -1,0 +1,13 @@
+// Helpers of the world builder's working tables.
+#include "world/world_work.h"
+
+namespace tq {
+
+RoomFile FilledRoom(const std::string& tag, int groundCode) {
+  RoomFile room;
+  for (auto& row : room.tags) row.fill(tag);
+  room.GroundCode = groundCode;
+  return room;
+}
+
+}  // namespace tq
