@@ -35,7 +35,6 @@ struct HeroStep {
   int StoreLeft = 0;     // 1 left store 401..403, 2 left store 404
   int DungeonEntry = 0;  // 1 a foul dungeon, 2 the ice dungeon
   int RoomRoar = -1;
-  std::string AreaTunePath;  // full path of the last tune stage C started, "" when none
 
   RoomFile RoomGrid;
   std::array<std::string, 25> ViewGrid;

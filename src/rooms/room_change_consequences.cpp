@@ -8,12 +8,6 @@
 namespace tq {
 namespace {
 
-// Starts an area tune on MM3 and remembers it as the tune of this step.
-void PlayAreaTune(Game& g, HeroStep& s, const std::string& relative) {
-  s.AreaTunePath = g.GamePath + relative;
-  g.MM3.PlayFile(s.AreaTunePath);
-}
-
 void ShowRain(Game& g, bool on) {
   for (Control& overlay : g.imgRAIN) overlay.Visible = on;
   g.tmrRAIN.setEnabled(on);
@@ -53,7 +47,7 @@ void AfterRoomChange(Game& g, HeroStep& s) {
       g.Play(g.MM1, "SOUNDS/no.wav");
       g.lblMESSAGE.Caption = "The power of this evil place traps you inside! Fight on, Tarvo!";
     }
-    PlayAreaTune(g, s, "sounds/Underground.mid");
+    g.Play(g.MM3, "sounds/Underground.mid");
     musicChanged = true;
   }
   if (s.RoomChanged) {
@@ -64,29 +58,29 @@ void AfterRoomChange(Game& g, HeroStep& s) {
     if (g.RainTicks <= 0 && room <= 699) g.Play(g.MM1, "SOUNDS/WILD.WAV");
     g.EnemyHP = 0;
     g.lblMESSAGE.ForeColor = kMsgWhite;
-    PlayAreaTune(g, s, room <= 699 ? "sounds/Overland2.mid" : "sounds/Overland.mid");
+    g.Play(g.MM3, room <= 699 ? "sounds/Overland2.mid" : "sounds/Overland.mid");
   }
   if (s.FarNorthEntered) {
     g.EnemyHP = 0;
     g.lblMESSAGE.ForeColor = kMsgWhite;
     g.Play(g.MM1, "SOUNDS/SDOOR.WAV");
-    PlayAreaTune(g, s, "sounds/Overland.mid");
+    g.Play(g.MM3, "sounds/Overland.mid");
     musicChanged = true;
   }
   if (s.StoreEntered) {
-    PlayAreaTune(g, s, "sounds/Store.mid");
+    g.Play(g.MM3, "sounds/Store.mid");
     musicChanged = true;
     g.lblMESSAGE.ForeColor = kMsgWhite;
     g.Play(g.MM1, "/SOUNDS/squeak3.wav");
   }
-  if (s.StoreLeft == 1) PlayAreaTune(g, s, "sounds/overland2.mid");
-  if (s.StoreLeft == 2) PlayAreaTune(g, s, "sounds/overland.mid");
+  if (s.StoreLeft == 1) g.Play(g.MM3, "sounds/overland2.mid");
+  if (s.StoreLeft == 2) g.Play(g.MM3, "sounds/overland.mid");
   if (s.DungeonEntry == 1) {
-    PlayAreaTune(g, s, "sounds/dungeonmusic2.mid");
+    g.Play(g.MM3, "sounds/dungeonmusic2.mid");
     musicChanged = true;
   }
   if (s.DungeonEntry == 2) {
-    PlayAreaTune(g, s, "sounds/bossmusic.mid");
+    g.Play(g.MM3, "sounds/bossmusic.mid");
     musicChanged = true;
   }
 
