@@ -21,36 +21,20 @@ namespace tq {
 namespace {
 
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
-    {"tmrANIMATE", tmrANIMATE_Timer},
-    {"tmrSHADOW", tmrSHADOW_Timer},
-    {"tmrscroll", tmrscroll_Timer},
-    {"tmrBEGIN", tmrBEGIN_Timer},
-    {"tmrPAUSE", tmrPAUSE_Timer},
-    {"timerMAP", timerMAP_Timer},
-    {"tmrATTACK", nullptr},
-    {"tmrBREAK", nullptr},
-    {"tmrGUYHIT", nullptr},
-    {"tmrSHIELD", nullptr},
-    {"tmrRAIN", tmrRAIN_Timer},
-    {"tmrEND", nullptr},
+    {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
+    {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
+    {"tmrPAUSE", tmrPAUSE_Timer},     {"timerMAP", timerMAP_Timer},
+    {"tmrATTACK", nullptr},           {"tmrBREAK", nullptr},
+    {"tmrGUYHIT", nullptr},           {"tmrSHIELD", nullptr},
+    {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", nullptr},
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {
-    {"mnuNEW", mnuNEW_Click},
-    {"mnuLOAD", mnuLOAD_Click},
-    {"mnuSAVE", mnuSAVE_Click},
-    {"mnuNUM", mnuNUM_Click},
-    {"mnuPAUSE", mnuPAUSE_Click},
-    {"mnuEXIT", mnuEXIT_Click},
-    {"imgMAP1", imgMAP1_Click},
-    {"imgMAP2", imgMAP2_Click},
-    {"IMGgrid", IMGgrid_Click},
-    {"imgRAIN", imgRAIN_Click},
-    {"imgSCRN", imgSCRN_Click},
-    {"imgTOOL", imgTOOL_Click},
-    {"imgMONEYBAG", imgMONEYBAG_Click},
-    {"imgSHIRT", imgSHIRT_Click},
-    {"imgSWORD", imgSWORD_Click},
+    {"mnuNEW", mnuNEW_Click},           {"mnuLOAD", mnuLOAD_Click},   {"mnuSAVE", mnuSAVE_Click},
+    {"mnuNUM", mnuNUM_Click},           {"mnuPAUSE", mnuPAUSE_Click}, {"mnuEXIT", mnuEXIT_Click},
+    {"imgMAP1", imgMAP1_Click},         {"imgMAP2", imgMAP2_Click},   {"IMGgrid", IMGgrid_Click},
+    {"imgRAIN", imgRAIN_Click},         {"imgSCRN", imgSCRN_Click},   {"imgTOOL", imgTOOL_Click},
+    {"imgMONEYBAG", imgMONEYBAG_Click}, {"imgSHIRT", imgSHIRT_Click}, {"imgSWORD", imgSWORD_Click},
 };
 
 const std::pair<std::string_view, KeyEvent> kKeyEvents[] = {
