@@ -79,7 +79,10 @@ void DecideEntry(Game& g, HeroStep& s) {
       s.DeedTarget = true;
     }
   }
-  if (s.DeedTarget && g.Gold < price) s.CanEnter = false;
+  if (s.DeedTarget && g.Gold < price) {
+    s.CanEnter = false;
+    s.DeedUnpaid = true;
+  }
   if (s.DeedTarget && g.Gold >= price) {
     g.Gold = g.Gold - price;
     s.CanEnter = true;

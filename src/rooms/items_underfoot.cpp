@@ -228,6 +228,9 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
     g.EnterMode = 0;
     return false;
   }
+  // Standing on a deed is a purchase only when it was paid for; a load or a new game that puts
+  // the hero on a deed he cannot afford must not hand it to him for nothing.
+  if (s.DeedUnpaid) return false;
 
   bool tookItem = false;
   const Value goldCap = g.imgMONEYBAG.Visible ? 500 : 200;

@@ -40,6 +40,8 @@ struct HeroStep {
   std::array<std::string, 25> ViewGrid;
 
   bool CanEnter = false, PieceFound = false, AutosaveDue = false, DeedTarget = false;
+  // A redraw finds the hero on a deed he cannot pay for: it gives him nothing.
+  bool DeedUnpaid = false;
 };
 
 // A: seed the generator, copy the position and step it by the facing.

@@ -68,6 +68,16 @@ TEST_F(EnteringTilesTest, AShopDeedUnderfootIsChargedAgainOnARedraw) {
   g.EnterMode = 1;
   MoveHero(g);
   EXPECT_EQ(g.Gold, 4);
+
+  // Too poor to pay: a load onto the deed shows the room but gives nothing for free.
+  g.Gold = 2;
+  g.Strength = 1;
+  h.mm1().clear();
+  PlaceHero(403, 6, 6);
+  EXPECT_EQ(Where(), "403:6,6");
+  EXPECT_EQ(g.Gold, 2);
+  EXPECT_EQ(g.Strength, 1);
+  EXPECT_TRUE(h.mm1().played().empty());
 }
 
 }  // namespace
