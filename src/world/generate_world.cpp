@@ -2,6 +2,10 @@
 // starts play in the home room.
 #include "world/generate_world.h"
 
+#include <string>
+#include <vector>
+
+#include "platform/seq_file.h"
 #include "rooms/move_hero.h"
 #include "shell/game.h"
 #include "shell/saved_game.h"
@@ -28,11 +32,18 @@ void AbandonWorldBuilding(Game& g, const std::string& why) {
   g.mnuPAUSE.Picture = g.GamePath + "MENU/NOpause.ico";
 }
 
+// Every room of the new world replaces its file in one batch: all are written and on disk
+// before the first is renamed, so a failure leaves the old world whole.
 std::optional<std::string> WriteWorld(const Game& g, const WorldWork& w) {
+  std::vector<std::string> texts;
+  texts.reserve(w.rooms.size());
+  std::vector<FileContent> files;
+  files.reserve(w.rooms.size());
   for (const auto& [number, room] : w.rooms) {
-    if (auto error = WriteRoomFile(RoomFilePath(g.GamePath, number), room)) return error;
+    texts.push_back(RoomFileText(room));
+    files.push_back({RoomFilePath(g.GamePath, number), texts.back()});
   }
-  return std::nullopt;
+  return WriteWholeFiles(files);
 }
 
 // The toolbar, the map panels and the values a new game starts from.

@@ -24,7 +24,7 @@ std::optional<std::string> ReadRoomFile(const std::string& path, RoomFile& out) 
   return std::nullopt;
 }
 
-std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile& room) {
+std::string RoomFileText(const RoomFile& room) {
   SeqWriter w;
   for (const auto& row : room.tags) {
     for (const auto& tag : row) {
@@ -34,7 +34,11 @@ std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile
   }
   w.Dynamic(room.GroundCode);
   w.EndLine();
-  return WriteWholeFile(path, w.str());
+  return w.str();
+}
+
+std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile& room) {
+  return WriteWholeFile(path, RoomFileText(room));
 }
 
 }  // namespace tq

@@ -24,6 +24,8 @@ std::string RoomFilePath(const std::string& gamePath, const Value& roomNumber);
 // Reads a whole room file. On failure returns a message naming the file and what was wrong,
 // and leaves `out` untouched.
 std::optional<std::string> ReadRoomFile(const std::string& path, RoomFile& out);
+// The bytes of a room file.
+std::string RoomFileText(const RoomFile& room);
 // Writes a room file atomically (a temporary beside it, renamed over it); creates Files/ when
 // missing. Returns a message naming the file on failure, when the old file is still whole.
 std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile& room);
