@@ -38,7 +38,10 @@ bool Click(Game& g, Control& c) {
 
 Control* ClickAt(Game& g, int xTwips, int yTwips) {
   Control* c = ControlAt(g, xTwips, yTwips);
-  return c && Click(g, *c) ? c : nullptr;
+  if (!c) return nullptr;
+  // A picture box takes the keyboard focus when clicked; the main tick hands it back to pic1.
+  if (c->kind == ControlKind::PictureBox && c->Enabled && c->Showing()) g.focus = c;
+  return Click(g, *c) ? c : nullptr;
 }
 
 void KeyDown(Game& g, int keyCode) {

@@ -130,5 +130,20 @@ TEST(StartUp, ClicksReachTheTopMostEnabledControl) {
   EXPECT_TRUE(unloaded);
 }
 
+TEST(StartUp, AClickedPictureBoxTakesTheFocusUntilTheMainTickGivesItBack) {
+  kit::HeadlessGame h;
+  Game& g = h.game();
+  h.Advance(10);
+  g.picSTART.Visible = false;
+  ASSERT_NE(ClickAt(g, 120 + 2375 + 100, 480 + 1920 + 100), nullptr);  // a look at cell 13
+  EXPECT_EQ(g.focus, &g.IMGgrid[13]);
+  // Clicking an image (the EXIT button disabled here) leaves the focus where it is.
+  g.mnuEXIT.Enabled = false;
+  ClickAt(g, 120 + 5760 + 200, 200);
+  EXPECT_EQ(g.focus, &g.IMGgrid[13]);
+  h.Advance(200);
+  EXPECT_EQ(g.focus, &g.pic1);
+}
+
 }  // namespace
 }  // namespace tq
