@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 namespace tq {
 
@@ -62,6 +64,7 @@ SdlAudio::SdlAudio(AssetResolver& assets, std::string gamePathPrefix)
     Mix_Init(MIX_INIT_MID);
     Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
     Mix_AllocateChannels(3);
+    PreloadTunes();
   }
   // The music channel repeats what it plays; the others play once.
   channels_[0] = std::make_unique<Channel>(*this, 0, 1);
@@ -70,9 +73,14 @@ SdlAudio::SdlAudio(AssetResolver& assets, std::string gamePathPrefix)
 }
 
 SdlAudio::~SdlAudio() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  if (preloader_) SDL_WaitThread(preloader_, nullptr);
   if (open_) {
     Mix_HaltChannel(-1);
-    for (auto& [path, clip] : clips_) {
+    for (auto& [file, clip] : byFile_) {
       if (clip) Mix_FreeChunk(clip);
     }
     Mix_CloseAudio();
@@ -85,6 +93,51 @@ SoundChannel& SdlAudio::channel(int i) {
   return *channels_[i];
 }
 
+void SdlAudio::PreloadTunes() {
+  std::vector<std::string> tunes;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator d(assets_.root() / "sounds", ec), end; !ec && d != end;
+       d.increment(ec)) {
+    if (FoldCase(d->path().extension().string()) == ".mid") tunes.push_back(d->path().string());
+  }
+  if (tunes.empty()) return;
+  queued_.insert(tunes.begin(), tunes.end());
+  tunes_ = std::move(tunes);
+  preloader_ = SDL_CreateThread(
+      [](void* self) -> int {
+        auto& audio = *static_cast<SdlAudio*>(self);
+        for (const std::string& file : audio.tunes_) {
+          {
+            std::lock_guard lock(audio.mutex_);
+            if (audio.stopping_) return 0;
+            if (audio.byFile_.count(file)) continue;
+          }
+          Mix_Chunk* clip = audio.Decode(file);
+          std::lock_guard lock(audio.mutex_);
+          audio.byFile_.emplace(file, clip);
+          audio.decoded_.notify_all();
+        }
+        return 0;
+      },
+      "tune decoder", this);
+  if (!preloader_) queued_.clear();  // no thread: every tune is decoded when first played
+}
+
+Mix_Chunk* SdlAudio::Decode(const std::string& file) {
+  Mix_Chunk* clip = Mix_LoadWAV(file.c_str());
+  if (!clip) {
+    std::fprintf(stderr, "tarvoquest: cannot play %s (%s)\n", file.c_str(), Mix_GetError());
+    return nullptr;
+  }
+  int freq = 0, channels = 0;
+  Uint16 format = 0;
+  if (clip->alen > 0 && Mix_QuerySpec(&freq, &format, &channels) && format == AUDIO_S16SYS) {
+    clip->alen = static_cast<Uint32>(
+        TrimSilentTail(reinterpret_cast<const std::int16_t*>(clip->abuf), clip->alen, channels));
+  }
+  return clip;
+}
+
 Mix_Chunk* SdlAudio::Clip(const std::string& fullPath) {
   auto it = clips_.find(fullPath);
   if (it != clips_.end()) return it->second;
@@ -94,16 +147,19 @@ Mix_Chunk* SdlAudio::Clip(const std::string& fullPath) {
     if (reported_.insert(fullPath).second)
       std::fprintf(stderr, "tarvoquest: missing sound %s\n", fullPath.c_str());
   } else {
-    clip = Mix_LoadWAV(file->c_str());
-    if (!clip) {
-      std::fprintf(stderr, "tarvoquest: cannot play %s (%s)\n", file->c_str(), Mix_GetError());
-    } else if (clip->alen > 0) {
-      int freq = 0, channels = 0;
-      Uint16 format = 0;
-      if (Mix_QuerySpec(&freq, &format, &channels) && format == AUDIO_S16SYS) {
-        clip->alen = static_cast<Uint32>(TrimSilentTail(
-            reinterpret_cast<const std::int16_t*>(clip->abuf), clip->alen, channels));
-      }
+    const std::string key = file->string();
+    std::unique_lock lock(mutex_);
+    if (queued_.count(key)) {
+      // The background decoder has it or will have it shortly.
+      decoded_.wait(lock, [&] { return byFile_.count(key) > 0; });
+      clip = byFile_[key];
+    } else if (auto found = byFile_.find(key); found != byFile_.end()) {
+      clip = found->second;
+    } else {
+      lock.unlock();
+      clip = Decode(key);
+      lock.lock();
+      byFile_.emplace(key, clip);
     }
   }
   clips_.emplace(fullPath, clip);
