@@ -31,6 +31,29 @@ TEST(MainTick, WhileTheShieldHoldsOnlyTheCooldownAndShirtRun) {
   EXPECT_EQ(g.SwingWait, 0);
 }
 
+TEST(MainTick, TheCooldownAndTheSwingSpeedFollowTheSword) {
+  kit::HeadlessGame h;
+  Game& g = h.game();
+  ShowPlayField(g, 5);
+  g.imgSHIRT.Visible = true;  // no shirt owned: the icon goes
+  g.SwingWait = 3;
+  g.tmrATTACK.setInterval(50);
+  for (int left : {2, 1, 0, 0}) {
+    Ticks(h);
+    EXPECT_EQ(g.SwingWait, left);
+  }
+  EXPECT_FALSE(g.imgSHIRT.Visible);
+  EXPECT_EQ(g.tmrATTACK.Interval(), 75);
+  g.SwordKind = 2;
+  Ticks(h);
+  EXPECT_EQ(g.tmrATTACK.Interval(), 50);
+  // The speed is set after the pause test, so a paused tick leaves it alone.
+  g.SwordKind = 1;
+  g.mnuPAUSE.Tag = "Unpause";
+  Ticks(h);
+  EXPECT_EQ(g.tmrATTACK.Interval(), 50);
+}
+
 TEST(MainTick, WhilePausedToolbarRainAndSaveLockRunButNothingAfter) {
   kit::HeadlessGame h;
   Game& g = h.game();
@@ -69,6 +92,20 @@ TEST(MainTick, ToolbarIconsFollowTheButtonsEverySixthTickAndNumbersStayOffOnTheT
   EXPECT_EQ(g.mnuLOAD.Picture, menu + "LOAD.ico");
   EXPECT_EQ(g.mnuNEW.Picture, menu + "NEW.ico");
   EXPECT_EQ(g.mnuEXIT.Picture, menu + "NOquit.ico");
+
+  // Every button turned the other way shows its other icon at the next round, not before.
+  for (Control* button : {&g.mnuNUM, &g.mnuPAUSE, &g.mnuSAVE, &g.mnuLOAD, &g.mnuNEW, &g.mnuEXIT})
+    button->Enabled = !button->Enabled;
+  g.picSTART.Visible = false;
+  Ticks(h, 5);
+  EXPECT_EQ(g.mnuNUM.Picture, menu + "Nonumbers.ico");
+  Ticks(h);
+  EXPECT_EQ(g.mnuNUM.Picture, menu + "NUMBERS.ico");
+  EXPECT_EQ(g.mnuPAUSE.Picture, menu + "PAUSE.ico");
+  EXPECT_EQ(g.mnuSAVE.Picture, menu + "NOsave.ico");
+  EXPECT_EQ(g.mnuLOAD.Picture, menu + "NOload.ico");
+  EXPECT_EQ(g.mnuNEW.Picture, menu + "noNEW.ico");
+  EXPECT_EQ(g.mnuEXIT.Picture, menu + "QUIT.ico");
 }
 
 TEST(MainTick, TheRainRollIsMadeEveryTickButAStormNeedsEveryGate) {
@@ -171,6 +208,52 @@ TEST(MainTick, AnimatedTilesAlternateAndAtMostOneWaterCellSparklesOutOfTheRain) 
   Ticks(h);
   EXPECT_EQ(g.IMGgrid[0].Picture, pics + "SHADOW BOSSLEFT.bmp");
   EXPECT_EQ(g.IMGgrid[3].Picture, pics + "WATER.bmp");
+}
+
+TEST(MainTick, OnlyTheAnimatedTilesChangeTheirPicture) {
+  kit::HeadlessGame h;
+  Game& g = h.game();
+  ShowPlayField(g, 5);
+  const char* animated[] = {"COIN", "CAMPFIRE", "WATER", "RUINSTONE", "LIFESYMBOL", "POWERSYMBOL"};
+  const char* still[] = {"FLOOR", "TREE", "STREE", "SPWALL", "RUINSTONESNOW", "RIVER"};
+  for (int i = 0; i < 6; ++i) {
+    g.IMGgrid[i].Tag = animated[i];
+    g.IMGgrid[6 + i].Tag = still[i];
+    g.IMGgrid[6 + i].Picture = "kept";
+  }
+  g.GroundType = "SNOW";
+  const std::string pics = g.GamePath + "pics/SNOW";
+  g.rnd.Script({2});  // no rain
+  Ticks(h);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(g.IMGgrid[i].Picture, pics + animated[i] + ".bmp");
+    EXPECT_EQ(g.IMGgrid[6 + i].Picture, "kept") << still[i];
+  }
+  g.rnd.Script({2});
+  for (int i = 0; i < 25; ++i) g.rnd.Script({50});  // no sparkle
+  Ticks(h);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(g.IMGgrid[i].Picture, pics + animated[i] + "2.bmp");
+}
+
+TEST(MainTick, ABurningTorchAndLowStrengthBlinkOnTheEvenFrames) {
+  kit::HeadlessGame h;
+  Game& g = h.game();
+  ShowPlayField(g, 305);
+  g.TorchLit = 1;
+  g.Strength = 4;  // stays at 5 or less while it regrows over these ticks
+  g.imgTOOL[2].Picture = "unowned";
+  const std::string icons = g.GamePath + "Icons/";
+  Ticks(h);
+  EXPECT_EQ(g.imgTOOL[2].Picture, "unowned");  // a lit room without the torch leaves its slot
+  EXPECT_EQ(g.imgSCRN[6].Picture, icons + "HEADPIC.bmp");
+  g.imgTOOL[2].Visible = true;
+  Ticks(h);
+  EXPECT_EQ(g.imgTOOL[2].Picture, icons + "TORCH2.bmp");
+  EXPECT_EQ(g.imgSCRN[6].Picture, icons + "HEADPIC2.bmp");
+  Ticks(h);
+  EXPECT_EQ(g.imgTOOL[2].Picture, icons + "TORCH.bmp");
+  EXPECT_EQ(g.imgSCRN[6].Picture, icons + "HEADPIC.bmp");
+  EXPECT_EQ(g.imgSCRN[2].Picture, icons + "starPIC.bmp");
 }
 
 TEST(MainTick, IconsBlinkWhileTheirConditionHoldsAndFallBackAfter) {
