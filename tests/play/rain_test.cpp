@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "kit/room_builder.h"
 #include "play/play_field.h"
+#include "rooms/move_hero.h"
 
 namespace tq {
 namespace {
@@ -70,6 +72,43 @@ TEST(Rain, IsHeldOffTheOverlandAndSkipsTheBeatsThatMeetThePauseBlinkerAtOne) {
   EXPECT_EQ(g.imgRAIN[0].Picture, frame);
   g.UiTick = 4;
   s.h.Advance(320 * 100);
+  EXPECT_FALSE(g.tmrRAIN.Enabled());
+  EXPECT_EQ(g.lblMESSAGE.Caption, "The rains fade as the sun comes out once again.");
+}
+
+TEST(Rain, AStormHeldByADungeonVisitGoesOnWithItsRemainingTimeOnTheWayBack) {
+  kit::HeadlessGame h;
+  Game& g = h.game();
+  kit::RoomBuilder().Set(7, 6, "HOLE").WithExits().WriteTo(h, 45);
+  kit::RoomBuilder(kit::kDirt).WithExits().WriteTo(h, 550);
+  test::ShowPlayField(g, 45);
+  g.HeroRow = 8;
+  g.HeroCol = 6;
+  g.Facing = "XXX";
+  MoveHero(g);
+  g.rnd.Script({1, 1});
+  h.Advance(200);
+  h.Advance(1000);
+  ASSERT_EQ(g.RainTicks, 290);
+
+  constexpr int kUp = 38, kDown = 40;
+  h.Press(kUp);
+  ASSERT_EQ(g.RoomNumber, 550);
+  EXPECT_FALSE(g.tmrRAIN.Enabled());
+  EXPECT_FALSE(g.imgRAIN[12].Visible);
+  h.Advance(5000);
+  EXPECT_EQ(g.RainTicks, 290);
+
+  h.mm3().clear();
+  h.Press(kDown);
+  ASSERT_EQ(g.RoomNumber, 45);
+  EXPECT_TRUE(g.tmrRAIN.Enabled());
+  EXPECT_TRUE(g.imgRAIN[12].Visible);
+  EXPECT_EQ(h.mm3().playing(), g.GamePath + "sounds/rainthunder.wav");
+  EXPECT_EQ(g.lblMESSAGE.Caption, "Rains continue throughout the land.");
+  h.Advance(289 * 100);
+  EXPECT_EQ(g.RainTicks, 1);
+  h.Advance(100);
   EXPECT_FALSE(g.tmrRAIN.Enabled());
   EXPECT_EQ(g.lblMESSAGE.Caption, "The rains fade as the sun comes out once again.");
 }
