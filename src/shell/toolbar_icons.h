@@ -1,4 +1,4 @@
-// The toolbar icons: which of NEW, LOAD, SAVE, NUM and PAUSE are shown lit or dimmed.
+// The toolbar icons: each of the six buttons shown lit or dimmed as its state says.
 #pragma once
 
 namespace tq {
