@@ -208,24 +208,30 @@ void exitTile(Image& l, Ground g) {
     shadeBox(l, 14, 44, 22, 8, ramp(0x5a2020, 0x8a3030, 0xa84848, 0xc87070));  // mat
     return;
   }
-  // Outdoors: a patch of ground worn bare by feet, open toward every side.
-  const Ramp path = g == Ground::Snow   ? ramp(0x8aa0c0, 0xaabcd8, 0xc8d6ea, 0xe8f0f8)
+  // Outdoors: a patch of ground worn by feet, open toward every side. It fades into the floor
+  // round a ragged edge, so it reads as a trodden gap rather than a rug.
+  const Ramp path = g == Ground::Snow   ? ramp(0xa4b4cc, 0xb8c6da, 0xccd8e8, 0xe4ecf6)
                     : g == Ground::Dirt ? ramp(0x2e2016, 0x44321f, 0x5a442e, 0x766048)
                                         : ramp(0x6a5434, 0x8a7048, 0xa88c5e, 0xc8ae80);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) {
-      // A rounded square: the worn patch fills the cell and thins out at its edges.
-      const double dx = std::fabs(x + 0.5 - 25) / 25.0, dy = std::fabs((y % kR) + 0.5 - 28) / 28.0;
-      const double d = std::pow(std::pow(dx, 4) + std::pow(dy, 4), 0.25);
-      const double wobble = (periodicNoise(x, y % kR, 5, kW, kR, 115) - 0.5) * 0.25;
-      if (d + wobble > 0.98) continue;
-      if (d + wobble > 0.8 && bayer(x, y) < (d + wobble - 0.8) / 0.18) continue;
-      const double n = periodicNoise(x, y % kR, 6, kW, kR, 113);
+      const int yy = y % kR;
+      const double dx = std::fabs(x + 0.5 - 25) / 25.0, dy = std::fabs(yy + 0.5 - 28) / 28.0;
+      const double d = std::pow(std::pow(dx, 3) + std::pow(dy, 3), 1.0 / 3.0);
+      const double wobble = (periodicNoise(x, yy, 7, kW, kR, 115) - 0.5) * 0.55 +
+                            (periodicNoise(x, yy, 3, kW, kR, 116) - 0.5) * 0.2;
+      const double e = d + wobble;
+      if (e > 0.95) continue;
+      if (e > 0.6 && bayer(x, y) < (e - 0.6) / 0.35) continue;
+      const double n = periodicNoise(x, yy, 6, kW, kR, 113);
       l.set(x, y, litShade(path, 0.3 + n * 0.45, x, y));
     }
   // Footprints coming and going.
-  const int steps[][2] = {{18, 10}, {26, 16}, {20, 24}, {28, 31}, {21, 39}, {29, 45}, {34, 22}};
-  for (const auto& st : steps) fillEllipse(l, st[0], st[1], 1.4, 2.2, path[0]);
+  const int steps[][2] = {{19, 12}, {27, 18}, {20, 26}, {29, 33}, {22, 41}, {33, 24}};
+  for (const auto& st : steps) {
+    fillEllipse(l, st[0], st[1], 1.4, 2.2, path[0]);
+    l.set(st[0], st[1] - 2, path[1]);
+  }
 }
 
 void ladder(Image& l, Ground g, bool up) {

@@ -23,9 +23,10 @@ void paintGrass(Image& img) {
   const uint32_t seed = 11;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = periodicNoise(x, y, 10, kW, kR, seed) * 0.6 +
-                       periodicNoise(x, y, 5, kW, kR, seed + 1) * 0.4;
-      img.set(x, y, litShade(pal::kGrass, 0.18 + n * 0.5, x, y));
+      // Mostly fine mottling: broad blotches would show the tile repeating across a meadow.
+      const double n = periodicNoise(x, y, 10, kW, kR, seed) * 0.45 +
+                       periodicNoise(x, y, 5, kW, kR, seed + 1) * 0.55;
+      img.set(x, y, litShade(pal::kGrass, 0.22 + n * 0.42, x, y));
     }
   // Tufts of blades: a dark root and lighter tips leaning a little.
   Rng rng(seed);

@@ -1,8 +1,10 @@
 // Monsters: body plans (reptiles, brutes, flyers, crawlers, the ghost) dressed per kind.
 #include "monsters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "noise.h"
 #include "palette.h"
@@ -255,94 +257,163 @@ void humanoid(Image& l, std::string_view kind, Facing facing, int frame) {
              pal::kSteel[2]);
     line(l, static_cast<int>(hx + (side ? 7 : -7)), static_cast<int>(hy - 5),
          static_cast<int>(hx + (side ? 8 : -8)), static_cast<int>(hy + 3), pal::kSteel[3]);
-  } else if (kind == "SHADOW DEMON" || kind == "SHADOW BOSS") {
-    const bool boss = kind == "SHADOW BOSS";
-    const Ramp cloak = boss ? ramp(0x1e1a2a, 0x34304a, 0x4e4a6a, 0x6e6a8e)
-                            : ramp(0x3a3a42, 0x58585f, 0x7a7a82, 0xa0a0a8);
-    if (boss) {  // an aura of shadow
-      Px aura = rgb(0x6a30c0);
-      aura.a = 80;
-      fillEllipse(l, 25, 32, 20, 24, aura);
-    }
-    f.skin = pal::kBlack, f.hair = cloak, f.top = cloak, f.legs = cloak, f.boots = cloak;
-    f.belt = cloak;
-    f.hood = true;
-    f.k = boss ? 1.2 : 1.05;
-    f.eyes = boss ? rgb(0xff4040) : rgb(0xe0e8ff);
-    drawFigure(l, f);
-    // Robe hem instead of legs.
-    fillPoly(l, {{25 - 8 * f.k, 40}, {25 + 8 * f.k, 40}, {25 + 10 * f.k, 53}, {25 - 10 * f.k, 53}},
-             cloak[1]);
-    for (int x = static_cast<int>(25 - 9 * f.k); x < 25 + 9 * f.k; x += 3)
-      line(l, x, 44, x + 1, 53, cloak[0]);
-    if (facing == Facing::Front) {
-      const double hy = 53 - 11 * f.k - 12 * f.k - 5 * f.k;
-      fillEllipse(l, 25, hy + 1, 3.2, 3.2, rgb(0x08060c));
-      l.set(23, static_cast<int>(hy), f.eyes), l.set(26, static_cast<int>(hy), f.eyes);
-    }
-    // The large sword (two for the boss).
-    const double sx = f.nearHandX, sy = f.nearHandY;
-    shadeStroke(l, sx, sy, sx + (side ? 8 : -2), sy - 22, 3,
-                ramp(0x2a2a34, 0x50505e, 0x8a8a9a, 0xe0e0f0));
-    shadeStroke(l, sx - 3, sy - 1, sx + 3, sy - 1, 1.6, pal::kBlack);
-    if (boss && !side) {
-      shadeStroke(l, f.farHandX, f.farHandY, f.farHandX + 2, f.farHandY - 22, 3,
-                  ramp(0x2a2a34, 0x50505e, 0x8a8a9a, 0xe0e0f0));
-      for (int s : {-1, 1})
-        fillPoly(l, {{25.0 + s * 2, 12}, {25.0 + s * 6, 13}, {25.0 + s * 7, 5}}, rgb(0x8a60d0));
-    }
   }
 }
 
+// Paints the opaque pixels of a flat shape with a ramp, lit from the upper left across
+// [x0, x1], with a few darker folds running down.
+void shadeShape(Image& l, const Image& shape, const Ramp& r, double x0, double x1, bool folds) {
+  for (int y = 0; y < shape.h(); ++y)
+    for (int x = 0; x < shape.w(); ++x) {
+      if (!shape.get(x, y).a) continue;
+      const double u = (x + 0.5 - x0) / std::max(1.0, x1 - x0);  // 0 left .. 1 right
+      double lgt = 0.85 - 0.65 * u - y * 0.004;
+      if (folds && y > 30 && (x * 7 + y / 9) % 6 == 0) lgt -= 0.3;
+      l.set(x, y, litShade(r, lgt, x, y));
+    }
+}
+
+// The shadow demons: a tall hooded cloak with a ragged hem, a black face with glowing eyes
+// under the hood, and a great sword (the boss carries two and wears a horned hood).
+void cloaked(Image& l, Facing f, int frame, bool boss) {
+  const double k = boss ? 1.12 : 1.0;
+  const Ramp cloak = boss ? ramp(0x1a1626, 0x2e2a44, 0x48446a, 0x6e6a96)
+                          : ramp(0x2e2e36, 0x4c4c56, 0x6e6e7a, 0x9c9ca8);
+  const Ramp blade = ramp(0x2a2a34, 0x5a5a6a, 0x9a9aae, 0xf0f0ff);
+  const Px eye = boss ? rgb(0xff4040) : rgb(0x9ae8ff);
+  const double bob = frame == 2 ? -1 : 0;
+  const double sway = frame == 2 ? 1.5 : -1.5;
+  if (boss) {  // an aura of shadow
+    Px aura = rgb(0x6a30c0);
+    aura.a = 80;
+    fillEllipse(l, 25, 32, 20, 24, aura);
+  }
+  const bool side = f == Facing::Right, front = f == Facing::Front;
+  const double top = 22 + bob, hem = 53.0;
+  auto sword = [&](double hx, double hy, double tx, double ty) {
+    shadeStroke(l, hx, hy, tx, ty, 3, blade);
+    const double len = std::hypot(tx - hx, ty - hy);
+    const double nx = -(ty - hy) / len, ny = (tx - hx) / len;
+    const double gx = hx + (tx - hx) * 0.12, gy = hy + (ty - hy) * 0.12;
+    thickLine(l, gx - nx * 3.5, gy - ny * 3.5, gx + nx * 3.5, gy + ny * 3.5, 1.6,
+              rgb(0x20202a));  // the crossguard
+    thickLine(l, hx, hy, hx - (tx - hx) / len * 4, hy - (ty - hy) / len * 4, 2,
+              rgb(0x3a2a20));  // the grip
+  };
+  // A sword held behind the body is painted first.
+  if (f == Facing::Rear) sword(33, 36 + bob, 36, 12 + bob);
+  Image body(kTileW, kTileH);
+  std::vector<Pt> shape;
+  double x0, x1;
+  if (side) {
+    shape = {{22, top}, {29, top}, {31 * k, 38 + bob}, {33, hem}};
+    for (int i = 0; i <= 6; ++i)  // the ragged hem, trailing behind
+      shape.push_back({33 - i * 3.6, hem + ((i % 2) ? -3.0 : 0.0) + (i > 3 ? sway : 0)});
+    shape.push_back({10 + sway, hem - 4});
+    shape.push_back({17, 34 + bob});
+    x0 = 10, x1 = 33;
+  } else {
+    shape = {{25 - 7 * k, top}, {25 + 7 * k, top}, {25 + 10 * k, 40 + bob}};
+    for (int i = 0; i <= 8; ++i)
+      shape.push_back({25 + 12 * k - i * 3 * k, hem + ((i % 2) ? -3.0 : 0.0) + (i % 3 ? 0 : sway)});
+    shape.push_back({25 - 10 * k, 40 + bob});
+    x0 = 25 - 12 * k, x1 = 25 + 12 * k;
+  }
+  fillPoly(body, shape, cloak[1]);
+  // The hood, peaked.
+  const double hx = side ? 25 : 25, hy = 17 + bob;
+  fillEllipse(body, hx, hy, 6.5 * k, 7 * k, cloak[1]);
+  fillPoly(body, {{hx - 4, hy - 4}, {hx + 4, hy - 4}, {side ? hx - 6 : hx, hy - 11 * k}}, cloak[1]);
+  shadeShape(l, body, cloak, x0, x1, true);
+  // Sleeves and the sword arm.
+  if (side) {
+    shadeStroke(l, 25, 27 + bob, 31, 36 + bob, 5, cloak);
+    sword(33, 36 + bob, 45, 14 + bob);
+    fillEllipse(l, 33, 36 + bob, 2, 2, rgb(0x101018));
+  } else if (front) {
+    shadeStroke(l, 25 + 7 * k, 26 + bob, 25 + 9 * k, 38 + bob, 5, cloak);
+    shadeStroke(l, 25 - 7 * k, 26 + bob, 25 - 9 * k, 38 + bob, 5, cloak);
+    if (boss) sword(25 - 9 * k, 39 + bob, 25 - 11 * k, 13 + bob);
+    sword(25 + 9 * k, 39 + bob, 25 + 11 * k, 13 + bob);
+  }
+  // The face: darkness under the hood and two glowing eyes.
+  if (front) {
+    fillEllipse(l, 25, hy + 1.5, 4.2, 4.6, rgb(0x06040a));
+    for (int s : {-1, 1}) {
+      l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 1), eye);
+      l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 2),
+            scale(eye, 0.6));
+    }
+  } else if (side) {
+    fillEllipse(l, hx + 4, hy + 1.5, 2.6, 4.4, rgb(0x06040a));
+    l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 1), eye);
+    l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 2), scale(eye, 0.6));
+  }
+  if (boss)  // the horned hood
+    for (int s : {-1, 1}) {
+      if (side && s > 0) continue;
+      fillPoly(l, {{hx + s * 3, hy - 5}, {hx + s * 7, hy - 4}, {hx + s * 9, hy - 13}},
+               rgb(0x8a60d0));
+    }
+}
+
+// The bat flaps with its wings spread whichever way it flies; from the side the far wing is
+// foreshortened and the head turns to show an ear, an eye and the fangs.
 void bat(Image& l, Facing f, int frame) {
-  const Ramp fur = ramp(0x1a1014, 0x2e1e24, 0x4a323a, 0x6a4a54);
-  const Ramp wing = ramp(0x20141a, 0x3a2430, 0x543844, 0x70505c);
+  const Ramp fur = ramp(0x24141c, 0x442834, 0x684252, 0x946878);
+  const Ramp wing = ramp(0x24121a, 0x4a2836, 0x6e4050, 0x966474);
   const double up = frame == 2 ? 10 : 0;
   const double y0 = 26 + (frame == 2 ? 2 : 0);
-  if (f == Facing::Right) {
-    fillPoly(l, {{22, y0}, {30, y0}, {22, y0 - 16 + up * 1.8}, {14, y0 - 10 + up * 1.4}}, wing[1]);
-    shadeEllipse(l, 26, y0 + 2, 6, 5, fur);
-    shadeEllipse(l, 32, y0, 3.5, 3.5, fur);
-    fillPoly(l, {{30, y0 - 3}, {32, y0 - 3}, {30, y0 - 8}}, fur[1]);
-    l.set(34, static_cast<int>(y0) - 1, rgb(0xff3030));
-    l.set(35, static_cast<int>(y0) + 2, rgb(0xffffff));
-  } else {
-    for (int s : {-1, 1}) {
-      fillPoly(l,
-               {{25.0 + s * 3, y0 - 2},
-                {25.0 + s * 22, y0 - 12 + up},
-                {25.0 + s * 20, y0 + 2 + up * 0.5},
-                {25.0 + s * 15, y0 - 2 + up * 0.5},
-                {25.0 + s * 11, y0 + 6},
-                {25.0 + s * 4, y0 + 5}},
-               wing[f == Facing::Rear ? 2 : 1]);
-      for (int i = 0; i < 3; ++i)
-        line(l, static_cast<int>(25 + s * 3), static_cast<int>(y0),
-             static_cast<int>(25 + s * (22 - i * 4)), static_cast<int>(y0 - 12 + up + i * 5),
-             wing[0]);
-    }
-    shadeEllipse(l, 25, y0 + 2, 5.5, 6.5, fur);
-    shadeEllipse(l, 25, y0 - 4, 4.2, 3.8, fur);
-    for (int s : {-1, 1})
-      fillPoly(l, {{25.0 + s * 1, y0 - 6}, {25.0 + s * 4, y0 - 6}, {25.0 + s * 4, y0 - 12}},
-               fur[1]);
-    if (f == Facing::Front) {
-      l.set(23, static_cast<int>(y0) - 4, rgb(0xff3030)),
-          l.set(26, static_cast<int>(y0) - 4, rgb(0xff3030));
-      l.set(24, static_cast<int>(y0) - 2, rgb(0xffffff)),
-          l.set(26, static_cast<int>(y0) - 2, rgb(0xffffff));
-    }
+  const bool side = f == Facing::Right;
+  const double cx = side ? 23 : 25;
+  for (int s : {-1, 1}) {
+    const double w = side ? (s < 0 ? 0.95 : 0.7) : 1.0;  // the far wing is shorter
+    const Ramp& r = wing;
+    const int shade = f == Facing::Rear ? 2 : (side && s > 0 ? 0 : 1);
+    fillPoly(l,
+             {{cx + s * 3, y0 - 2},
+              {cx + s * 22 * w, y0 - 12 + up},
+              {cx + s * 20 * w, y0 + 2 + up * 0.5},
+              {cx + s * 15 * w, y0 - 2 + up * 0.5},
+              {cx + s * 11 * w, y0 + 6},
+              {cx + s * 4, y0 + 5}},
+             r[shade]);
+    for (int i = 0; i < 3; ++i)  // the finger bones
+      line(l, static_cast<int>(cx + s * 3), static_cast<int>(y0),
+           static_cast<int>(cx + s * (22 - i * 4) * w), static_cast<int>(y0 - 12 + up + i * 5),
+           r[shade + 1 > 3 ? 3 : shade + 2]);
+  }
+  shadeEllipse(l, cx, y0 + 2, 5.5, 6.5, fur);
+  const double hx = side ? cx + 4 : cx;
+  shadeEllipse(l, hx, y0 - 4, 4.2, 3.8, fur);
+  for (int s : {-1, 1}) {
+    if (side && s > 0) continue;
+    const double ex = side ? hx - 1 : hx;
+    fillPoly(l, {{ex + s * 1, y0 - 6}, {ex + s * 4, y0 - 6}, {ex + s * 4, y0 - 12}}, fur[2]);
+  }
+  const Px red = rgb(0xff3838), fang = rgb(0xffffff);
+  if (f == Facing::Front) {
+    l.set(23, static_cast<int>(y0) - 4, red), l.set(26, static_cast<int>(y0) - 4, red);
+    l.set(24, static_cast<int>(y0) - 2, fang), l.set(26, static_cast<int>(y0) - 2, fang);
+  } else if (side) {
+    fillPoly(l, {{hx + 3, y0 - 5}, {hx + 7, y0 - 3}, {hx + 3, y0 - 1}}, fur[1]);  // snout
+    l.set(static_cast<int>(hx + 2), static_cast<int>(y0) - 5, red);
+    l.set(static_cast<int>(hx + 5), static_cast<int>(y0) - 1, fang);
   }
 }
 
 void crawler(Image& l, std::string_view kind, Facing f, int frame) {
   const bool beetle = kind == "BEETLE";
   const bool ice = kind == "ICE PLATER";
+  // The plater is a sandy brown beast under a dark iron plate; its ice kin a deep frosty blue
+  // under a plate of ice, so both stand out from grass and snow.
   const Ramp shell = beetle ? ramp(0x0c1020, 0x1a2240, 0x2a3a6a, 0x7a9ad8)
-                     : ice  ? ramp(0x3a5a7a, 0x5a84a8, 0x8ab4d8, 0xe0f4ff)
-                            : ramp(0x3a3a1a, 0x5a5a28, 0x7a7a3a, 0xa0a05a);
-  const Ramp plate = ice ? ramp(0x80a8d0, 0xa8d0f0, 0xd8f0ff, 0xffffff)
-                         : ramp(0x4a4a50, 0x707078, 0x9a9aa2, 0xd0d0d8);
+                     : ice  ? ramp(0x16345e, 0x285a94, 0x4684c4, 0x9ad0f8)
+                            : ramp(0x5a3a1c, 0x8a5c2e, 0xb88444, 0xe4b874);
+  const Ramp plate = ice ? ramp(0x6890c0, 0xa8d0f0, 0xd8f0ff, 0xffffff)
+                         : ramp(0x26282e, 0x464a54, 0x747a86, 0xbcc4d0);
+  const Ramp head = ice ? ramp(0x1e4070, 0x3468a4, 0x5a94d0, 0xa8dcff)
+                        : ramp(0x6a4424, 0x9a6a38, 0xc8945a, 0xf0c890);
   const int step = frame == 2 ? 1 : -1;
   const Ramp leg = beetle ? ramp(0x080a14, 0x141a30, 0x222c4a, 0x3a4a70)
                           : Ramp{{shell[0], shell[0], shell[1], shell[2]}};
@@ -358,7 +429,7 @@ void crawler(Image& l, std::string_view kind, Facing f, int frame) {
       fillPoly(l, {{43, 38}, {50, 36.0 + step}, {45, 41}}, rgb(0x30281e));
       fillPoly(l, {{43, 42}, {50, 45.0 - step}, {45, 43}}, rgb(0x30281e));
     } else {
-      shadeEllipse(l, 40, 42, 6, 5, ramp(0x3a4a1a, 0x5a7a2a, 0x7a9a3a, 0xa0c058));
+      shadeEllipse(l, 40, 42, 6, 5, head);
       shadeEllipse(l, 38, 33, 8, 3.5, plate);  // the plate on its head
       l.set(43, 41, rgb(0x101010));
       fillRect(l, 44, 44, 3, 1, rgb(0x501010));
@@ -382,7 +453,7 @@ void crawler(Image& l, std::string_view kind, Facing f, int frame) {
       }
     } else {
       const double hy = front ? 48 : 28;
-      shadeEllipse(l, 25, hy, 7, 5, ramp(0x3a4a1a, 0x5a7a2a, 0x7a9a3a, 0xa0c058));
+      shadeEllipse(l, 25, hy, 7, 5, head);
       shadeEllipse(l, 25, hy - 3, 10, 4, plate);
       if (front) {
         l.set(22, static_cast<int>(hy) + 1, rgb(0x101010)),
@@ -440,10 +511,11 @@ void ghost(Image& l, Facing f, int frame) {
 
 void draw(Image& l, std::string_view kind, Facing f, int frame) {
   if (kind == "WYVERN") {
-    Reptile r{ramp(0x1a3a30, 0x2a5a48, 0x3e7e62, 0x70b090),
-              ramp(0x6a7a40, 0x9aa860, 0xc8d088, 0xe8f0b0)};
-    r.wings = true, r.k = 0.8, r.open = frame == 2;
-    r.wing = ramp(0x1a2a24, 0x2a4a3c, 0x3e6a54, 0x5a8a70);
+    // Violet with a cream belly: it must not melt into the grass it hunts in.
+    Reptile r{ramp(0x36184e, 0x582a7a, 0x7e46a8, 0xb482dc),
+              ramp(0x8a7a50, 0xb8a870, 0xe0d098, 0xf8f0c0)};
+    r.wings = true, r.k = 0.88, r.open = frame == 2;
+    r.wing = ramp(0x24103a, 0x44206a, 0x66388e, 0x9468be);
     reptile(l, r, f, frame);
   } else if (kind == "NEWT" || kind == "SALAMANDER") {
     const bool sal = kind == "SALAMANDER";
@@ -472,6 +544,8 @@ void draw(Image& l, std::string_view kind, Facing f, int frame) {
     crawler(l, kind, f, frame);
   else if (kind == "VEV")
     ghost(l, f, frame);
+  else if (kind == "SHADOW DEMON" || kind == "SHADOW BOSS")
+    cloaked(l, f, frame, kind == "SHADOW BOSS");
   else
     humanoid(l, kind, f, frame);
 }

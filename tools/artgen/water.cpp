@@ -1,4 +1,5 @@
 // Water: open water, currents, pond corners, river, mouths, swamp and lily pads.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <tuple>
@@ -65,26 +66,56 @@ void current(Image& l, int frame, int dx, int dy) {
   }
 }
 
-void swamp(Image& l, int frame) {
-  const Ramp murk = ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44);
+// A pool of murky water with a muddy, ragged bank; the floor shows round it, so neighbouring
+// marsh cells read as pools among tussocks instead of squares.
+void swamp(Image& l, Ground g) {
+  const Ramp murk = ramp(0x26281a, 0x3a3e26, 0x535a36, 0x8e9860);
+  const Px mud = rgb(0x3a2e1a), mudLit = rgb(0x5a4a2a);
+  const Ramp moss = g == Ground::Snow ? ramp(0x7a8a7a, 0x98a898, 0xb8c4b8, 0xdce4dc)
+                                      : ramp(0x2a4a1c, 0x3c6224, 0x56802e, 0x86a848);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
-      const double n = periodicNoise(x, y, 7, kTileW, kTileRepeatH, 61);
-      Px c = litShade(murk, 0.2 + n * 0.6, x, y);
-      if (rand01(x, y % kTileRepeatH, 62) < 0.03) c = rgb(0x7a6a3a);
+      const int yy = y % kTileRepeatH;
+      // A rounded pool that nearly fills the cell, its shore wandering in and out.
+      const double dx = std::fabs(x + 0.5 - kTileW / 2.0) / (kTileW / 2.0);
+      const double dy = std::fabs(yy + 0.5 - kTileRepeatH / 2.0) / (kTileRepeatH / 2.0);
+      const double r = std::pow(std::pow(dx, 3) + std::pow(dy, 3), 1.0 / 3.0);
+      const double d = (1.0 - r) * 25.0 +
+                       (periodicNoise(x, yy, 8, kTileW, kTileRepeatH, 64) - 0.5) * 9.0 +
+                       (periodicNoise(x, yy, 3, kTileW, kTileRepeatH, 65) - 0.5) * 2.5;
+      if (d < 1.0) continue;  // the floor itself
+      if (d < 2.2) {          // mossy fringe, broken up
+        if (bayer(x, y) < 0.6) l.set(x, y, litShade(moss, 0.55, x, y));
+        continue;
+      }
+      if (d < 3.6) {  // the muddy bank, lit on its far side
+        l.set(x, y, yy > kTileRepeatH / 2 ? mudLit : mud);
+        continue;
+      }
+      const double n = periodicNoise(x, yy, 7, kTileW, kTileRepeatH, 61);
+      double lgt = 0.3 + n * 0.35 - (d < 5.5 ? 0.25 : 0.0);  // darker under the bank
+      // Slow ripples: short lit dashes with a dark trough under them.
+      const int lift = static_cast<int>(std::lround(std::sin(x * 0.28) * 1.2));
+      const int row = (yy + lift + 90) % 8;
+      const bool dash = rand01(x / 5, (yy + lift + 90) / 8, 63) < 0.5;
+      if (d > 5.5 && dash && row == 0) lgt = 0.85;
+      if (d > 5.5 && dash && row == 1) lgt -= 0.2;
+      Px c = litShade(murk, lgt, x, y);
+      // Scum of duckweed in little rafts.
+      if (d > 5.0 && rand01(x / 3, yy / 2, 62) < 0.025)
+        c = (x + yy) % 3 ? rgb(0x6e8a30) : rgb(0x9ab448);
       l.set(x, y, c);
     }
-  const int bubbles[][2] = {{12, 14}, {35, 22}, {20, 40}, {40, 46}};
+  const int bubbles[][2] = {{15, 17}, {33, 24}, {21, 38}};
   for (auto& b : bubbles) {
-    fillEllipse(l, b[0], b[1], 1.8, 1.5, murk[3]);
-    l.set(b[0] - 1, b[1] - 1, rgb(0xc8d0a0));
+    fillEllipse(l, b[0], b[1], 1.6, 1.3, murk[3]);
+    l.set(b[0] - 1, b[1] - 1, rgb(0xd0d8a8));
   }
-  // Reeds.
-  for (int x : {6, 8, 43, 45})
-    shadeStroke(l, x, 54 - (x % 3), x + 1, 40 + (x % 4), 1.2,
-                ramp(0x3a4a1a, 0x5a6a24, 0x7a8a34, 0xa0b050));
-  fillEllipse(l, 7, 39, 1.2, 3, rgb(0x5a3a1a));
-  (void)frame;
+  // Reeds and a bulrush at the bank.
+  const Ramp reed = ramp(0x3a4a1a, 0x5a6a24, 0x7a8a34, 0xa0b050);
+  for (int x : {9, 11, 38, 40}) shadeStroke(l, x, 49 - (x % 3), x + 1, 34 + (x % 4) * 2, 1.2, reed);
+  fillEllipse(l, 10, 34, 1.3, 3, rgb(0x5a3a1a));
+  fillEllipse(l, 39.5, 35, 1.3, 3, rgb(0x5a3a1a));
 }
 
 void lilypads(Image& l) {
@@ -107,9 +138,11 @@ void lilypads(Image& l) {
 
 bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
   const double W = kTileW, H = kTileRepeatH;
-  auto corner = [&](double cx, double cy) {  // water is a quarter disc grown from (cx, cy)
+  // Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs
+  // on into the straight shore of the open water beside it and its bank thins out there.
+  auto corner = [&](double cx, double cy) {
     pond(l, g, frame, [&](int x, int y) {
-      return 44.0 - std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0);
+      return (1.0 - std::hypot((x + 0.5 - cx) / W, (y + 0.5 - cy) / H)) * 50.0;
     });
   };
   auto bite = [&](double cx, double cy) {  // water all round a small bay of land at (cx, cy)
@@ -180,7 +213,7 @@ bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
         line(l, (y * 7) % 40 + 4, 27 + (y % 5) - 2, (y * 7) % 40 + 8, 27 + (y % 5) - 2, river[3]);
     }
   } else if (tag == "SWAMP")
-    swamp(l, frame);
+    swamp(l, g);
   else if (tag == "LILYPADS")
     lilypads(l);
   else
