@@ -79,11 +79,14 @@ void DecideEntry(Game& g, HeroStep& s) {
       s.DeedTarget = true;
     }
   }
-  if (s.DeedTarget && g.Gold < price) {
+  // A deed the hero could never stand on (on the outer ring of a damaged room) is refused like
+  // a blocked tile, before any gold changes hands.
+  const bool payable = InsideInnerRoom(s.TargetRow, s.TargetCol) && g.Gold >= price;
+  if (s.DeedTarget && !payable) {
     s.CanEnter = false;
     s.DeedUnpaid = true;
   }
-  if (s.DeedTarget && g.Gold >= price) {
+  if (s.DeedTarget && payable) {
     g.Gold = g.Gold - price;
     s.CanEnter = true;
     g.lblMESSAGE.ForeColor = kMsgYellow;

@@ -70,6 +70,8 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s);
 // J: the room goes back to its file after a pickup.
 void WriteRoomBack(Game& g, const HeroStep& s);
 
+// True where the hero may stand: the whole 5 x 5 view around him lies inside the room.
+bool InsideInnerRoom(std::int64_t row, std::int64_t col);
 // The tag of a room cell, "BLACK" outside the 13 x 13 grid.
 const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t col);
 

@@ -8,17 +8,16 @@
 namespace tq {
 namespace {
 
-// The hero must stand where the whole 5 x 5 view lies inside the room.
-bool InsideInnerRoom(std::int64_t row, std::int64_t col) {
-  return row >= 2 && row <= 10 && col >= 2 && col <= 10;
-}
-
 // In the dark only the hero's tile and its four neighbours can be seen.
 bool SeenInTheDark(int cell) {
   return cell == 7 || cell == 11 || cell == 12 || cell == 13 || cell == 17;
 }
 
 }  // namespace
+
+bool InsideInnerRoom(std::int64_t row, std::int64_t col) {
+  return row >= 2 && row <= 10 && col >= 2 && col <= 10;
+}
 
 const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t col) {
   static const std::string kBlack = "BLACK";

@@ -30,6 +30,19 @@ TEST_F(EnteringTilesTest, ADeedIsBoughtWithExactlyEnoughGoldAndRefusedWithOneLes
   EXPECT_EQ(kit::ReadRoom(h, 401).tags[5][6], "TORCH");  // the deed stays for sale
 }
 
+TEST_F(EnteringTilesTest, ADeedOnTheOuterRingOfADamagedRoomIsNotSold) {
+  // The hero could never stand there, so he must not pay for it either.
+  RoomBuilder(kit::kWood).Set(1, 6, "TORCH").WriteTo(h, 401);
+  PlaceHero(401, 2, 6);
+  g.Gold = 50;
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "401:2,6");
+  EXPECT_EQ(g.Gold, 50);
+  EXPECT_FALSE(g.imgTOOL[2].Visible);
+  EXPECT_EQ(g.lblMESSAGE.ForeColor, 0x123456u);
+  EXPECT_TRUE(h.mm1().calls().empty());
+}
+
 TEST_F(EnteringTilesTest, ACurrentCarriesTheSwimmerOnInHisOwnDirection) {
   RoomBuilder()
       .Set(6, 5, "NORTH")
