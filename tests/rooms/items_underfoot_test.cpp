@@ -43,6 +43,89 @@ TEST_F(ItemsUnderfootTest, GoldIsCappedButTheCaptionNamesTheWholeFind) {
   EXPECT_EQ(h.mm1().played(), Paths({"sounds/lovemoney.wav"}));
 }
 
+TEST_F(ItemsUnderfootTest, EveryTileUnderfootGivesWhatItsRowSays) {
+  struct Case {
+    const char* tag;
+    int price;  // a shop deed's price, 0 for a find
+    const char* caption;
+    const char* sound;  // what MM1 ends on
+    bool (*got)(Game&);
+  } cases[] = {
+      {"MAGICBAG", 75, "You bought a Magic Bag! Now you can hold many more gold coins! (500 max!)",
+       "sounds/buy.wav",
+       [](Game& game) { return game.imgMONEYBAG.Visible && game.HasMagicBag == 1; }},
+      {"SWORD", 30, "You bought a symbol of Strength! You gain +5 maximum to your strength.",
+       "sounds/buy.wav", [](Game& game) { return game.MaxStrength == 25 && game.Strength == 25; }},
+      {"LIFE", 45, "You bought a symbol of Life! You gain +1 maximum to your life energy.",
+       "sounds/buy.wav", [](Game& game) { return game.MaxLife == 11 && game.Life == 11; }},
+      {"SHIELD", 300, "You bought a Shield! You have a chance to block an attack now!",
+       "sounds/buy.wav",
+       [](Game& game) { return game.ShieldItem == "SHIELD" && game.imgTOOL[1].Visible; }},
+      {"TORCH", 50, "You bought a Torch! With this you can see inside dark places.",
+       "sounds/buy.wav", [](Game& game) { return game.imgTOOL[2].Visible; }},
+      {"BADGE", 350, "You bought a Crystal Ball! This will flash when you are near secrets.",
+       "sounds/buy.wav", [](Game& game) { return game.imgTOOL[3].Visible; }},
+      {"POTION", 100,
+       "You bought the Glove! You will use less strength when you break things and recover it "
+       "back much faster now!",
+       "sounds/buy.wav", [](Game& game) { return game.imgTOOL[4].Visible; }},
+      {"BOOK", 200,
+       "You bought the Fish Book! Its great magic will allow you to swim in any water.",
+       "sounds/buy.wav", [](Game& game) { return game.imgTOOL[5].Visible; }},
+      {"GOLDKEY", 0,
+       "You found a Golden Key! You'll be able to open all golden doors now. * AUTOSAVED * ",
+       "sounds/equipsound.wav", [](Game& game) { return game.imgTOOL[6].Visible; }},
+      {"PURPLEKEY", 0,
+       "You found a Purple Key! You'll be able to open all purple doors now. * AUTOSAVED * ",
+       "sounds/equipsound.wav", [](Game& game) { return game.imgTOOL[8].Visible; }},
+      {"LIFEPOTION", 0, "When you eat this food, you feel healthier than before.",
+       "sounds/potion.wav", [](Game& game) { return game.Life == 10; }},
+      {"POWERPOTION", 0, "When you drink this potion, some of your strength is recovered.",
+       "sounds/potion.wav", [](Game& game) { return game.Strength == 20; }},
+      {"APPLES", 0, "Tarvo ate the apples he found on the ground and feels much better!",
+       "sounds/potion.wav", [](Game& game) { return game.Life == 10 && game.Strength == 10; }},
+      {"BLUEBERRIES", 0,
+       "Tarvo ate the blueberries he found on the ground and regains all his health and "
+       "strength!",
+       "sounds/potion.wav", [](Game& game) { return game.Life == 10 && game.Strength == 20; }},
+      {"BAG", 0, "There was 5 gold in the sack.", "sounds/coin.wav",
+       [](Game& game) { return game.Gold == 105; }},
+      {"POWER", 3, "You bought a power potion! Some of your strength was restored by drinking it.",
+       "sounds/buy.wav", [](Game& game) { return game.Strength == 20; }},
+      {"LIFESYMBOL", 0, "You got a symbol of Life! You gain +1 maximum to your life energy.",
+       "sounds/SYMBOL.wav", [](Game& game) { return game.MaxLife == 11 && game.Life == 11; }},
+      {"MEDAL", 400, "You bought the Hero Medal! Your attack power and defensive skills increase!",
+       "sounds/buy.wav", [](Game& game) { return game.imgTOOL[9].Visible; }},
+      {"SHIRT", 0, "You found a Magic Shirt! Enemies will do less damage to you now!",
+       "sounds/potion.wav", [](Game& game) { return game.HasMagicShirt == 1; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tag);
+    for (Control& tool : g.imgTOOL) tool.Visible = false;
+    g.imgMONEYBAG.Visible = false;
+    g.HasMagicBag = 0;
+    g.HasMagicShirt = 0;
+    g.ShieldItem = "";
+    g.Life = 8;
+    g.MaxLife = 10;
+    g.Strength = 10;
+    g.MaxStrength = 20;
+    g.Gold = c.price > 0 ? c.price : 100;
+    g.rnd.Script({2});
+    const bool deed = c.price > 0;
+    StepOnto(c.tag, deed ? 401 : 45, deed ? kit::kWood : kit::kGrass);
+    EXPECT_EQ(g.lblMESSAGE.Caption, c.caption);
+    EXPECT_EQ(h.mm1().playing(), Full(c.sound));
+    EXPECT_TRUE(c.got(g));
+    if (deed) {
+      EXPECT_EQ(g.Gold, 0);
+    }
+    const bool key = std::string(c.tag).ends_with("KEY");
+    EXPECT_EQ(g.lblMESSAGE.ForeColor, key ? 0x00FF00u : 0xFFFFFFu);
+    EXPECT_EQ(kit::ReadRoom(h, deed ? 401 : 45).tags[5][6], deed ? c.tag : "FLOOR");
+  }
+}
+
 TEST_F(ItemsUnderfootTest, FoodAndSymbolsRespectTheirMaximums) {
   g.Life = 10;
   g.MaxLife = 10;

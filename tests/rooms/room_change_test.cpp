@@ -101,6 +101,7 @@ TEST_F(RoomChangeTest, GoingDownLightsTheTorchWhereTheRulesSay) {
   h.Press(kUp);
   EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
   EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
+  EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/lighttorch.wav"}));
   EXPECT_EQ(g.IMGgrid[0].Tag, "FLOOR");  // the torch shows the whole view
   EXPECT_EQ(g.DarkRoom, 0);
   EXPECT_EQ(g.TorchLit, 1);
@@ -163,6 +164,73 @@ TEST_F(RoomChangeTest, HoleIntoAFoulDungeonAndOutAgain) {
   EXPECT_EQ(g.lblMESSAGE.Caption, "");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/WILD.WAV"}));
   EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
+}
+
+TEST_F(RoomChangeTest, EveryHoleLeadsToItsDungeonAndItsExitBackToItsOwnSpot) {
+  // The torch is owned throughout: a foul dungeon lights it silently, the ice dungeon never.
+  g.imgTOOL[2].Visible = true;
+  struct Case {
+    const char* hole;
+    int key, holeRow, holeCol;
+    int dungeon, ground;
+    const char* back;  // the spot above the return place
+    const char* tune;
+  } cases[] = {
+      {"HOLE", kRight, 8, 7, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
+      {"HOLE", kUp, 7, 6, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
+      {"HOLE2", kUp, 7, 6, 520, kit::kDirt, "45:6,6", "sounds/dungeonmusic2.mid"},
+      {"HOLE3", kUp, 7, 6, 561, kit::kDirt, "45:7,8", "sounds/dungeonmusic2.mid"},
+      {"HOLE5", kUp, 7, 6, 701, kit::kSnow, "45:10,10", "sounds/bossmusic.mid"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.hole) + " " + std::to_string(c.key));
+    Room(45, RoomBuilder().Set(c.holeRow, c.holeCol, c.hole));
+    Room(c.dungeon, RoomBuilder(c.ground));
+    PlaceHero(45, 8, 6);
+    g.EnemyHP = 3;
+    h.Press(c.key);
+    EXPECT_EQ(Where(), std::to_string(c.dungeon) + ":10,6");
+    EXPECT_EQ(g.ReturnRoom, 45);
+    EXPECT_EQ(g.EnemyHP, 0);
+    EXPECT_EQ(h.mm3().played(), Paths({"sounds/Underground.mid", c.tune}));
+    if (c.dungeon == 701) {
+      EXPECT_EQ(g.GroundType, "SNOW");
+      EXPECT_EQ(g.lblMESSAGE.Caption,
+                "The power of this evil place traps you inside! Fight on, Tarvo!");
+      EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/DUNGEON.mid", "SOUNDS/no.wav"}));
+    } else {
+      EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
+      EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/DUNGEON.mid"}));
+    }
+
+    h.mm1().clear();
+    h.mm3().clear();
+    h.Press(kDown);
+    EXPECT_EQ(Where(), c.back);
+    EXPECT_EQ(g.lblMESSAGE.Caption, "");
+    EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
+  }
+}
+
+TEST_F(RoomChangeTest, ComingUpIntoTheFarNorthKeepsTheStormAway) {
+  // A hideout ladder leads up into room 739: the Far North's tune, no birds, and no rain even
+  // while a storm is held.
+  Room(739, RoomBuilder(kit::kSnow).Set(5, 6, "STREE"));
+  Room(1039, RoomBuilder(kit::kDirt).Set(5, 6, "LADDERUP"));
+  PlaceHero(1039, 6, 6);
+  g.RainTicks = 0;
+  h.Press(kUp);
+  EXPECT_EQ(Where(), "739:5,6");
+  EXPECT_TRUE(h.mm1().calls().empty());
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland.mid"}));
+
+  PlaceHero(1039, 6, 6);
+  g.RainTicks = 40;
+  h.Press(kUp);
+  EXPECT_FALSE(g.tmrRAIN.Enabled());
+  EXPECT_FALSE(g.imgRAIN[0].Visible);
+  EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland.mid"}));
+  EXPECT_EQ(g.lblMESSAGE.Caption, "You return to the fresh air and light.");
 }
 
 TEST_F(RoomChangeTest, TheRuinstoneLeadsNorthAndHoldsTheStorm) {

@@ -84,6 +84,11 @@ TEST_F(RoomLoadingTest, RoomCorrectionsAndTheCornerLadder) {
   PlaceHero(719, 6, 6);
   EXPECT_EQ(g.IMGgrid[14].Tag, "FLOOR");
 
+  RoomBuilder(kit::kDirt).Set(2, 5, "FLOOR").Set(4, 5, "COIN").WriteTo(h, 511);
+  PlaceHero(511, 3, 5);
+  EXPECT_EQ(g.IMGgrid[7].Tag, "WALL");
+  EXPECT_EQ(g.IMGgrid[17].Tag, "WALL");
+
   // A ladder in the black corner turns black; none appears at (2, 2) in its stead.
   RoomBuilder().Set(0, 0, "LADDERUP").WriteTo(h, 45);
   PlaceHero(45, 2, 2);
