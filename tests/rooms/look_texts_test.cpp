@@ -40,6 +40,65 @@ TEST(LookTextTable, EveryTagHasExactlyOneTextOnEachGroundAndOnlyOutdoorExitsAreS
   }
 }
 
+TEST(LookTextTable, OnlyTheGroundsTheRoomsAreBuiltOnChangeATilesLook) {
+  // The ground on which each ground-dependent tag looks different from the outdoors; every
+  // other tag looks the same wherever it stands.
+  const std::map<std::string_view, std::set<std::string_view>> special = {
+      {"FLOOR", {"WOOD", "DIRT", "SNOW"}},
+      {"TALK1", {"WOOD", "DIRT", "SNOW"}},
+      {"TALK2", {"WOOD", "DIRT", "SNOW"}},
+      {"TALK3", {"WOOD", "DIRT", "SNOW"}},
+      {"TALK4", {"WOOD", "DIRT", "SNOW"}},
+      {"STONEMESS", {"WOOD", "DIRT", "SNOW"}},
+      {"TREE", {"DIRT"}},
+      {"STREE", {"DIRT"}},
+      {"WALL", {"DIRT"}},
+      {"PLANT", {"DIRT"}},
+      {"PURPLEDOOR", {"SNOW"}},
+      {"SHELF", {"SNOW"}},
+      {"EXIT", {"WOOD"}}};
+  for (std::string_view tag : AllTileTags()) {
+    const auto it = special.find(tag);
+    const std::string_view outdoors = LookText(Value("GRASS"), tag);
+    EXPECT_EQ(LookText(Value(), tag), outdoors) << tag << " before any room was read";
+    for (std::string_view ground : {"DIRT", "WOOD", "SNOW"}) {
+      const bool differs = it != special.end() && it->second.count(ground);
+      EXPECT_EQ(LookText(Value(ground), tag) != outdoors, differs) << tag << " on " << ground;
+    }
+  }
+  // Floors and talk spots look like the ground they are; a secret tree like any other tree.
+  for (std::string_view tag : {"FLOOR", "TALK3", "STONEMESS"}) {
+    EXPECT_EQ(LookText(Value("WOOD"), tag), "Wooden plank floor.");
+    EXPECT_EQ(LookText(Value("DIRT"), tag), "Damp dirt and soil.");
+    EXPECT_EQ(LookText(Value("SNOW"), tag), "Cold newfallen snow.");
+    EXPECT_EQ(LookText(Value("GRASS"), tag), "Lush green grass.");
+  }
+  for (std::string_view ground : {"GRASS", "DIRT", "WOOD", "SNOW"}) {
+    EXPECT_EQ(LookText(Value(ground), "STREE"), LookText(Value(ground), "TREE"));
+  }
+  EXPECT_EQ(LookText(Value("DIRT"), "WALL"), "Solid earth wall entangled with vines.");
+  EXPECT_EQ(LookText(Value("DIRT"), "PLANT"), "An underground shrub.");
+  EXPECT_EQ(LookText(Value("SNOW"), "SHELF"),
+            "This is an old banner that has a picture of VEV on it, back when he was alive.");
+  EXPECT_EQ(LookText(Value("WOOD"), "SHELF"),
+            "A shelf full of small items and things. Nothing is valuable enough to take.");
+}
+
+TEST(LookTextTable, DeedsNameWhatTheyBuy) {
+  // Several deeds are named after something other than what they sell.
+  const std::pair<std::string_view, std::string_view> deeds[] = {
+      {"MAGICBAG", "MAGIC BAG"}, {"BOOK", "FISH BOOK"},        {"POTION", "GLOVE"},
+      {"BADGE", "CRYSTAL BALL"}, {"SWORD", "STRENGTH SYMBOL"}, {"LIFE", "LIFE SYMBOL"},
+      {"POWER", "POWER POTION"}, {"SHIELD", "SHIELD"},         {"TORCH", "TORCH"},
+      {"FOOD", "FOOD"},          {"MEDAL", "HERO MEDAL"}};
+  for (const auto& [tag, item] : deeds) {
+    const std::string text(LookText(Value("WOOD"), tag));
+    EXPECT_NE(text.find(item), std::string::npos) << tag << ": " << text;
+    EXPECT_NE(text.find("deed"), std::string::npos) << tag << ": " << text;
+  }
+  EXPECT_EQ(LookText(Value("DIRT"), "BLACK"), "You can't see this area from here.");
+}
+
 // A game in a room, past the title screen.
 class LookClicks : public ::testing::Test {
  protected:
@@ -127,6 +186,45 @@ TEST_F(LookClicks, GoldCapComesFromTheMoneyBagIconAndSlotZeroFromThePieces) {
   EXPECT_FALSE(h.ClickOn(g.imgTOOL[3]));
   g.imgTOOL[3].Visible = true;
   EXPECT_EQ(Look(g.imgTOOL[3]).substr(0, 14), "CRYSTAL BALL: ");
+}
+
+TEST_F(LookClicks, EveryStatusIconItemSlotAndItemIconTellsItsOwnThing) {
+  // Each text opens with the name of what was clicked.
+  const std::pair<int, std::string> rows[] = {{7, "LIFE BAR: "},
+                                              {6, "STRENGTH BAR: "},
+                                              {2, "BONUS BAR: "},
+                                              {1, "ENEMY BAR: "},
+                                              {0, "GOLD COINS: "}};
+  for (const auto& [index, name] : rows) {
+    EXPECT_EQ(Look(g.imgSCRN[static_cast<std::size_t>(index)]).substr(0, name.size()), name)
+        << "imgSCRN " << index;
+  }
+  const std::string slots[] = {"",
+                               "SHIELD: ",
+                               "TORCH: ",
+                               "CRYSTAL BALL: ",
+                               "GLOVE: ",
+                               "FISH BOOK: ",
+                               "GOLDEN KEY: ",
+                               "RED KEY: ",
+                               "PURPLE KEY: ",
+                               "HERO MEDAL: "};
+  for (std::size_t i = 1; i < 10; ++i) {
+    g.imgTOOL[i].Visible = true;
+    EXPECT_EQ(Look(g.imgTOOL[i]).substr(0, slots[i].size()), slots[i]) << "imgTOOL " << i;
+  }
+  g.imgMONEYBAG.Visible = true;
+  EXPECT_EQ(Look(g.imgMONEYBAG), "MAGIC BAG: This allows you to hold a maximum of 500 gold coins!");
+  g.imgSHIRT.Visible = true;
+  EXPECT_EQ(Look(g.imgSHIRT),
+            "MAGIC SHIRT: This is made from the same material as a Shadow Demon's cloak! It has "
+            "great defensive powers!");
+  // The sword icon is always the hunter's sword, even with the SHADOW SWORD complete.
+  g.SwordPieces = 3;
+  g.SwordKind = 2;
+  EXPECT_EQ(Look(g.imgSWORD),
+            "HUNTER SWORD: A well-made sword used for hunting animals. It is also effective for "
+            "breaking some objects.");
 }
 
 }  // namespace

@@ -41,7 +41,9 @@ TEST_F(MapPanels, TitleScreenIgnoresTheButtonAndUnchartedRoomsRefuse) {
   ASSERT_TRUE(h.ClickOn(g.imgMAP1));
   EXPECT_TRUE(h.mm1().calls().empty());
   EXPECT_FALSE(g.fraMAP.Visible);
-  for (int room : {401, 500, 704, 1039}) {
+  // Room 0 is what an emptied room number in a hand-edited saved game reads as: it has no
+  // square, so the map is refused there too.
+  for (int room : {401, 500, 704, 1039, 0}) {
     EnterRoom(room);
     g.lblMESSAGE.ForeColor = 0x0000FF;
     ASSERT_TRUE(h.ClickOn(g.imgMAP1));
@@ -98,6 +100,7 @@ TEST_F(MapPanels, UndergroundPanelCoversTheOverlandOneAndTheMarkerFindsTheRoom) 
 
 TEST_F(MapPanels, MarkerBlinksEvery200msAndItsPhaseRunsOnAcrossOpenings) {
   EnterRoom(45);
+  const int underLeft = g.imgTARVOUNDER.Left, underTop = g.imgTARVOUNDER.Top;
   ASSERT_TRUE(h.ClickOn(g.imgMAP1));
   h.Advance(199);
   EXPECT_NE(g.imgTARVOLOC.Left, g.imgMAP[44].Left);
@@ -105,14 +108,40 @@ TEST_F(MapPanels, MarkerBlinksEvery200msAndItsPhaseRunsOnAcrossOpenings) {
   for (int i = 0; i < 3; ++i) {
     h.Advance(i == 0 ? 1 : 200);
     seen.push_back(g.imgTARVOLOC.Visible);
+    // Both markers blink together.
+    EXPECT_EQ(g.imgTARVOUNDER.Visible, g.imgTARVOLOC.Visible) << i;
   }
   EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
   EXPECT_EQ(g.imgTARVOLOC.Top, g.imgMAP[44].Top);
+  // The marker of the hidden panel keeps its place.
+  EXPECT_EQ(g.imgTARVOUNDER.Left, underLeft);
+  EXPECT_EQ(g.imgTARVOUNDER.Top, underTop);
   ASSERT_TRUE(h.ClickOn(g.imgMAP2));
   h.Advance(1000);
   ASSERT_TRUE(h.ClickOn(g.imgMAP1));
   h.Advance(200);
   EXPECT_FALSE(g.imgTARVOLOC.Visible);  // goes on from the shown phase
+}
+
+TEST_F(MapPanels, OpeningARunningGameShowsNoPausedLabelAndLeavesTheStormAlone) {
+  EnterRoom(12);
+  g.RainTicks = 200;
+  g.tmrRAIN.setEnabled(true);
+  for (Control& r : g.imgRAIN) r.Visible = true;
+  ASSERT_TRUE(h.ClickOn(g.imgMAP1));
+  EXPECT_EQ(g.mnuPAUSE.Tag, "Unpause");
+  EXPECT_FALSE(g.LBLpause.Visible);
+  EXPECT_FALSE(g.tmrPAUSE.Enabled());
+  EXPECT_TRUE(g.tmrRAIN.Enabled());
+  h.Advance(1000);
+  EXPECT_LT(g.RainTicks, 200);  // the storm counts down under the open map
+
+  // The blink stops itself should the hero be anywhere the map does not cover.
+  const Value phase = g.MapBlink;
+  g.RoomNumber = 704;
+  h.Advance(200);
+  EXPECT_FALSE(g.timerMAP.Enabled());
+  EXPECT_EQ(g.MapBlink, phase);
 }
 
 TEST_F(MapPanels, ClosingResumesAStormOnlyWhenThePauseHeldIt) {
