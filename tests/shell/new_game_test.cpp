@@ -81,6 +81,17 @@ TEST_F(NewGame, WithTheMainTickCountingAlongTheFifthTickIsPassedOver) {
   EXPECT_FALSE(h->tmrBEGIN.Enabled());
 }
 
+TEST_F(NewGame, AMainTickThatCountsOnceAndStopsBringsTheWorldEarly) {
+  ASSERT_TRUE(h.ClickOn(h->mnuNEW));
+  h.Advance(200);  // the main tick counts 1, the first tmrBEGIN tick 2
+  EXPECT_EQ(h->MenuTick, 2);
+  h->tmrANIMATE.setEnabled(false);  // as a sword swing stops it
+  h.Advance(400);
+  EXPECT_FALSE(Built());
+  h.Advance(200);  // the fourth tmrBEGIN tick reads 5
+  EXPECT_TRUE(Built());
+}
+
 TEST_F(NewGame, ToolbarIconsFollowWithinOneRoundOfTheMainTick) {
   ASSERT_TRUE(h.ClickOn(h->mnuNEW));
   h.Advance(1200);
