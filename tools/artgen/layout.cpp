@@ -8,28 +8,69 @@
 #include "items.h"
 #include "noise.h"
 #include "palette.h"
+#include "screens.h"
 
 namespace tq::art {
 
 namespace {
 
-Image parchment(int w, int h, const Ramp& r, uint32_t seed, bool rolled) {
+// Parchment for the message strip and the map panels; it is stretched on screen, so its
+// mottling is broad and soft rather than grainy.
+Image parchment(int w, int h, const Ramp& r, uint32_t seed) {
   Image l(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const double n = rand01(x / 4, y / 4, seed) * 0.5 + rand01(x, y, seed + 1) * 0.2;
+      const double n = periodicNoise(x, y, 11, w, h, seed) * 0.45 +
+                       periodicNoise(x, y, 4, w, h, seed + 1) * 0.2 + rand01(x, y, seed + 2) * 0.1;
       const double edge = std::min({x, y, w - 1 - x, h - 1 - y}) < 3 ? -0.25 : 0.0;
-      l.set(x, y, litShade(r, 0.35 + n * 0.5 + edge, x, y));
+      l.set(x, y, litShade(r, 0.42 + n * 0.45 + edge, x, y));
     }
-  if (rolled)
-    for (int side = 0; side < 2; ++side) {
-      const int y0 = side ? h - 8 : 0;
-      for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < w; ++x) {
-          const double u = (y - 3.5) / 4.0;
-          l.set(x, y0 + y, litShade(r, 0.85 - 0.7 * u - 0.4 * u * u, x, y0 + y));
-        }
+  return l;
+}
+
+// The intro story's scroll: a sheet of dark, aged vellum between two wooden rollers, so the
+// white story text reads on it. Round the rollers' knobs the title picture shows, since the
+// scroll box sits over it at (24, 67).
+Image introScroll() {
+  constexpr int W = 113, H = 161, kRoll = 9;
+  const Image title = titlePicture();
+  Image l(W, H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      Px p = title.get(24 + x, 67 + y);
+      p.a = 255;
+      l.set(x, y, p);
     }
+  const Ramp paper = ramp(0x2c1a0e, 0x482e18, 0x603e24, 0x7c5836);
+  for (int y = kRoll - 1; y < H - kRoll + 1; ++y) {
+    // The sheet's long edges are a little worn and uneven.
+    const int inL = 6 + static_cast<int>(rand01(0, y / 3, 31) * 2.0);
+    const int inR = 6 + static_cast<int>(rand01(1, y / 3, 31) * 2.0);
+    for (int x = inL; x < W - inR; ++x) {
+      const double n = periodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
+      const int edge = std::min({x - inL, W - inR - 1 - x, y - kRoll, H - kRoll - 1 - y});
+      double lgt = 0.35 + n * 0.4;
+      if (edge < 4) lgt -= (4 - edge) * 0.09;  // singed, darker edges
+      if (y < kRoll + 3) lgt -= 0.25;          // the shadow under the top roller
+      l.set(x, y, litShade(paper, lgt, x, y));
+    }
+  }
+  for (int side = 0; side < 2; ++side) {
+    const int y0 = side ? H - kRoll : 0;
+    for (int y = 0; y < kRoll; ++y) {
+      const double u = (y + 0.5) / kRoll * 2.0 - 1.0;  // -1 top .. 1 bottom
+      const double lgt = 0.8 - 0.55 * u - 0.35 * u * u;
+      for (int x = 4; x < W - 4; ++x) {
+        Px c = litShade(pal::kWood, lgt, x, y0 + y);
+        if (y == 0 || y == kRoll - 1) c = rgb(0x2a1808);
+        l.set(x, y0 + y, c);
+      }
+    }
+    for (const double kx : {3.0, W - 4.0}) {  // the knobs
+      fillEllipse(l, kx, y0 + kRoll / 2.0, 3.4, 4.6, rgb(0x2a1808));
+      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.6, 3.8, pal::kGold);
+    }
+  }
   return l;
 }
 
@@ -133,9 +174,8 @@ Image layoutPicture(std::string_view n) {
     outline(l, 0.2);
     return l;
   }
-  if (n == "layout/scroll.bmp")
-    return parchment(113, 161, ramp(0x3a2414, 0x583a20, 0x6e4a2a, 0x8a6038), 3, true);
-  if (n == "layout/parchment.bmp") return parchment(88, 133, pal::kParchment, 5, false);
+  if (n == "layout/scroll.bmp") return introScroll();
+  if (n == "layout/parchment.bmp") return parchment(88, 133, pal::kParchment, 5);
   if (n == "layout/sword.bmp") return item("HUNTERSWORD", 17, 17, 1.0);
   if (n == "layout/shirt.bmp") return item("SHIRT", 17, 17, 0.95);
   if (n == "layout/moneybag.bmp") return item("MAGICBAG", 17, 17, 0.9);
