@@ -101,7 +101,8 @@ void DecideEntry(Game& g, HeroStep& s) {
     if (g.Facing == "RIGHT") s.TargetCol += 1;
   }
 
-  if (g.imgTOOL[5].Visible) {
+  // Water the hero could never stand in (the outer ring of a damaged room) gives no splash.
+  if (g.imgTOOL[5].Visible && InsideInnerRoom(s.TargetRow, s.TargetCol)) {
     if (target() == "WATER") {
       s.CanEnter = true;
       g.InWater = 1;

@@ -297,6 +297,37 @@ TEST_F(RoomChangeTest, ColouredDoorsOpenWithTheirKeyOnly) {
   EXPECT_EQ(h.mm1().played(), Paths({"Sounds/LockedDoor.wav"}));
 }
 
+TEST_F(RoomChangeTest, RedAndGoldenDoorsOpenFromEverySideWithTheirOwnKeyOnly) {
+  struct Door {
+    const char* tag;
+    int key;    // the tool slot of its key
+    int other;  // the slot of a key that does not fit
+  } doors[] = {{"REDDOOR", 7, 6}, {"GOLDDOOR", 6, 7}};
+  struct Side {
+    int key;
+    const char* beyond;
+  } sides[] = {{kUp, "45:4,6"}, {kDown, "45:8,6"}, {kLeft, "45:6,4"}, {kRight, "45:6,8"}};
+  for (const Door& d : doors) {
+    SCOPED_TRACE(d.tag);
+    Room(45, RoomBuilder().Set(5, 6, d.tag).Set(7, 6, d.tag).Set(6, 5, d.tag).Set(6, 7, d.tag));
+    for (const Side& side : sides) {
+      g.imgTOOL[d.key].Visible = false;
+      g.imgTOOL[d.other].Visible = true;
+      PlaceHero(45, 6, 6);
+      h.Press(side.key);
+      EXPECT_EQ(Where(), "45:6,6");
+      EXPECT_EQ(h.mm1().played(), Paths({"Sounds/LockedDoor.wav"}));
+
+      g.imgTOOL[d.key].Visible = true;
+      PlaceHero(45, 6, 6);
+      h.Press(side.key);
+      EXPECT_EQ(Where(), side.beyond);
+      EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/doorslam.WAV"}));
+      EXPECT_EQ(g.lblMESSAGE.Caption, "old message");
+    }
+  }
+}
+
 TEST_F(RoomChangeTest, MapSquaresAndTheSaveButton) {
   Room(45);
   Room(46);

@@ -133,6 +133,9 @@ TEST_F(RoomLoadingTest, AStepThatWouldLeaveTheInnerRoomIsRefused) {
   h.Press(kUp);
   EXPECT_EQ(Where(), "45:2,6");
   EXPECT_EQ(g.IMGgrid[7].Tag, "NORTH");
+  // Refused like a blocked tile: no splash, and he is not swimming.
+  EXPECT_TRUE(h.mm2().calls().empty());
+  EXPECT_EQ(g.InWater, 0);
 }
 
 TEST_F(RoomLoadingTest, AMissingOrDamagedRoomLeavesTheHeroWhereHeStood) {
