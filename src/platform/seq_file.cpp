@@ -64,7 +64,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& o
                                          std::size_t maxBytes) {
   std::error_code ec;
   const auto status = fs::status(path, ec);
-  if (ec || !fs::exists(status)) return DataFileName(path) + " is missing.";
+  if (ec || !fs::exists(status)) {
+    // Only a name that leads nowhere is missing; a loop of links or a folder we may not enter
+    // is there but cannot be read.
+    if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) {
+      return DataFileName(path) + " is missing.";
+    }
+    return DataFileName(path) + " could not be opened: " + ec.message() + ".";
+  }
   if (!fs::is_regular_file(status)) return DataFileName(path) + " is not a file.";
   std::ifstream in(path, std::ios::binary);
   if (!in) return DataFileName(path) + " could not be opened.";

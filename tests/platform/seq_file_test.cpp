@@ -148,6 +148,12 @@ TEST(WholeFile, FailuresNameTheFileAndLeaveNoTemporaryBehind) {
   std::string out;
   EXPECT_EQ(ReadWholeFile((files / "GAMEFILE").string(), out), "Files/GAMEFILE is missing.");
   EXPECT_EQ(ReadWholeFile((files / "ROOM45").string(), out), "Files/ROOM45 is not a file.");
+  EXPECT_EQ(ReadWholeFile((tmp.path() / "Blocked" / "MAPFILE").string(), out),
+            "Blocked/MAPFILE is missing.");
+  // A file that is there but cannot be reached is not called missing.
+  fs::create_symlink(files / "ROOM7", files / "ROOM7");
+  EXPECT_EQ(ReadWholeFile((files / "ROOM7").string(), out),
+            "Files/ROOM7 could not be opened: Too many levels of symbolic links.");
 }
 
 TEST(WholeFile, ReadingRefusesAnOversizedFile) {
