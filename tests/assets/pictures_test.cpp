@@ -412,5 +412,55 @@ TEST_F(Pictures, UndergroundMapSquaresOpenToTheirSides) {
     }
 }
 
+TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
+  // A corner's two sides that touch the pond's open water are water along their length, so
+  // a big pond has no notch where a corner meets a straight shore; its outer corner is land.
+  struct Corner {
+    const char* tag;
+    int column, row;   // the inner column and row that border open water
+    int landX, landY;  // the outer corner
+  };
+  const Corner corners[] = {{"ULCORNER", 49, 55, 0, 0},
+                            {"URCORNER", 0, 55, 49, 0},
+                            {"LLCORNER", 49, 0, 0, 55},
+                            {"LRCORNER", 0, 0, 49, 55}};
+  for (const std::string g : kGrounds)
+    for (const Corner& c : corners) {
+      const std::string name = "Pics/" + g + c.tag + ".bmp";
+      const Decoded& d = pic(name);
+      auto water = [&](int x, int y) {
+        const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+        const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
+        return b > r + 40 && b > gr;
+      };
+      int alongColumn = 0, alongRow = 0;
+      for (int y = 0; y < 56; ++y) alongColumn += water(c.column, y);
+      for (int x = 0; x < 50; ++x) alongRow += water(x, c.row);
+      EXPECT_GE(alongColumn, 50) << name;
+      EXPECT_GE(alongRow, 45) << name;
+      EXPECT_FALSE(water(c.landX, c.landY)) << name;
+    }
+}
+
+TEST_F(Pictures, MarshPoolsShowTheFloorRoundThem) {
+  // Marsh cells are pools with the floor round their rim, so a marsh never shows the square
+  // edge of a cell against the meadow.
+  for (const std::string g : kGrounds) {
+    const Decoded& marsh = pic("Pics/" + g + "SWAMP.bmp");
+    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
+    int same = 0, all = 0;
+    for (int y = 0; y < 56; ++y)
+      for (int x = 0; x < 50; ++x) {
+        if (x > 0 && x < 49 && y > 0 && y < 55) continue;
+        const size_t i = (static_cast<size_t>(y) * marsh.w + x) * 4;
+        same += std::equal(marsh.rgba.begin() + static_cast<ptrdiff_t>(i),
+                           marsh.rgba.begin() + static_cast<ptrdiff_t>(i) + 4,
+                           floor.rgba.begin() + static_cast<ptrdiff_t>(i));
+        ++all;
+      }
+    EXPECT_GT(same, all / 2) << g;
+  }
+}
+
 }  // namespace
 }  // namespace tq

@@ -206,8 +206,9 @@ void humanoid(Image& l, std::string_view kind, Facing facing, int frame) {
         l.set(static_cast<int>(f.nearHandX + c), static_cast<int>(f.nearHandY + 2), rgb(0xf0f0e0));
     }
   } else if (kind == "ZOMBIE") {
-    f = brute(ramp(0x4a5a48, 0x6a7a64, 0x8a9a80, 0xb0bca0),
-              ramp(0x3a3020, 0x544630, 0x6e5e42, 0x8a7a5a),
+    // Sickly pale green skin and a faded blue shirt, so it shows on earth and grass alike.
+    f = brute(ramp(0x4a6a46, 0x6e9464, 0x94b886, 0xc4e0ac),
+              ramp(0x28324a, 0x3c4a64, 0x56687e, 0x7a8ca0),
               ramp(0x2a2a30, 0x3c3c46, 0x54545e, 0x70707a));
     f.facing = facing, f.step = frame == 2 ? 1 : -1;
     f.bald = false;
@@ -470,8 +471,8 @@ void crawler(Image& l, std::string_view kind, Facing f, int frame) {
 void ghost(Image& l, Facing f, int frame) {
   // The ghost: a pale hooded shape that thins into a wisp, hovering.
   const double hover = frame == 2 ? -2 : 0;
-  Px aura = rgb(0x9050e0);
-  aura.a = 70;
+  Px aura = rgb(0x8040d8);
+  aura.a = 110;
   fillEllipse(l, 25, 30 + hover, 19, 24, aura);
   const Ramp pale = ramp(0x7a88a8, 0xa8b4cc, 0xd0d8e8, 0xf4f8ff);
   Image body(kTileW, kTileH);
@@ -550,6 +551,22 @@ void draw(Image& l, std::string_view kind, Facing f, int frame) {
     humanoid(l, kind, f, frame);
 }
 
+// A thin lit rim along the top and left of the silhouette, where the light falls, so dark
+// creatures still part from a dark cave floor.
+void rimLight(Image& l) {
+  const Image src = l;
+  for (int y = 0; y < l.h(); ++y)
+    for (int x = 0; x < l.w(); ++x) {
+      const Px p = src.get(x, y);
+      if (p.a < 200) continue;
+      if (src.get(x - 1, y).a < 128 || src.get(x, y - 1).a < 128) {
+        Px lit = mix(p, rgb(0xfff4e0), 0.35);
+        lit.a = p.a;
+        l.set(x, y, lit);
+      }
+    }
+}
+
 }  // namespace
 
 const std::vector<std::string>& monsterKinds() {
@@ -578,6 +595,7 @@ Image monsterLayer(std::string_view kind, Facing facing, int frame) {
   Image l(kTileW, kTileH);
   draw(l, kind, facing == Facing::Left ? Facing::Right : facing, frame);
   if (facing == Facing::Left) mirrorX(l);
+  rimLight(l);
   outline(l);
   return l;
 }
