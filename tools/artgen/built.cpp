@@ -36,11 +36,12 @@ void earthWall(Image& l) {
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x)
       if (rand01(x, y % kR, 76) < 0.08) l.set(x, y, rgb(0x1a120c));
-  // Vines hang down the face.
-  const Ramp vine = pal::kLeaf;
-  for (int v = 0; v < 3; ++v) {
-    const double x0 = 8 + v * 17;
-    const int len = 20 + v * 9;
+  // A few dark roots and creepers hang down the face; kept sparse and dim, since every wall
+  // cell of a maze repeats them.
+  const Ramp vine = pal::kLeafDark;
+  for (int v = 0; v < 2; ++v) {
+    const double x0 = 11 + v * 24;
+    const int len = 15 + v * 13;
     for (int y = 0; y < len; ++y) {
       const int x = static_cast<int>(x0 + std::sin(y * 0.35 + v) * 2.0);
       l.set(x, y, vine[1]);
