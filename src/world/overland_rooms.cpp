@@ -27,7 +27,7 @@ std::string RollOverlandCell(Random& rnd, int r, bool& monsterPlaced, const Worl
 }
 
 void BuildOverlandRoom(Random& rnd, int n, WorldWork& w) {
-  RoomFile room = FilledRoom("BLACK", 0);
+  RoomFile& room = FreshRoom(w, n, "BLACK", 0);
   auto& t = room.tags;
   for (int i = 1; i <= 11; ++i) t[1][i] = t[11][i] = t[i][1] = t[i][11] = "TREE";
   if (!InNorthRow(n)) t[1][6] = "EXIT";
@@ -54,7 +54,6 @@ void BuildOverlandRoom(Random& rnd, int n, WorldWork& w) {
       }
     }
   }
-  w.rooms[n] = std::move(room);
 }
 
 }  // namespace tq

@@ -35,12 +35,11 @@ void PlaceZombie(Random& rnd, int templateRoom, RoomFile& room) {
 void CopySpecialTemplates(Random& rnd, const TemplateSet& templates, WorldWork& w) {
   for (int t = kFirstSpecialTemplate; t <= kLastSpecialTemplate; ++t) {
     const int k = t - kFirstSpecialTemplate + 1;
-    RoomFile room = templates.at(t);
+    RoomFile& room = w.rooms.insert_or_assign(w.SpecialCell[k], templates.at(t)).first->second;
     PlaceZombie(rnd, t, room);
     // No ladder goes under a special cell.
     w.StreeA[w.SpecialCell[k]] = 0;
     w.StreeB[w.SpecialCell[k]] = 0;
-    w.rooms[w.SpecialCell[k]] = std::move(room);
   }
 }
 

@@ -23,11 +23,11 @@ void PlaceIceMonster(Random& rnd, RoomFile& room) {
 
 void CopyTemplateBatches(Random& rnd, const TemplateSet& templates, WorldWork& w) {
   for (const TemplateCopy& copy : TemplateBatches()) {
-    RoomFile room = templates.at(copy.templateRoom);
+    RoomFile& room =
+        w.rooms.insert_or_assign(copy.room, templates.at(copy.templateRoom)).first->second;
     if (MayHoldIceMonster(copy)) PlaceIceMonster(rnd, room);
     if (copy.room == 1039) room.tags[5][6] = "THIEF";
     if (copy.room == 1041) room.tags[6][4] = "THIEF";
-    w.rooms[copy.room] = std::move(room);
   }
 }
 

@@ -42,7 +42,7 @@ std::string RollUndergroundCell(Random& rnd, int r, int s, int groundCode, Under
 
 void BuildUndergroundRoom(Random& rnd, int m, WorldWork& w) {
   UndergroundFlags flags;
-  RoomFile room = FilledRoom("BLACK", 1);
+  RoomFile& room = FreshRoom(w, 300 + m, "BLACK", 1);
   auto& t = room.tags;
   for (int i = 1; i <= 11; ++i) t[1][i] = t[11][i] = t[i][1] = t[i][11] = "WALL";
   for (int i = 2; i <= 10; ++i) t[2][i] = t[10][i] = t[i][2] = t[i][10] = "FLOOR";
@@ -67,7 +67,6 @@ void BuildUndergroundRoom(Random& rnd, int m, WorldWork& w) {
     t[w.StreeA[m]][w.StreeB[m]] = "LADDERUP";
     w.HasLadder[m] = 1;
   }
-  w.rooms[300 + m] = std::move(room);
 }
 
 }  // namespace tq

@@ -10,4 +10,11 @@ RoomFile FilledRoom(const std::string& tag, int groundCode) {
   return room;
 }
 
+RoomFile& FreshRoom(WorldWork& w, int number, const std::string& tag, int groundCode) {
+  RoomFile& room = w.rooms[number];  // built in place: a world has some 260 rooms to fill
+  for (auto& row : room.tags) row.fill(tag);
+  room.GroundCode = groundCode;
+  return room;
+}
+
 }  // namespace tq

@@ -46,5 +46,8 @@ struct WorldWork {
 
 // The 169 tags of a room, all set to one tag.
 RoomFile FilledRoom(const std::string& tag, int groundCode);
+// Room `number` of the build, started afresh with every tag set to `tag`; it replaces what an
+// earlier stage put there.
+RoomFile& FreshRoom(WorldWork& w, int number, const std::string& tag, int groundCode);
 
 }  // namespace tq

@@ -2,6 +2,8 @@
 // test templates, with counts that show each rule was actually exercised.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
 #include <set>
 #include <string>
 
@@ -15,19 +17,38 @@
 namespace tq {
 namespace {
 
-const std::set<std::string> kOverlandMonsters = {"WYVERN", "PLATER", "NEWT", "BEETLE"};
-const std::set<std::string> kCaveMonsters = {"ZOMBIE", "BAT", "SALAMANDER", "OGRE", "DEMON"};
 const std::set<std::string> kIceMonsters = {"ICE PLATER", "SHADOW DEMON", "DEMON LORD"};
-const std::set<std::string> kOverlandInside = {
-    "FLOOR", "BUSH",    "PLANT",   "BERRYPLANT", "TREE",    "STREE", "APPLETREE",
-    "SIGN",  "FLOWER1", "FLOWER2", "FLOWER3",    "FLOWER4", "ROCKS", "LOG",
-    "CRATE", "BARREL",  "WYVERN",  "PLATER",     "NEWT",    "BEETLE"};
-const std::set<std::string> kCaveInside = {"FLOOR", "TREE",   "PLANT",   "BARREL",
-                                           "BAG",   "ZOMBIE", "BAT",     "SALAMANDER",
-                                           "OGRE",  "DEMON",  "LADDERUP"};
-const std::set<std::string> kFurnishedInside = {
-    "FLOOR", "LIFESYMBOL", "POWERSYMBOL", "THIEF", "DRAGON",  "TABLE",   "BED",
-    "SHELF", "BARREL",     "CRATE",       "BAG",   "GOLDBAG", "LADDERUP"};
+
+// What an inside tag of a generated room counts as for the invariants.
+enum class Kind { Plain, Monster, SecretTree, Ladder, Rocks, LifeSymbol, PowerSymbol };
+using Vocabulary = std::map<std::string, Kind, std::less<>>;
+
+const Vocabulary kOverlandInside = {
+    {"FLOOR", Kind::Plain},      {"BUSH", Kind::Plain},     {"PLANT", Kind::Plain},
+    {"BERRYPLANT", Kind::Plain}, {"TREE", Kind::Plain},     {"STREE", Kind::SecretTree},
+    {"APPLETREE", Kind::Plain},  {"SIGN", Kind::Plain},     {"FLOWER1", Kind::Plain},
+    {"FLOWER2", Kind::Plain},    {"FLOWER3", Kind::Plain},  {"FLOWER4", Kind::Plain},
+    {"ROCKS", Kind::Rocks},      {"LOG", Kind::Plain},      {"CRATE", Kind::Plain},
+    {"BARREL", Kind::Plain},     {"WYVERN", Kind::Monster}, {"PLATER", Kind::Monster},
+    {"NEWT", Kind::Monster},     {"BEETLE", Kind::Monster}};
+const Vocabulary kCaveInside = {
+    {"FLOOR", Kind::Plain},   {"TREE", Kind::Plain},         {"PLANT", Kind::Plain},
+    {"BARREL", Kind::Plain},  {"BAG", Kind::Plain},          {"ZOMBIE", Kind::Monster},
+    {"BAT", Kind::Monster},   {"SALAMANDER", Kind::Monster}, {"OGRE", Kind::Monster},
+    {"DEMON", Kind::Monster}, {"LADDERUP", Kind::Ladder}};
+const Vocabulary kFurnishedInside = {{"FLOOR", Kind::Plain},
+                                     {"LIFESYMBOL", Kind::LifeSymbol},
+                                     {"POWERSYMBOL", Kind::PowerSymbol},
+                                     {"THIEF", Kind::Monster},
+                                     {"DRAGON", Kind::Monster},
+                                     {"TABLE", Kind::Plain},
+                                     {"BED", Kind::Plain},
+                                     {"SHELF", Kind::Plain},
+                                     {"BARREL", Kind::Plain},
+                                     {"CRATE", Kind::Plain},
+                                     {"BAG", Kind::Plain},
+                                     {"GOLDBAG", Kind::Plain},
+                                     {"LADDERUP", Kind::Ladder}};
 
 // How often each rule fired over all the worlds, so a property that never had a case to check
 // shows up as a failure instead of passing quietly.
@@ -36,33 +57,69 @@ struct Seen {
       caveMonsters = 0, furnishedMonsters = 0, iceMonsters = 0, rocks = 0;
 };
 
-int Count(const RoomFile& room, const std::string& tag) {
-  int n = 0;
-  for (const auto& row : room.tags)
-    for (const auto& t : row) n += t == tag ? 1 : 0;
+// The 49 inside cells of a generated room, counted in one pass.
+struct Inside {
+  int monsters = 0, secretTrees = 0, ladders = 0, rocks = 0, lifeSymbols = 0, powerSymbols = 0;
+};
+
+Inside CountInside(const RoomFile& room, const Vocabulary& allowed) {
+  Inside n;
+  for (int r = 3; r <= 9; ++r) {
+    for (int c = 3; c <= 9; ++c) {
+      const auto it = allowed.find(room.tags[r][c]);
+      if (it == allowed.end()) {
+        ADD_FAILURE() << room.tags[r][c] << " at " << r << "," << c;
+        continue;
+      }
+      switch (it->second) {
+        case Kind::Plain:
+          break;
+        case Kind::Monster:
+          ++n.monsters;
+          break;
+        case Kind::SecretTree:
+          ++n.secretTrees;
+          break;
+        case Kind::Ladder:
+          ++n.ladders;
+          break;
+        case Kind::Rocks:
+          ++n.rocks;
+          break;
+        case Kind::LifeSymbol:
+          ++n.lifeSymbols;
+          break;
+        case Kind::PowerSymbol:
+          ++n.powerSymbols;
+          break;
+      }
+    }
+  }
   return n;
-}
-
-int Count(const RoomFile& room, const std::set<std::string>& tags) {
-  int n = 0;
-  for (const auto& row : room.tags)
-    for (const auto& tag : row) n += static_cast<int>(tags.count(tag));
-  return n;
-}
-
-bool IsFrame(int r, int c) {
-  return r <= 2 || r >= 10 || c <= 2 || c >= 10;
-}
-
-// The tag the frame of a generated room has at (r, c), with the exits left to the caller.
-std::string FrameTag(int r, int c, const char* ring) {
-  if (r == 0 || r == 12 || c == 0 || c == 12) return "BLACK";
-  if (r == 1 || r == 11 || c == 1 || c == 11) return ring;
-  return "FLOOR";
 }
 
 bool IsExitCell(int r, int c) {
   return (r == 1 && c == 6) || (r == 11 && c == 6) || (r == 6 && c == 1) || (r == 6 && c == 11);
+}
+
+// The frame of a generated room: black, then the ring of trees or walls, then floor. An exit
+// cell holds "EXIT" or the ring's own tag; which one, the caller checks.
+void CheckFrame(const RoomFile& room, const char* ring) {
+  for (int r = 0; r < 13; ++r) {
+    for (int c = 0; c < 13; ++c) {
+      const bool inside = r >= 3 && r <= 9 && c >= 3 && c <= 9;
+      if (inside) continue;
+      const std::string& tag = room.tags[r][c];
+      const char* expected = "FLOOR";
+      if (r == 0 || r == 12 || c == 0 || c == 12) {
+        expected = "BLACK";
+      } else if (r == 1 || r == 11 || c == 1 || c == 11) {
+        expected = ring;
+      }
+      if (tag == expected || (IsExitCell(r, c) && tag == "EXIT")) continue;
+      ADD_FAILURE() << tag << " in the frame at " << r << "," << c;
+    }
+  }
 }
 
 struct Sides {
@@ -97,10 +154,13 @@ void CheckSpecialCells(const WorldWork& w) {
   EXPECT_EQ(cells.size(), 29u);
 }
 
-void CheckOverland(const WorldWork& w, const TemplateSet& templates, Seen& seen) {
-  std::set<int> special(w.SpecialCell.begin() + 1, w.SpecialCell.end());
+// Checks the overland; returns, per cell 1..100, whether a generated room has a secret tree.
+std::array<bool, 101> CheckOverland(const WorldWork& w, const TemplateSet& templates, Seen& seen) {
+  std::array<bool, 101> secretTree{};
+  std::array<bool, 101> special{};
   for (int k = 1; k <= 29; ++k) {
     const int n = w.SpecialCell[k];
+    special[n] = true;
     const int t = 199 + k;
     const RoomFile& room = w.rooms.at(n);
     const RoomFile& tmpl = templates.at(t);
@@ -126,87 +186,64 @@ void CheckOverland(const WorldWork& w, const TemplateSet& templates, Seen& seen)
   }
 
   for (int n = 1; n <= 100; ++n) {
-    if (special.count(n)) continue;
+    if (special[n]) continue;
     SCOPED_TRACE("overland room " + std::to_string(n));
     const RoomFile& room = w.rooms.at(n);
     EXPECT_EQ(room.GroundCode, 0);
     EXPECT_EQ(w.MapTag[n - 1], "floor");
     EXPECT_EQ(w.Explored[n - 1], 0);
+    CheckFrame(room, "TREE");
     const Sides exits = ExitsOf(room);
     EXPECT_EQ(exits.north, !Border(n, 'N'));
     EXPECT_EQ(exits.south, !Border(n, 'S'));
     EXPECT_EQ(exits.west, !Border(n, 'W'));
     EXPECT_EQ(exits.east, !Border(n, 'E'));
-    for (int r = 0; r < 13; ++r) {
-      for (int c = 0; c < 13; ++c) {
-        const std::string& tag = room.tags[r][c];
-        if (IsFrame(r, c)) {
-          if (!IsExitCell(r, c)) {
-            if (tag != FrameTag(r, c, "TREE"))
-              ADD_FAILURE() << tag << " in the frame at " << r << "," << c;
-          }
-        } else {
-          if (!kOverlandInside.count(tag)) ADD_FAILURE() << tag << " at " << r << "," << c;
-        }
+    const Inside inside = CountInside(room, kOverlandInside);
+    EXPECT_LE(inside.monsters, 1);
+    seen.overlandMonsters += inside.monsters;
+    seen.rocks += inside.rocks;
+    EXPECT_LE(inside.secretTrees, 1);
+    if (inside.secretTrees == 1) {
+      EXPECT_GT(w.StreeA[n], 0);
+      if (w.StreeA[n] > 0) {
+        EXPECT_EQ(room.tags[w.StreeA[n]][w.StreeB[n]], "STREE");
       }
-    }
-    const int monsters = Count(room, kOverlandMonsters);
-    EXPECT_LE(monsters, 1);
-    seen.overlandMonsters += monsters;
-    seen.rocks += Count(room, std::string("ROCKS"));
-    const int secret = Count(room, std::string("STREE"));
-    EXPECT_LE(secret, 1);
-    if (secret == 1) {
-      ASSERT_GT(w.StreeA[n], 0);
-      EXPECT_EQ(room.tags[w.StreeA[n]][w.StreeB[n]], "STREE");
       ++seen.secretTrees;
+      secretTree[n] = true;
     } else {
       EXPECT_EQ(w.StreeA[n], 0);
     }
   }
+  return secretTree;
 }
 
-void CheckUnderground(const WorldWork& w, Seen& seen) {
-  std::set<int> special(w.SpecialCell.begin() + 1, w.SpecialCell.end());
-  auto hasLadder = [&](int m) { return Count(w.rooms.at(300 + m), std::string("LADDERUP")) > 0; };
+void CheckUnderground(const WorldWork& w, const std::array<bool, 101>& secretTree, Seen& seen) {
+  std::array<bool, 101> ladder{};
   for (int m = 1; m <= 100; ++m) {
     SCOPED_TRACE("underground room " + std::to_string(300 + m));
     const RoomFile& room = w.rooms.at(300 + m);
-    const RoomFile& above = w.rooms.at(m);
     const bool furnished = room.GroundCode == 2;
     EXPECT_TRUE(room.GroundCode == 1 || furnished);
+    CheckFrame(room, "WALL");
+    const Inside inside = CountInside(room, furnished ? kFurnishedInside : kCaveInside);
 
     // A ladder stands exactly under a secret tree of a generated overland room.
-    const int ladders = Count(room, std::string("LADDERUP"));
-    const bool secretAbove = !special.count(m) && Count(above, std::string("STREE")) == 1;
-    EXPECT_EQ(ladders, secretAbove ? 1 : 0);
-    if (secretAbove) {
+    EXPECT_EQ(inside.ladders, secretTree[m] ? 1 : 0);
+    if (secretTree[m]) {
       EXPECT_EQ(room.tags[w.StreeA[m]][w.StreeB[m]], "LADDERUP");
     }
-    seen.ladders += ladders;
+    ladder[m] = inside.ladders > 0;
+    seen.ladders += inside.ladders;
 
-    for (int r = 0; r < 13; ++r) {
-      for (int c = 0; c < 13; ++c) {
-        const std::string& tag = room.tags[r][c];
-        if (IsFrame(r, c)) {
-          if (!IsExitCell(r, c)) {
-            if (tag != FrameTag(r, c, "WALL"))
-              ADD_FAILURE() << tag << " in the frame at " << r << "," << c;
-          }
-        } else {
-          if (!(furnished ? kFurnishedInside : kCaveInside).count(tag)) {
-            ADD_FAILURE() << tag << " in a " << (furnished ? "furnished room" : "cave");
-          }
-        }
-      }
-    }
-    const int monsters =
-        Count(room, furnished ? std::set<std::string>{"THIEF", "DRAGON"} : kCaveMonsters);
-    EXPECT_LE(monsters, 1);
-    (furnished ? seen.furnishedMonsters : seen.caveMonsters) += monsters;
-    EXPECT_LE(Count(room, std::string("LIFESYMBOL")), 1);
-    EXPECT_LE(Count(room, std::string("POWERSYMBOL")), 1);
+    EXPECT_LE(inside.monsters, 1);
+    (furnished ? seen.furnishedMonsters : seen.caveMonsters) += inside.monsters;
+    EXPECT_LE(inside.lifeSymbols, 1);
+    EXPECT_LE(inside.powerSymbols, 1);
+  }
 
+  for (int m = 1; m <= 100; ++m) {
+    SCOPED_TRACE("underground room " + std::to_string(300 + m));
+    const RoomFile& room = w.rooms.at(300 + m);
     // Passages: never toward the border, always two-way, always between a ladder room and a
     // room without one.
     const Sides exits = ExitsOf(room);
@@ -228,11 +265,11 @@ void CheckUnderground(const WorldWork& w, Seen& seen) {
       EXPECT_FALSE(Border(m, s.dir)) << "exit toward the border, side " << s.dir;
       if (Border(m, s.dir)) continue;
       EXPECT_TRUE(s.backOpen) << "one-way passage, side " << s.dir;
-      EXPECT_NE(hasLadder(m), hasLadder(s.neighbour)) << "side " << s.dir;
+      EXPECT_NE(ladder[m], ladder[s.neighbour]) << "side " << s.dir;
     }
 
     const std::string expected =
-        std::string(ladders ? "L" : "") + "dun" + std::to_string([&] {
+        std::string(ladder[m] ? "L" : "") + "dun" + std::to_string([&] {
           const int bits = (exits.north ? 8 : 0) | (exits.south ? 4 : 0) | (exits.west ? 2 : 0) |
                            (exits.east ? 1 : 0);
           static const int kNumber[16] = {1, 5, 3, 10, 2, 8, 6, 14, 4, 11, 9, 12, 7, 15, 13, 16};
@@ -284,8 +321,8 @@ TEST(WorldProperties, HoldOverAThousandWorlds) {
     const WorldWork w = BuildWorld(rnd, templates);
     EXPECT_EQ(w.rooms.size(), 260u);
     CheckSpecialCells(w);
-    CheckOverland(w, templates, seen);
-    CheckUnderground(w, seen);
+    const auto secretTree = CheckOverland(w, templates, seen);
+    CheckUnderground(w, secretTree, seen);
     CheckBatches(w, templates, seen);
     EXPECT_EQ(w.MapTag[w.SpecialCell[7] - 1], "house");
     int explored = 0;
