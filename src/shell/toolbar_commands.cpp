@@ -25,10 +25,26 @@ void mnuNUM_Click(Game& g, int /*index*/) {
   g.lblHP[0].Visible = true;  // gold is a number in both modes
 }
 
+namespace {
+
+// A storm resumes on unpausing, but only over the overland, where storms are seen: off it the
+// storm stays held until the hero walks back out. A storm that a new game or a load held comes
+// back into view with its overlay and its sound, as it does when the hero returns outdoors.
+void ResumeStorm(Game& g) {
+  if (g.RoomNumber < 1 || g.RoomNumber > 100) return;
+  if (!g.imgRAIN[0].Visible) {
+    for (Control& drop : g.imgRAIN) drop.Visible = true;
+    g.Play(g.MM3, "sounds/rainthunder.wav");
+  }
+  g.tmrRAIN.setEnabled(true);
+}
+
+}  // namespace
+
 void mnuPAUSE_Click(Game& g, int /*index*/) {
   g.lblMESSAGE.ForeColor = 0xFFFFFF;
   const bool paused = g.mnuPAUSE.Tag == "Unpause";
-  if (paused && g.RainTicks > 0) g.tmrRAIN.setEnabled(true);  // a held storm resumes
+  if (paused && g.RainTicks > 0) ResumeStorm(g);
   if (paused) {
     g.mnuPAUSE.Tag = "Pause";
     g.lblMESSAGE.Caption = "Game is UNPAUSED.";

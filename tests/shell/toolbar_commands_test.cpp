@@ -101,19 +101,43 @@ TEST(Pause, TheLabelCyclesItsColoursAndTheCycleNeverStops) {
 TEST(Pause, AStormIsHeldWhilePausedAndResumesAfter) {
   kit::HeadlessGame h;
   InPlay(h.game());
+  h->RoomNumber = 45;  // a storm runs over the overland
+  for (Control& drop : h->imgRAIN) drop.Visible = true;
   h->RainTicks = 300;
   h->tmrRAIN.setEnabled(true);
   ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
   EXPECT_FALSE(h->tmrRAIN.Enabled());
   EXPECT_EQ(h->RainTicks, 300);
+  EXPECT_TRUE(h->imgRAIN[7].Visible);  // the overlay stays while paused
   ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
   EXPECT_TRUE(h->tmrRAIN.Enabled());
+  EXPECT_TRUE(h.mm3().calls().empty());  // the rain loop never stopped
   // With no storm left, unpausing starts none.
   h->tmrRAIN.setEnabled(false);
   h->RainTicks = 0;
   ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
   ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
   EXPECT_FALSE(h->tmrRAIN.Enabled());
+}
+
+TEST(Pause, AStormHeldByALoadComesBackIntoViewOnlyOverTheOverland) {
+  kit::HeadlessGame h;
+  InPlay(h.game());
+  // Held underground: unpausing leaves it held for the walk back out.
+  h->RoomNumber = 345;
+  h->RainTicks = 200;
+  ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
+  ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
+  EXPECT_FALSE(h->tmrRAIN.Enabled());
+  EXPECT_FALSE(h->imgRAIN[0].Visible);
+  EXPECT_EQ(h->RainTicks, 200);
+  // Held by a load that put the hero outdoors: the storm shows and sounds again.
+  h->RoomNumber = 45;
+  ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
+  ASSERT_TRUE(h.ClickOn(h->mnuPAUSE));
+  EXPECT_TRUE(h->tmrRAIN.Enabled());
+  for (const Control& drop : h->imgRAIN) EXPECT_TRUE(drop.Visible);
+  EXPECT_EQ(h.mm3().played(), std::vector<std::string>{h->GamePath + "sounds/rainthunder.wav"});
 }
 
 }  // namespace
