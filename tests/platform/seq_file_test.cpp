@@ -7,17 +7,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
 
 namespace tq {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using kit::Slurp;
+using kit::Spit;
 
 TEST(SeqWriter, ItemsOfEachKindOnOneLineEndedByCrLf) {
   SeqWriter w;

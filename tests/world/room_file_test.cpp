@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 
+#include "kit/file_bytes.h"
 #include "kit/file_mutations.h"
 #include "kit/headless_game.h"
 #include "platform/seq_file.h"
@@ -16,15 +17,8 @@ namespace tq {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spit(const fs::path& p, const std::string& s) {
-  std::ofstream(p, std::ios::binary) << s;
-}
+using kit::Slurp;
+using kit::Spit;
 
 std::vector<std::string> SplitCrLf(const std::string& s) {
   std::vector<std::string> lines;
