@@ -3,6 +3,7 @@
 #include "rooms/keyboard.h"
 
 #include "rooms/move_hero.h"
+#include "shell/event_table.h"
 #include "shell/game.h"
 
 namespace tq {
@@ -34,6 +35,9 @@ void pic1_KeyDown(Game& g, int keyCode) {
   if (keyCode == kRight) g.Facing = "RIGHT";
   if (keyCode == kDown) g.Facing = "";
 
+  // A swing stops the main tick until the swing timer's procedure brings it back; while the
+  // game has no such procedure, starting one would leave the hero frozen for good.
+  if (space && TimerEventFor(g.tmrATTACK.name()) == nullptr) return;
   if (space) {
     g.AnimFrame = 1;
     g.tmrANIMATE.setEnabled(false);

