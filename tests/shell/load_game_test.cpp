@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MusicCase{743, "Underground.mid"}, MusicCase{704, "bossmusic.mid"},
                       MusicCase{1039, "Overland2.mid"}, MusicCase{402, "Store.mid"},
                       MusicCase{720, "Overland.mid"}, MusicCase{555, "dungeonmusic2.mid"},
-                      MusicCase{345, "Underground.mid"}, MusicCase{37, "Overland2.mid"}));
+                      MusicCase{345, "Underground.mid"}, MusicCase{37, "Overland2.mid"}),
+    [](const auto& c) { return "Room" + std::to_string(c.param.room); });
 
 TEST_F(LoadGame, RestoresTheGameAndTheToolbar) {
   h->Life = 0;
