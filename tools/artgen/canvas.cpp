@@ -82,21 +82,27 @@ void line(Image& img, int x0, int y0, int x1, int y1, Px c) {
   }
 }
 
-void thickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c) {
+void forEachNearSegment(double x0, double y0, double x1, double y1, double radius,
+                        const std::function<void(int, int, double, double, double)>& fn) {
   const double len = std::hypot(x1 - x0, y1 - y0);
-  const double r = width / 2.0;
-  const int minX = static_cast<int>(std::floor(std::min(x0, x1) - r));
-  const int maxX = static_cast<int>(std::ceil(std::max(x0, x1) + r));
-  const int minY = static_cast<int>(std::floor(std::min(y0, y1) - r));
-  const int maxY = static_cast<int>(std::ceil(std::max(y0, y1) + r));
+  const int minX = static_cast<int>(std::floor(std::min(x0, x1) - radius));
+  const int maxX = static_cast<int>(std::ceil(std::max(x0, x1) + radius));
+  const int minY = static_cast<int>(std::floor(std::min(y0, y1) - radius));
+  const int maxY = static_cast<int>(std::ceil(std::max(y0, y1) + radius));
   for (int y = minY; y <= maxY; ++y)
     for (int x = minX; x <= maxX; ++x) {
       const double px = x + 0.5, py = y + 0.5;
       double t = len > 0 ? ((px - x0) * (x1 - x0) + (py - y0) * (y1 - y0)) / (len * len) : 0;
       t = std::clamp(t, 0.0, 1.0);
       const double qx = x0 + t * (x1 - x0), qy = y0 + t * (y1 - y0);
-      if (std::hypot(px - qx, py - qy) <= r) img.blend(x, y, c);
+      const double d = std::hypot(px - qx, py - qy);
+      if (d <= radius) fn(x, y, qx, qy, d);
     }
+}
+
+void thickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c) {
+  forEachNearSegment(x0, y0, x1, y1, width / 2.0,
+                     [&](int x, int y, double, double, double) { img.blend(x, y, c); });
 }
 
 void fillPoly(Image& img, const std::vector<Pt>& pts, Px c) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace tq::art {
@@ -45,6 +46,10 @@ class Image {
 void fillRect(Image& img, int x, int y, int w, int h, Px c);
 void fillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c);
 void line(Image& img, int x0, int y0, int x1, int y1, Px c);
+// Calls `fn(x, y, qx, qy, d)` for every pixel whose centre lies within `radius` of the segment
+// (x0,y0)-(x1,y1); (qx, qy) is the nearest point of the segment and d the distance to it.
+void forEachNearSegment(double x0, double y0, double x1, double y1, double radius,
+                        const std::function<void(int, int, double, double, double)>& fn);
 void thickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c);
 struct Pt {
   double x, y;

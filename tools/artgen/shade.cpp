@@ -64,23 +64,13 @@ void shadeStroke(Image& img, double x0, double y0, double x1, double y1, double 
   const double len = std::hypot(x1 - x0, y1 - y0);
   const double nx = len > 0 ? -(y1 - y0) / len : 0, ny = len > 0 ? (x1 - x0) / len : 1;
   const double rad = width / 2.0;
-  const int minX = static_cast<int>(std::floor(std::min(x0, x1) - rad));
-  const int maxX = static_cast<int>(std::ceil(std::max(x0, x1) + rad));
-  const int minY = static_cast<int>(std::floor(std::min(y0, y1) - rad));
-  const int maxY = static_cast<int>(std::ceil(std::max(y0, y1) + rad));
-  for (int y = minY; y <= maxY; ++y)
-    for (int x = minX; x <= maxX; ++x) {
-      const double px = x + 0.5, py = y + 0.5;
-      double t = len > 0 ? ((px - x0) * (x1 - x0) + (py - y0) * (y1 - y0)) / (len * len) : 0;
-      t = std::clamp(t, 0.0, 1.0);
-      const double qx = x0 + t * (x1 - x0), qy = y0 + t * (y1 - y0);
-      const double d = std::hypot(px - qx, py - qy);
-      if (d > rad) continue;
-      // Which side of the stroke faces the light decides the shade.
-      double side = ((px - qx) * nx + (py - qy) * ny) / std::max(rad, 0.5);
-      if (nx + ny > 0) side = -side;
-      img.set(x, y, litShade(r, 0.55 + 0.45 * side, x, y));
-    }
+  forEachNearSegment(x0, y0, x1, y1, rad, [&](int x, int y, double qx, double qy, double) {
+    const double px = x + 0.5, py = y + 0.5;
+    // Which side of the stroke faces the light decides the shade.
+    double side = ((px - qx) * nx + (py - qy) * ny) / std::max(rad, 0.5);
+    if (nx + ny > 0) side = -side;
+    img.set(x, y, litShade(r, 0.55 + 0.45 * side, x, y));
+  });
 }
 
 }  // namespace tq::art
