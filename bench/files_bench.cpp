@@ -7,8 +7,8 @@
 
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "shell/game.h"
-#include "shell/saved_game.h"
+#include "game/game.h"
+#include "world/saved_game.h"
 #include "shell/start_up.h"
 #include "world/room_file.h"
 

@@ -8,9 +8,9 @@
 
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/start_up.h"
-#include "world/generate_world.h"
+#include "shell/generate_world.h"
 #include "world/template_rooms.h"
 #include "world/world_builder.h"
 

@@ -6,7 +6,7 @@
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "play/main_tick.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/start_up.h"
 
 namespace {

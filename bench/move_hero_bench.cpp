@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "rooms/move_hero.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/start_up.h"
 #include "world/room_file.h"
 

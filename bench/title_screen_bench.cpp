@@ -6,8 +6,8 @@
 
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "shell/game.h"
-#include "shell/manual_time.h"
+#include "game/game.h"
+#include "game/manual_time.h"
 #include "shell/start_up.h"
 
 namespace {

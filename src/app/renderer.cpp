@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

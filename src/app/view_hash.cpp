@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

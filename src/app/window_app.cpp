@@ -14,7 +14,7 @@
 #include "app/renderer.h"
 #include "app/sdl_audio.h"
 #include "app/view_hash.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/input.h"
 #include "shell/start_up.h"
 

@@ -6,8 +6,8 @@
 #include "play/main_tick_steps.h"
 #include "play/rain.h"
 #include "play/status_display.h"
-#include "shell/game.h"
-#include "shell/toolbar_icons.h"
+#include "game/game.h"
+#include "game/toolbar_icons.h"
 
 namespace tq {
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "play/main_tick_steps.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

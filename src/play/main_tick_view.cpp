@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "play/main_tick_steps.h"
-#include "play/monster_table.h"
-#include "rooms/picture_names.h"
-#include "shell/game.h"
+#include "game/monster_table.h"
+#include "game/picture_names.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

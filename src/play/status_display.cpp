@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

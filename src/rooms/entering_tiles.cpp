@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "rooms/move_hero_stages.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

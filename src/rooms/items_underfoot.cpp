@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "rooms/move_hero_stages.h"
-#include "shell/game.h"
-#include "shell/saved_game.h"
+#include "game/game.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {

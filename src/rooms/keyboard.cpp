@@ -3,8 +3,7 @@
 #include "rooms/keyboard.h"
 
 #include "rooms/move_hero.h"
-#include "shell/event_table.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {
@@ -37,7 +36,7 @@ void pic1_KeyDown(Game& g, int keyCode) {
 
   // A swing stops the main tick until the swing timer's procedure brings it back; while the
   // game has no such procedure, starting one would leave the hero frozen for good.
-  if (space && TimerEventFor(g.tmrATTACK.name()) == nullptr) return;
+  if (space && !g.tmrATTACK.onTimer) return;
   if (space) {
     g.AnimFrame = 1;
     g.tmrANIMATE.setEnabled(false);

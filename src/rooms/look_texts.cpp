@@ -4,7 +4,7 @@
 #include <array>
 
 #include "rooms/look_text_table.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

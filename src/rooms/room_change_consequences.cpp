@@ -3,7 +3,7 @@
 #include <string>
 
 #include "rooms/move_hero_stages.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

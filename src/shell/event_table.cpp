@@ -10,7 +10,7 @@
 #include "rooms/keyboard.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/load_game.h"
 #include "shell/new_game.h"
 #include "shell/start_up.h"

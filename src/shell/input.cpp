@@ -2,7 +2,7 @@
 #include "shell/input.h"
 
 #include "shell/event_table.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "rooms/move_hero.h"
-#include "shell/game.h"
-#include "shell/saved_game.h"
-#include "world/map_icons.h"
+#include "game/game.h"
+#include "world/saved_game.h"
+#include "game/picture_names.h"
 
 namespace tq {
 namespace {

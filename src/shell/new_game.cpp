@@ -2,8 +2,8 @@
 // after a short delay, builds the world.
 #include "shell/new_game.h"
 
-#include "shell/game.h"
-#include "world/generate_world.h"
+#include "game/game.h"
+#include "shell/generate_world.h"
 #include "world/template_rooms.h"
 
 namespace tq {

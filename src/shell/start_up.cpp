@@ -1,11 +1,14 @@
 // Form_Load, the message shadow and unloading the window.
 #include "shell/start_up.h"
 
-#include "shell/game.h"
+#include "game/game.h"
+#include "shell/event_table.h"
 
 namespace tq {
 
 void Form_Load(Game& g) {
+  // As the window loads, every timer is hooked to its procedure.
+  ConnectTimers(g);
   g.GamePath = g.programFolder + "/";
   g.HasMagicShirt = 0;
   g.lblHP[0].Visible = true;  // gold is shown as its number in both display modes

@@ -5,7 +5,8 @@ namespace tq {
 
 class Game;
 
-// The window's load event: GamePath, the title picture and the start values.
+// The window's load event: hooks every timer to its procedure, then sets GamePath, the title
+// picture and the start values.
 void Form_Load(Game& g);
 // Every 50 ms: the message line's caption is copied into its black shadow.
 void tmrSHADOW_Timer(Game& g);

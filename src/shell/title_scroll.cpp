@@ -1,7 +1,7 @@
 // The intro scroll of the title screen.
 #include "shell/title_scroll.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 

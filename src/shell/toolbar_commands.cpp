@@ -1,8 +1,8 @@
 // SAVE, NUM and PAUSE, and the colour cycle of the PAUSED label.
 #include "shell/toolbar_commands.h"
 
-#include "shell/game.h"
-#include "shell/saved_game.h"
+#include "game/game.h"
+#include "world/saved_game.h"
 
 namespace tq {
 

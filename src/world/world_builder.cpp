@@ -1,7 +1,10 @@
 // The order of the world's drawing stages.
 #include "world/world_builder.h"
 
+#include <vector>
+
 #include "platform/random.h"
+#include "platform/seq_file.h"
 #include "world/overland_rooms.h"
 #include "world/passages.h"
 #include "world/special_cells.h"
@@ -32,6 +35,18 @@ WorldWork BuildWorld(Random& rnd, const TemplateSet& templates) {
 
   CopyTemplateBatches(rnd, templates, w);
   return w;
+}
+
+std::optional<std::string> WriteWorld(const std::string& gamePath, const WorldWork& world) {
+  std::vector<std::string> texts;
+  texts.reserve(world.rooms.size());
+  std::vector<FileContent> files;
+  files.reserve(world.rooms.size());
+  for (const auto& [number, room] : world.rooms) {
+    texts.push_back(RoomFileText(room));
+    files.push_back({RoomFilePath(gamePath, number), texts.back()});
+  }
+  return WriteWholeFiles(files);
 }
 
 }  // namespace tq

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "kit/headless_game.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/input.h"
 
 namespace tq {

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "shell/input.h"
-#include "shell/manual_time.h"
+#include "game/manual_time.h"
 #include "shell/start_up.h"
 
 namespace tq::kit {

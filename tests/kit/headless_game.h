@@ -8,7 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq::kit {
 

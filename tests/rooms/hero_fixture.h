@@ -9,7 +9,7 @@
 #include "kit/headless_game.h"
 #include "kit/room_builder.h"
 #include "rooms/move_hero.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 

@@ -1,7 +1,7 @@
 // The tile underfoot: talk spots, pickups with their limits, purchases, sword pieces, the
 // autosave and the room written back.
 #include "hero_fixture.h"
-#include "shell/saved_game.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "kit/headless_game.h"
 #include "rooms/look_text_table.h"
-#include "rooms/tile_vocabulary.h"
+#include "game/tile_vocabulary.h"
 #include "shell/input.h"
 
 namespace tq {

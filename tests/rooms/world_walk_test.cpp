@@ -6,7 +6,7 @@
 #include <set>
 
 #include "kit/headless_game.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "world/room_file.h"
 
 namespace tq {

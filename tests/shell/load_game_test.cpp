@@ -10,7 +10,7 @@
 
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
-#include "shell/saved_game.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "kit/headless_game.h"
-#include "shell/saved_game.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
-#include "world/generate_world.h"
+#include "shell/generate_world.h"
 #include "world/template_batches.h"
 
 namespace tq {

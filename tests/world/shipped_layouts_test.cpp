@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../../tools/roomgen/room_layout.h"
-#include "rooms/tile_vocabulary.h"
+#include "game/tile_vocabulary.h"
 
 namespace tq {
 namespace {

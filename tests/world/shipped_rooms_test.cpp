@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "../../tools/roomgen/room_layout.h"
-#include "play/monster_table.h"
-#include "rooms/tile_vocabulary.h"
+#include "game/monster_table.h"
+#include "game/tile_vocabulary.h"
 #include "world/room_file.h"
 
 namespace tq {

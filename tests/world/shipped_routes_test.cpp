@@ -11,8 +11,8 @@
 #include <tuple>
 #include <vector>
 
-#include "play/monster_table.h"
-#include "rooms/tile_vocabulary.h"
+#include "game/monster_table.h"
+#include "game/tile_vocabulary.h"
 #include "world/room_file.h"
 
 namespace tq {

@@ -14,9 +14,9 @@
 #include "platform/asset_path.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/input.h"
-#include "shell/manual_time.h"
+#include "game/manual_time.h"
 #include "shell/start_up.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // A whole new game on disk: the files it writes and leaves alone, the saved game and map file
 // of a new game, the window after the build, and templates that are missing or damaged.
-#include "world/generate_world.h"
+#include "shell/generate_world.h"
 
 #include <gtest/gtest.h>
 

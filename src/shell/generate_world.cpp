@@ -1,15 +1,13 @@
-// GenerateWorld: reads the templates, draws the world, writes it, sets up the new game and
-// starts play in the home room.
-#include "world/generate_world.h"
+// GenerateWorld: the window's side of a new world. The world layer draws and writes the rooms;
+// here the window is reset for the new game, the game is saved and play starts in the home room.
+#include "shell/generate_world.h"
 
 #include <string>
-#include <vector>
 
-#include "platform/seq_file.h"
 #include "rooms/move_hero.h"
-#include "shell/game.h"
-#include "shell/saved_game.h"
-#include "world/map_icons.h"
+#include "game/game.h"
+#include "world/saved_game.h"
+#include "game/picture_names.h"
 #include "world/template_rooms.h"
 #include "world/world_builder.h"
 
@@ -30,20 +28,6 @@ void AbandonWorldBuilding(Game& g, const std::string& why) {
   g.mnuLOAD.Picture = g.GamePath + "MENU/LOAD.ico";
   g.mnuSAVE.Picture = g.GamePath + "MENU/NOsave.ico";
   g.mnuPAUSE.Picture = g.GamePath + "MENU/NOpause.ico";
-}
-
-// Every room of the new world replaces its file in one batch: all are written and on disk
-// before the first is renamed, so a failure leaves the old world whole.
-std::optional<std::string> WriteWorld(const Game& g, const WorldWork& w) {
-  std::vector<std::string> texts;
-  texts.reserve(w.rooms.size());
-  std::vector<FileContent> files;
-  files.reserve(w.rooms.size());
-  for (const auto& [number, room] : w.rooms) {
-    texts.push_back(RoomFileText(room));
-    files.push_back({RoomFilePath(g.GamePath, number), texts.back()});
-  }
-  return WriteWholeFiles(files);
 }
 
 // The toolbar, the map panels and the values a new game starts from.
@@ -109,7 +93,7 @@ void GenerateWorld(Game& g) {
   }
   g.rnd.Randomize();
   const WorldWork world = BuildWorld(g.rnd, templates);
-  if (auto error = WriteWorld(g, world)) {
+  if (auto error = WriteWorld(g.GamePath, world)) {
     AbandonWorldBuilding(g, *error);
     return;
   }

@@ -11,7 +11,7 @@
 #include "platform/random.h"
 #include "platform/scheduler.h"
 #include "platform/sound_channel.h"
-#include "shell/game_state.h"
+#include "game/game_state.h"
 
 namespace tq {
 

@@ -1,5 +1,5 @@
 // Picture names built from tags, with the folder spelling each loader uses.
-#include "rooms/picture_names.h"
+#include "game/picture_names.h"
 
 #include <gtest/gtest.h>
 

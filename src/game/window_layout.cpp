@@ -1,9 +1,8 @@
-// The window frmTQ put together: every control with its place, look and start state, the
-// twelve timers, and the wiring of timers to their events.
+// The window frmTQ put together: every control with its place, look and start state, and the
+// twelve timers. The shell wires the timers to their procedures when the window loads.
 #include <string>
 
-#include "shell/event_table.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {
@@ -321,8 +320,6 @@ Game::Game(const GameServices& s)
   lblROOM.Visible = false;
   Make(pic1, frmTQ, "pic1", -1, ControlKind::PictureBox, 6480, 5880, 100, 100);
   focus = &pic1;  // first in the tab order
-
-  ConnectTimers(*this);
 }
 
 }  // namespace tq

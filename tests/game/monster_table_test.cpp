@@ -1,5 +1,5 @@
 // The monster kinds: every column of the table, membership and the zombie's roar.
-#include "play/monster_table.h"
+#include "game/monster_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The tile vocabulary: every tag a room cell can hold, by group.
-#include "rooms/tile_vocabulary.h"
+#include "game/tile_vocabulary.h"
 
 #include <algorithm>
 #include <array>

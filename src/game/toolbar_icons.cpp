@@ -1,7 +1,7 @@
 // The toolbar icon refresh: every sixth main tick each button shows the icon of its state.
-#include "shell/toolbar_icons.h"
+#include "game/toolbar_icons.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

@@ -24,5 +24,7 @@ std::string SparkleName(const Value& groundType);
 std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame);
 // A monster striking: "/Pics/" & ground & tag & "attack.bmp".
 std::string MonsterAttackName(const Value& groundType, std::string_view tag);
+// A map square, named after its tag: "icons/" & tag & ".bmp".
+std::string MapIconName(std::string_view tag);
 
 }  // namespace tq

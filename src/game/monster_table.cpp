@@ -1,5 +1,5 @@
 // The monster kinds table and its lookups.
-#include "play/monster_table.h"
+#include "game/monster_table.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The saved game and the explored map: writing them from the window, reading them back whole.
-#include "shell/saved_game.h"
+#include "world/saved_game.h"
 
 #include "platform/seq_file.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 namespace {

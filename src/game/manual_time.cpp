@@ -1,8 +1,8 @@
 // Stepping a manual clock through the timers' due times.
-#include "shell/manual_time.h"
+#include "game/manual_time.h"
 
 #include "platform/clock.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tq {
 

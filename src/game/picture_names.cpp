@@ -1,5 +1,5 @@
 // Building picture names from tile tags, each with the folder spelling its loader uses.
-#include "rooms/picture_names.h"
+#include "game/picture_names.h"
 
 namespace tq {
 namespace {
@@ -41,6 +41,10 @@ std::string BreakFrameName(const Value& groundType, std::string_view tag, const 
 
 std::string MonsterAttackName(const Value& groundType, std::string_view tag) {
   return Name("/Pics/", groundType, tag, "attack.bmp");
+}
+
+std::string MapIconName(std::string_view tag) {
+  return "icons/" + std::string(tag) + ".bmp";
 }
 
 }  // namespace tq

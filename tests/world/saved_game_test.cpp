@@ -1,6 +1,6 @@
 // The saved game and the explored map: their bytes after a new game, round trips through a
 // second window, files edited by hand, and damaged files that must be refused whole.
-#include "shell/saved_game.h"
+#include "world/saved_game.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The tile vocabulary: its size, its groups and exact comparison of tags.
-#include "rooms/tile_vocabulary.h"
+#include "game/tile_vocabulary.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 
-#include "play/monster_table.h"
+#include "game/monster_table.h"
 #include "world/room_file.h"
 
 namespace tq {
