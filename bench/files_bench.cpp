@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <random>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "game/game.h"
-#include "world/saved_game.h"
 #include "shell/start_up.h"
 #include "world/room_file.h"
+#include "world/saved_game.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <random>
 #include <string>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "game/game.h"
-#include "shell/start_up.h"
 #include "shell/generate_world.h"
+#include "shell/start_up.h"
 #include "world/template_rooms.h"
 #include "world/world_builder.h"
 

@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "play/main_tick.h"
-#include "game/game.h"
 #include "shell/start_up.h"
 
 namespace {

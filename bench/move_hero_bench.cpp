@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <random>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "rooms/move_hero.h"
-#include "game/game.h"
 #include "shell/start_up.h"
 #include "world/room_file.h"
 

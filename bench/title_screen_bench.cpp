@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "platform/clock.h"
-#include "platform/sound_channel.h"
 #include "game/game.h"
 #include "game/manual_time.h"
+#include "platform/clock.h"
+#include "platform/sound_channel.h"
 #include "shell/start_up.h"
 
 namespace {

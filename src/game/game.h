@@ -6,12 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "game/game_state.h"
 #include "platform/clock.h"
 #include "platform/control.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
 #include "platform/sound_channel.h"
-#include "game/game_state.h"
 
 namespace tq {
 

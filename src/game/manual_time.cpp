@@ -1,8 +1,8 @@
 // Stepping a manual clock through the timers' due times.
 #include "game/manual_time.h"
 
-#include "platform/clock.h"
 #include "game/game.h"
+#include "platform/clock.h"
 
 namespace tq {
 

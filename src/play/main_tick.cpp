@@ -3,11 +3,11 @@
 
 #include <cstdint>
 
+#include "game/game.h"
+#include "game/toolbar_icons.h"
 #include "play/main_tick_steps.h"
 #include "play/rain.h"
 #include "play/status_display.h"
-#include "game/game.h"
-#include "game/toolbar_icons.h"
 
 namespace tq {
 namespace {

@@ -1,8 +1,8 @@
 // The hero's walk animation on the main tick: frame 1, 2, 3, 2, swimming and the sword's set.
 #include <string>
 
-#include "play/main_tick_steps.h"
 #include "game/game.h"
+#include "play/main_tick_steps.h"
 
 namespace tq {
 

@@ -1,8 +1,8 @@
 // The item and status icons of the main tick: their plain pictures and their blinking.
 #include <string>
 
-#include "play/main_tick_steps.h"
 #include "game/game.h"
+#include "play/main_tick_steps.h"
 
 namespace tq {
 namespace {

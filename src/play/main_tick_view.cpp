@@ -2,10 +2,10 @@
 #include <string>
 #include <string_view>
 
-#include "play/main_tick_steps.h"
+#include "game/game.h"
 #include "game/monster_table.h"
 #include "game/picture_names.h"
-#include "game/game.h"
+#include "play/main_tick_steps.h"
 
 namespace tq {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 #include "world/saved_game.h"
 
 namespace tq {

@@ -2,8 +2,8 @@
 // space bar starts a swing, and any key counts as the player being awake.
 #include "rooms/keyboard.h"
 
-#include "rooms/move_hero.h"
 #include "game/game.h"
+#include "rooms/move_hero.h"
 
 namespace tq {
 namespace {

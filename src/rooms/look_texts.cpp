@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "rooms/look_text_table.h"
 #include "game/game.h"
+#include "rooms/look_text_table.h"
 
 namespace tq {
 namespace {

@@ -1,8 +1,8 @@
 // MoveHero: runs the stages of one hero step in their order.
 #include "rooms/move_hero.h"
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 

@@ -2,8 +2,8 @@
 // running storm, the save button and the explored map.
 #include <string>
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 namespace {

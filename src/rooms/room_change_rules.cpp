@@ -1,8 +1,8 @@
 // Stages A and B of the hero's step: the step itself and the room-change rules as one table.
 #include <string_view>
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 namespace {

@@ -2,9 +2,9 @@
 // room's monster, its roar, the ground of the room and whether it is dark.
 #include <string>
 
+#include "game/game.h"
 #include "game/monster_table.h"
 #include "rooms/move_hero_stages.h"
-#include "game/game.h"
 
 namespace tq {
 namespace {

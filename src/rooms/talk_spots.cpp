@@ -1,8 +1,8 @@
 // Stage H of the hero's step: the words of a sign or a person's spot the hero stands on.
 #include <string_view>
 
-#include "rooms/move_hero_stages.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 namespace {

@@ -1,9 +1,9 @@
 // Stage G of the hero's step: the hero takes his new place and the 5 x 5 view is drawn around
 // him, each cell carrying the tag it shows.
-#include "game/monster_table.h"
-#include "rooms/move_hero_stages.h"
-#include "game/picture_names.h"
 #include "game/game.h"
+#include "game/monster_table.h"
+#include "game/picture_names.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq {
 namespace {

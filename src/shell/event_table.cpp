@@ -5,12 +5,12 @@
 #include <array>
 #include <utility>
 
+#include "game/game.h"
 #include "play/main_tick.h"
 #include "play/rain.h"
 #include "rooms/keyboard.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
-#include "game/game.h"
 #include "shell/load_game.h"
 #include "shell/new_game.h"
 #include "shell/start_up.h"

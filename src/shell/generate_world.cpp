@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "rooms/move_hero.h"
 #include "game/game.h"
-#include "world/saved_game.h"
 #include "game/picture_names.h"
+#include "rooms/move_hero.h"
+#include "world/saved_game.h"
 #include "world/template_rooms.h"
 #include "world/world_builder.h"
 

@@ -1,8 +1,8 @@
 // Hit testing over the control tree and delivery of clicks and keys.
 #include "shell/input.h"
 
-#include "shell/event_table.h"
 #include "game/game.h"
+#include "shell/event_table.h"
 
 namespace tq {
 namespace {

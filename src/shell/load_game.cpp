@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "rooms/move_hero.h"
 #include "game/game.h"
-#include "world/saved_game.h"
 #include "game/picture_names.h"
+#include "rooms/move_hero.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {

@@ -1,8 +1,8 @@
 // The saved game and the explored map: writing them from the window, reading them back whole.
 #include "world/saved_game.h"
 
-#include "platform/seq_file.h"
 #include "game/game.h"
+#include "platform/seq_file.h"
 
 namespace tq {
 namespace {

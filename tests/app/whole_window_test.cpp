@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "kit/headless_game.h"
 #include "game/game.h"
+#include "kit/headless_game.h"
 #include "shell/input.h"
 
 namespace tq {

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <random>
 
-#include "shell/input.h"
 #include "game/manual_time.h"
+#include "shell/input.h"
 #include "shell/start_up.h"
 
 namespace tq::kit {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "game/game.h"
 
 namespace tq::kit {
 

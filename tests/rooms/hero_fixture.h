@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "game/game.h"
 #include "kit/headless_game.h"
 #include "kit/room_builder.h"
 #include "rooms/move_hero.h"
-#include "game/game.h"
 
 namespace tq {
 

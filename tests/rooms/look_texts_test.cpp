@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "game/tile_vocabulary.h"
 #include "kit/headless_game.h"
 #include "rooms/look_text_table.h"
-#include "game/tile_vocabulary.h"
 #include "shell/input.h"
 
 namespace tq {

@@ -5,8 +5,8 @@
 #include <random>
 #include <set>
 
-#include "kit/headless_game.h"
 #include "game/game.h"
+#include "kit/headless_game.h"
 #include "world/room_file.h"
 
 namespace tq {

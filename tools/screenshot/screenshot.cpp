@@ -11,12 +11,12 @@
 #include <string>
 
 #include "app/renderer.h"
+#include "game/game.h"
+#include "game/manual_time.h"
 #include "platform/asset_path.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "game/game.h"
 #include "shell/input.h"
-#include "game/manual_time.h"
 #include "shell/start_up.h"
 
 namespace {
