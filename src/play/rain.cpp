@@ -4,11 +4,10 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/message_line.h"
 
 namespace tq {
 namespace {
-
-constexpr Color kRainColor = 0xC0C0C0;  // silver
 
 // The overlay runs through its three pictures 1, 2, 3, 2, 1, 3 as RainFrame goes 1..5, 0.
 std::string RainFrameName(const Value& rainFrame) {
@@ -16,11 +15,6 @@ std::string RainFrameName(const Value& rainFrame) {
   const auto step = rainFrame.num();
   const int k = step >= 0 && step < 6 ? kFrameOfStep[step] : 3;
   return "icons/RAIN" + std::to_string(k) + ".ico";
-}
-
-void ShowRainMessage(Game& g, const char* text) {
-  g.lblMESSAGE.ForeColor = kRainColor;
-  g.lblMESSAGE.Caption = text;
 }
 
 }  // namespace
@@ -33,7 +27,7 @@ void StartRain(Game& g) {
   g.tmrRAIN.setEnabled(true);
   g.Play(g.MM3, "sounds/RAINTHUNDER.wav");
   g.RainTicks = (g.rnd.Draw(11) + 9) * 30;  // 30 to 60 seconds of 100 ms ticks
-  ShowRainMessage(g, "A heavy rainstorm begins.");
+  ShowMessage(g, MessageColor::Silver, "A heavy rainstorm begins.");
 }
 
 void StopRain(Game& g) {
@@ -42,7 +36,7 @@ void StopRain(Game& g) {
   g.tmrRAIN.setEnabled(false);
   g.Play(g.MM3, "sounds/overland2.mid");
   g.Play(g.MM1, "sounds/wild.wav");
-  ShowRainMessage(g, "The rains fade as the sun comes out once again.");
+  ShowMessage(g, MessageColor::Silver, "The rains fade as the sun comes out once again.");
 }
 
 void tmrRAIN_Timer(Game& g) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
 
 namespace tq {
@@ -89,7 +90,7 @@ void DecideEntry(Game& g, HeroStep& s) {
   if (s.DeedTarget && payable) {
     g.Gold = g.Gold - price;
     s.CanEnter = true;
-    g.lblMESSAGE.ForeColor = kMsgYellow;
+    SetMessageColor(g, MessageColor::Yellow);
   }
 
   // A current always carries the hero on in the way he walks, whatever way it is drawn.
@@ -115,9 +116,8 @@ void DecideEntry(Game& g, HeroStep& s) {
   }
 
   if (OneOf(kLockedDoors, target())) {
-    g.lblMESSAGE.Caption = "This door is locked. You need to find a key to open it.";
+    ShowMessage(g, MessageColor::White, "This door is locked. You need to find a key to open it.");
     g.Play(g.MM1, "Sounds/LockedDoor.wav");
-    g.lblMESSAGE.ForeColor = kMsgWhite;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
 #include "world/saved_game.h"
 
@@ -261,15 +262,12 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
   // The save holds the key or the piece before the room file loses it.
   if (s.AutosaveDue) {
     g.lblMESSAGE.Caption += " * AUTOSAVED * ";
-    g.lblMESSAGE.ForeColor = kMsgGreen;
-    if (auto error = SaveGame(g)) {
-      g.lblMESSAGE.Caption = *error;
-      g.lblMESSAGE.ForeColor = kMsgRed;
-    }
+    SetMessageColor(g, MessageColor::Green);
+    if (auto error = SaveGame(g)) ShowMessage(g, MessageColor::Red, *error);
   }
 
   if (!tookItem) return false;
-  if (!s.AutosaveDue) g.lblMESSAGE.ForeColor = kMsgWhite;
+  if (!s.AutosaveDue) SetMessageColor(g, MessageColor::White);
   // A shop deed stays on its tile and can be bought again.
   if (!s.DeedTarget) {
     s.RoomGrid.tags[static_cast<std::size_t>(g.HeroRow.num())]
@@ -284,8 +282,7 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
 
 void WriteRoomBack(Game& g, const HeroStep& s) {
   if (auto error = WriteRoomFile(RoomFilePath(g.GamePath, g.RoomNumber), s.RoomGrid)) {
-    g.lblMESSAGE.Caption = *error;
-    g.lblMESSAGE.ForeColor = kMsgRed;
+    ShowMessage(g, MessageColor::Red, *error);
   }
 }
 

@@ -4,12 +4,11 @@
 #include <array>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/look_text_table.h"
 
 namespace tq {
 namespace {
-
-constexpr Color kWhite = 0xFFFFFF;
 
 constexpr std::array<std::string_view, 10> kItemTexts = {
     "SHADOW SWORD PIECES: Collect all three pieces to complete the weapon. Each piece was given "
@@ -41,8 +40,7 @@ constexpr std::string_view kShadowSwordText =
 // Every look and info click ends the same way: the click sound and the text in white.
 void Tell(Game& g, std::string_view text) {
   g.Play(g.MM1, "sounds/squeak.wav");
-  g.lblMESSAGE.ForeColor = kWhite;
-  g.lblMESSAGE.Caption = std::string(text);
+  ShowMessage(g, MessageColor::White, std::string(text));
 }
 
 }  // namespace

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/message_line.h"
 
 namespace tq {
 namespace {
-
-constexpr Color kWhite = 0xFFFFFF;
 
 bool InUnderground(const Game& g) {
   return g.RoomNumber >= 301 && g.RoomNumber <= 400;
@@ -29,7 +28,7 @@ std::string AreaName(const Game& g) {
 
 void imgMAP1_Click(Game& g, int /*index*/) {
   if (g.picSTART.Visible) return;
-  g.lblMESSAGE.ForeColor = kWhite;
+  SetMessageColor(g, MessageColor::White);
   if (!InMappedArea(g)) {
     g.lblMESSAGE.Caption =
         "You only have a MAP of the Black Woods and its Underground! Some areas are uncharted "
@@ -60,7 +59,7 @@ void imgMAP1_Click(Game& g, int /*index*/) {
 void imgMAP2_Click(Game& g, int /*index*/) {
   if (g.picSTART.Visible) return;
   g.imgMAP2.Visible = false;
-  g.lblMESSAGE.ForeColor = kWhite;
+  SetMessageColor(g, MessageColor::White);
   g.mnuLOAD.Enabled = false;
   g.mnuNUM.Enabled = true;
   g.mnuEXIT.Enabled = true;

@@ -2,6 +2,7 @@
 #include "rooms/move_hero.h"
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
 
 namespace tq {
@@ -14,8 +15,7 @@ void MoveHero(Game& g) {
   // The room the step leads to is read before anything of the step reaches the game: a room
   // that cannot be read leaves the hero where he stood and tells the player which file failed.
   if (auto error = ReadRoomOfStep(g, s)) {
-    g.lblMESSAGE.Caption = *error;
-    g.lblMESSAGE.ForeColor = kMsgRed;
+    ShowMessage(g, MessageColor::Red, *error);
     g.EnterMode = 0;
     return;
   }

@@ -75,11 +75,4 @@ bool InsideInnerRoom(std::int64_t row, std::int64_t col);
 // The tag of a room cell, "BLACK" outside the 13 x 13 grid.
 const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t col);
 
-// Colours of the message line (&H00BBGGRR).
-constexpr std::uint32_t kMsgWhite = 0xFFFFFF;
-constexpr std::uint32_t kMsgGreen = 0x00FF00;
-constexpr std::uint32_t kMsgYellow = 0x00FFFF;
-constexpr std::uint32_t kMsgRed = 0x0000FF;
-constexpr std::uint32_t kMsgRainGrey = 0xC0C0C0;
-
 }  // namespace tq

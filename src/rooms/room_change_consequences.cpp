@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
 
 namespace tq {
@@ -39,8 +40,7 @@ void AfterRoomChange(Game& g, HeroStep& s) {
   if (s.WentDown) {
     g.EnemyHP = 0;
     if ((g.imgTOOL[2].Visible && room <= 699) || room >= 1000) {
-      g.lblMESSAGE.ForeColor = kMsgWhite;
-      g.lblMESSAGE.Caption = "You light your torch and the dark cavern illuminates!";
+      ShowMessage(g, MessageColor::White, "You light your torch and the dark cavern illuminates!");
       if (s.DungeonEntry == 0) g.Play(g.MM1, "SOUNDS/lighttorch.wav");
     }
     if (room >= 700 && room <= 800) {
@@ -57,12 +57,12 @@ void AfterRoomChange(Game& g, HeroStep& s) {
   if (s.CameUp) {
     if (g.RainTicks <= 0 && room <= 699) g.Play(g.MM1, "SOUNDS/WILD.WAV");
     g.EnemyHP = 0;
-    g.lblMESSAGE.ForeColor = kMsgWhite;
+    SetMessageColor(g, MessageColor::White);
     g.Play(g.MM3, room <= 699 ? "sounds/Overland2.mid" : "sounds/Overland.mid");
   }
   if (s.FarNorthEntered) {
     g.EnemyHP = 0;
-    g.lblMESSAGE.ForeColor = kMsgWhite;
+    SetMessageColor(g, MessageColor::White);
     g.Play(g.MM1, "SOUNDS/SDOOR.WAV");
     g.Play(g.MM3, "sounds/Overland.mid");
     musicChanged = true;
@@ -70,7 +70,7 @@ void AfterRoomChange(Game& g, HeroStep& s) {
   if (s.StoreEntered) {
     g.Play(g.MM3, "sounds/Store.mid");
     musicChanged = true;
-    g.lblMESSAGE.ForeColor = kMsgWhite;
+    SetMessageColor(g, MessageColor::White);
     g.Play(g.MM1, "/SOUNDS/squeak3.wav");
   }
   if (s.StoreLeft == 1) g.Play(g.MM3, "sounds/overland2.mid");
@@ -91,8 +91,7 @@ void AfterRoomChange(Game& g, HeroStep& s) {
   if (rainMayResume && g.RainTicks > 0 && !g.tmrRAIN.Enabled() && room <= 100) {
     ShowRain(g, true);
     g.Play(g.MM3, "sounds/rainthunder.wav");
-    g.lblMESSAGE.ForeColor = kMsgRainGrey;
-    g.lblMESSAGE.Caption = "Rains continue throughout the land.";
+    ShowMessage(g, MessageColor::Silver, "Rains continue throughout the land.");
   }
 
   g.mnuSAVE.Enabled = !(room == 704);

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
 
 namespace tq {
@@ -35,9 +36,8 @@ constexpr TalkSpot kTalkSpots[] = {
 void ShowTalkSpot(Game& g, const HeroStep& s) {
   for (const TalkSpot& spot : kTalkSpots) {
     if (s.ViewGrid[12] != spot.tag) continue;
-    g.lblMESSAGE.Caption = std::string(spot.words);
+    ShowMessage(g, MessageColor::White, std::string(spot.words));
     g.Play(g.MM1, "sounds/squeak3.wav");
-    g.lblMESSAGE.ForeColor = kMsgWhite;
   }
 }
 

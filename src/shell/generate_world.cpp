@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "game/picture_names.h"
 #include "rooms/move_hero.h"
 #include "world/saved_game.h"
@@ -16,8 +17,7 @@ namespace {
 
 // The world could not be built: the title screen stays up and NEW and LOAD can be used again.
 void AbandonWorldBuilding(Game& g, const std::string& why) {
-  g.lblMESSAGE.ForeColor = 0x0000FF;
-  g.lblMESSAGE.Caption = "The new world could not be built. " + why;
+  ShowMessage(g, MessageColor::Red, "The new world could not be built. " + why);
   g.Image2.Picture = g.GamePath + "Icons/tqtitle.bmp";
   g.mnuNEW.Enabled = true;
   g.mnuLOAD.Enabled = true;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "game/picture_names.h"
 #include "rooms/move_hero.h"
 #include "world/saved_game.h"
@@ -36,8 +37,7 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
   // the window exactly as it was.
   SavedGame saved;
   if (auto error = ReadSavedGame(g.GamePath, saved)) {
-    g.lblMESSAGE.ForeColor = 0x0000FF;
-    g.lblMESSAGE.Caption = "The saved game cannot be loaded. " + *error;
+    ShowMessage(g, MessageColor::Red, "The saved game cannot be loaded. " + *error);
     return;
   }
 
@@ -70,7 +70,7 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
   g.lblMESSAGE.Caption =
       "All saved items, money, and stats loaded. You are at the last area you saved at.";
   g.tmrANIMATE.setEnabled(true);
-  g.lblMESSAGE.ForeColor = 0x00FF00;
+  SetMessageColor(g, MessageColor::Green);
   g.mnuSAVE.Enabled = true;
   g.EnemyHP = 0;
   g.EnemyMaxHP = 0;

@@ -3,6 +3,7 @@
 #include "shell/new_game.h"
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "shell/generate_world.h"
 #include "world/template_rooms.h"
 
@@ -13,8 +14,7 @@ void mnuNEW_Click(Game& g, int /*index*/) {
   // window stays as it is and the player learns which file is at fault.
   TemplateSet templates;
   if (auto error = LoadTemplates(g.GamePath, templates)) {
-    g.lblMESSAGE.ForeColor = 0x0000FF;  // red, as for every file the game cannot use
-    g.lblMESSAGE.Caption = "A new world cannot be built. " + *error;
+    ShowMessage(g, MessageColor::Red, "A new world cannot be built. " + *error);
     return;
   }
 
@@ -37,7 +37,7 @@ void mnuNEW_Click(Game& g, int /*index*/) {
   for (Control& overlay : g.imgRAIN) overlay.Visible = false;
   g.EnemyHP = 0;
   g.EnemyMaxHP = 0;
-  g.lblMESSAGE.ForeColor = 0xFFFFFF;
+  SetMessageColor(g, MessageColor::White);
   g.tmrscroll.setEnabled(false);
   g.UiTick = 0;
   g.MM2.PlayFile("");

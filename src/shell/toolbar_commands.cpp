@@ -2,18 +2,17 @@
 #include "shell/toolbar_commands.h"
 
 #include "game/game.h"
+#include "game/message_line.h"
 #include "world/saved_game.h"
 
 namespace tq {
 
 void mnuSAVE_Click(Game& g, int /*index*/) {
   g.Play(g.MM1, "sounds/squeak.wav");
-  g.lblMESSAGE.ForeColor = 0x00FF00;
-  g.lblMESSAGE.Caption =
-      "All items, money, and stats saved. You'll start here if you load the game.";
+  ShowMessage(g, MessageColor::Green,
+              "All items, money, and stats saved. You'll start here if you load the game.");
   if (auto error = SaveGame(g)) {
-    g.lblMESSAGE.ForeColor = 0x0000FF;
-    g.lblMESSAGE.Caption = "The game could not be saved. " + *error;
+    ShowMessage(g, MessageColor::Red, "The game could not be saved. " + *error);
   }
 }
 
@@ -42,7 +41,7 @@ void ResumeStorm(Game& g) {
 }  // namespace
 
 void mnuPAUSE_Click(Game& g, int /*index*/) {
-  g.lblMESSAGE.ForeColor = 0xFFFFFF;
+  SetMessageColor(g, MessageColor::White);
   const bool paused = g.mnuPAUSE.Tag == "Unpause";
   if (paused && g.RainTicks > 0) ResumeStorm(g);
   if (paused) {
