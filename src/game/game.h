@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/item_slot.h"
 #include "platform/clock.h"
 #include "platform/control.h"
 #include "platform/random.h"
@@ -74,6 +75,11 @@ class Game : public GameState {
   // same instant fire.
   Timer tmrANIMATE, tmrSHADOW, tmrscroll, tmrBEGIN, tmrPAUSE, timerMAP, tmrATTACK, tmrBREAK,
       tmrGUYHIT, tmrSHIELD, tmrRAIN, tmrEND;
+
+  // The slot of an item, and whether the item is owned (its slot is shown).
+  Control& slot(ItemSlot item) { return imgTOOL[static_cast<std::size_t>(item)]; }
+  const Control& slot(ItemSlot item) const { return imgTOOL[static_cast<std::size_t>(item)]; }
+  bool owns(ItemSlot item) const { return slot(item).Visible; }
 
   // Plays a file on a channel: the full path is GamePath & the relative path, as the game builds
   // it.

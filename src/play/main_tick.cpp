@@ -35,7 +35,7 @@ void MaybeStartRain(Game& g) {
 }
 
 void RegainStrength(Game& g) {
-  const int threshold = g.imgTOOL[4].Visible ? 4 : 6;  // the GLOVE speeds it up
+  const int threshold = g.owns(ItemSlot::Glove) ? 4 : 6;  // the GLOVE speeds it up
   g.IdleTicks += 1;
   if (g.IdleTicks >= threshold) {
     g.Strength += 1;

@@ -14,9 +14,9 @@ void Show(Game& g, Control& icon, const std::string& stem, bool second) {
 }  // namespace
 
 void ResetItemIcons(Game& g) {
-  Show(g, g.imgTOOL[9], "Medal3", false);
-  Show(g, g.imgTOOL[3], "CrystalBall", false);
-  if (g.TorchLit == 0) Show(g, g.imgTOOL[2], "torchout", false);
+  Show(g, g.slot(ItemSlot::HeroMedal), "Medal3", false);
+  Show(g, g.slot(ItemSlot::CrystalBall), "CrystalBall", false);
+  if (g.TorchLit == 0) Show(g, g.slot(ItemSlot::Torch), "torchout", false);
 }
 
 void BlinkStatusIcons(Game& g, const ViewScan& scan) {
@@ -35,10 +35,11 @@ void BlinkStatusIcons(Game& g, const ViewScan& scan) {
   Show(g, star, "starPIC", false);
   if (g.BonusMode == 1) Show(g, star, "starPIC", even);
 
-  if (g.imgTOOL[2].Visible && g.TorchLit == 1) Show(g, g.imgTOOL[2], "TORCH", even);
+  if (g.owns(ItemSlot::Torch) && g.TorchLit == 1) Show(g, g.slot(ItemSlot::Torch), "TORCH", even);
   // The crystal ball glows at a hidden passage in view, but not through the rain.
-  if (scan.secretInView && !g.tmrRAIN.Enabled()) Show(g, g.imgTOOL[3], "CrystalBall", odd);
-  if (g.EnemyHP > 0) Show(g, g.imgTOOL[9], "Medal", odd);
+  if (scan.secretInView && !g.tmrRAIN.Enabled())
+    Show(g, g.slot(ItemSlot::CrystalBall), "CrystalBall", odd);
+  if (g.EnemyHP > 0) Show(g, g.slot(ItemSlot::HeroMedal), "Medal", odd);
 }
 
 }  // namespace tq

@@ -26,7 +26,8 @@ ViewScan AnimateView(Game& g) {
     const bool monster = IsMonster(tag);
     const bool animated = monster || IsAnimatedTile(tag);
     if (monster) scan.monsterInView = true;
-    if ((tag == "STREE" || tag == "SPWALL") && g.imgTOOL[3].Visible) scan.secretInView = true;
+    if ((tag == "STREE" || tag == "SPWALL") && g.owns(ItemSlot::CrystalBall))
+      scan.secretInView = true;
     if (g.EnemyHP > 0) scan.monsterInView = true;
 
     // Every cell rolls for the sparkle on a second-frame tick, the hero's cell included, and the

@@ -103,7 +103,7 @@ void DecideEntry(Game& g, HeroStep& s) {
   }
 
   // Water the hero could never stand in (the outer ring of a damaged room) gives no splash.
-  if (g.imgTOOL[5].Visible && InsideInnerRoom(s.TargetRow, s.TargetCol)) {
+  if (g.owns(ItemSlot::FishBook) && InsideInnerRoom(s.TargetRow, s.TargetCol)) {
     if (target() == "WATER") {
       s.CanEnter = true;
       g.InWater = 1;

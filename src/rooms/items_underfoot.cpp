@@ -56,48 +56,51 @@ const Underfoot kUnderfoot[] = {
     {"SHIELD",
      [](Game& g) {
        g.ShieldItem = "SHIELD";
-       return Show(g.imgTOOL[1], "You bought a Shield! You have a chance to block an attack now!");
+       return Show(g.slot(ItemSlot::Shield),
+                   "You bought a Shield! You have a chance to block an attack now!");
      },
      Limit::None, kNoSound, false},
     {"TORCH",
      [](Game& g) {
-       return Show(g.imgTOOL[2], "You bought a Torch! With this you can see inside dark places.");
+       return Show(g.slot(ItemSlot::Torch),
+                   "You bought a Torch! With this you can see inside dark places.");
      },
      Limit::None, kNoSound, false},
     {"BADGE",
      [](Game& g) {
-       return Show(g.imgTOOL[3],
+       return Show(g.slot(ItemSlot::CrystalBall),
                    "You bought a Crystal Ball! This will flash when you are near secrets.");
      },
      Limit::None, kNoSound, false},
     {"POTION",
      [](Game& g) {
-       return Show(g.imgTOOL[4],
+       return Show(g.slot(ItemSlot::Glove),
                    "You bought the Glove! You will use less strength when you break things and "
                    "recover it back much faster now!");
      },
      Limit::None, kNoSound, false},
     {"BOOK",
      [](Game& g) {
-       return Show(g.imgTOOL[5],
+       return Show(g.slot(ItemSlot::FishBook),
                    "You bought the Fish Book! Its great magic will allow you to swim in any "
                    "water.");
      },
      Limit::None, kNoSound, false},
     {"GOLDKEY",
      [](Game& g) {
-       return Show(g.imgTOOL[6],
+       return Show(g.slot(ItemSlot::GoldKey),
                    "You found a Golden Key! You'll be able to open all golden doors now.");
      },
      Limit::None, kNoSound, false},
     {"REDKEY",
      [](Game& g) {
-       return Show(g.imgTOOL[7], "You found a Red Key! You'll be able to open all red doors now.");
+       return Show(g.slot(ItemSlot::RedKey),
+                   "You found a Red Key! You'll be able to open all red doors now.");
      },
      Limit::None, kNoSound, false},
     {"PURPLEKEY",
      [](Game& g) {
-       return Show(g.imgTOOL[8],
+       return Show(g.slot(ItemSlot::PurpleKey),
                    "You found a Purple Key! You'll be able to open all purple doors now.");
      },
      Limit::None, kNoSound, false},
@@ -176,7 +179,7 @@ const Underfoot kUnderfoot[] = {
      Limit::None, kNoSound, true},
     {"MEDAL",
      [](Game& g) {
-       return Show(g.imgTOOL[9],
+       return Show(g.slot(ItemSlot::HeroMedal),
                    "You bought the Hero Medal! Your attack power and defensive skills increase!");
      },
      Limit::None, kNoSound, false},
@@ -210,10 +213,10 @@ constexpr std::int64_t kPiecePictures = 3;
 void CountSwordPiece(Game& g) {
   g.SwordPieces = g.SwordPieces + 1;
   g.Play(g.MM2, "sounds/LOOKATTHAT.wav");
-  g.imgTOOL[0].Visible = true;
+  g.slot(ItemSlot::SwordPieces).Visible = true;
   g.lblMESSAGE.Caption = "You have found a piece of the SHADOW SWORD! Get all 3 to complete it!";
   const Value shown = std::min(g.SwordPieces.num(), kPiecePictures);
-  g.imgTOOL[0].Picture = Join(g.GamePath, "Icons/PIECE", shown, ".bmp");
+  g.slot(ItemSlot::SwordPieces).Picture = Join(g.GamePath, "Icons/PIECE", shown, ".bmp");
   if (g.SwordPieces >= 3) {
     g.lblMESSAGE.Caption =
         "You have the SHADOW SWORD! It's fast and deadly- even more so underground and indoors.";

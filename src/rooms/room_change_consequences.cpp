@@ -39,7 +39,7 @@ void AfterRoomChange(Game& g, HeroStep& s) {
 
   if (s.WentDown) {
     g.EnemyHP = 0;
-    if ((g.imgTOOL[2].Visible && room <= 699) || room >= 1000) {
+    if ((g.owns(ItemSlot::Torch) && room <= 699) || room >= 1000) {
       ShowMessage(g, MessageColor::White, "You light your torch and the dark cavern illuminates!");
       if (s.DungeonEntry == 0) g.Play(g.MM1, "SOUNDS/lighttorch.wav");
     }

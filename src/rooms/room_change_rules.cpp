@@ -107,13 +107,13 @@ bool WoodRoom(const Game&, const HeroStep& s) {
   return s.rules.GroundType == "WOOD";
 }
 bool HasPurpleKey(const Game& g, const HeroStep&) {
-  return g.imgTOOL[8].Visible;
+  return g.owns(ItemSlot::PurpleKey);
 }
 bool HasRedKey(const Game& g, const HeroStep&) {
-  return g.imgTOOL[7].Visible;
+  return g.owns(ItemSlot::RedKey);
 }
 bool HasGoldKey(const Game& g, const HeroStep&) {
-  return g.imgTOOL[6].Visible;
+  return g.owns(ItemSlot::GoldKey);
 }
 
 using G = const Game&;

@@ -73,7 +73,7 @@ void RoarGroundAndDarkness(Game& g, HeroStep& s) {
     g.DarkRoom = 1;
     g.TorchLit = 1;
   }
-  if (g.imgTOOL[2].Visible) g.DarkRoom = 0;
+  if (g.owns(ItemSlot::Torch)) g.DarkRoom = 0;
 }
 
 }  // namespace tq

@@ -66,8 +66,8 @@ void ResetForNewWorld(Game& g, const WorldWork& w) {
   g.MaxStrength = 20;
   g.HeroRow = 8;
   g.HeroCol = 6;
-  for (int i = 1; i <= 9; ++i) g.imgTOOL[i].Visible = false;  // every item is lost
-  g.imgTOOL[0].Picture = g.GamePath + "Icons/PIECE0.bmp";
+  for (ItemSlot item : kOwnableItems) g.slot(item).Visible = false;  // every item is lost
+  g.slot(ItemSlot::SwordPieces).Picture = g.GamePath + "Icons/PIECE0.bmp";
   g.SwordKind = 1;
 }
 

@@ -60,10 +60,12 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
   if (g.HasMagicBag == 1) g.imgMONEYBAG.Visible = true;
   if (g.HasMagicBag == 0) g.imgMONEYBAG.Visible = false;
   if (g.SwordKind == 1)
-    g.imgTOOL[0].Picture = g.GamePath + Join("ICONS/PIECE", g.SwordPieces, ".BMP");
-  if (g.SwordKind == 2) g.imgTOOL[0].Picture = g.GamePath + "ICONS/SSWORD.BMP";
-  g.imgTOOL[0].Visible = true;
-  for (int i = 1; i <= 9; ++i) g.imgTOOL[i].Visible = saved.ToolFlags[i] == 1;
+    g.slot(ItemSlot::SwordPieces).Picture = g.GamePath + Join("ICONS/PIECE", g.SwordPieces, ".BMP");
+  if (g.SwordKind == 2) g.slot(ItemSlot::SwordPieces).Picture = g.GamePath + "ICONS/SSWORD.BMP";
+  g.slot(ItemSlot::SwordPieces).Visible = true;
+  for (ItemSlot item : kOwnableItems) {
+    g.slot(item).Visible = saved.ToolFlags[static_cast<std::size_t>(item)] == 1;
+  }
   g.lblROOM.Caption = g.RoomNumber.str();
   g.Facing = "XXX";
   g.Play(g.MM1, "sounds/squeak2.wav");
