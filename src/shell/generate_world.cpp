@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
+#include "game/start_values.h"
 #include "rooms/move_hero.h"
 #include "world/saved_game.h"
 #include "world/template_rooms.h"
@@ -41,34 +42,17 @@ void ResetForNewWorld(Game& g, const WorldWork& w) {
     square.Visible = w.Explored[i] == 1;
     square.Picture = g.GamePath + MapIconName(square.Tag);
   }
-  g.ExploredPct = 1;
+  SetStartValues(g);
   g.lblEXPLORE.Caption = "You have explored 1%";
-  g.HasMagicShirt = 0;
-  g.HasMagicBag = 0;
-  g.SwordPieces = 0;
-  g.Points = 0;
   g.SpareValue1 = 0;
   g.SpareValue2 = 0;
   g.SpareValue3 = 0;
   g.imgMONEYBAG.Visible = false;
   g.lblMESSAGE.Caption = "";
   g.RoomNumber = w.SpecialCell[7];
-
-  g.GroundType = "GRASS";
-  g.MonsterFacing = "RIGHT";
-  g.Facing = "";
-  g.ShieldItem = "";
-  g.AnimFrame = 0;
-  g.Gold = 0;
-  g.Life = 10;
-  g.MaxLife = 10;
-  g.Strength = 20;
-  g.MaxStrength = 20;
   g.HeroRow = 8;
-  g.HeroCol = 6;
   for (ItemSlot item : kOwnableItems) g.slot(item).Visible = false;  // every item is lost
   g.slot(ItemSlot::SwordPieces).Picture = g.GamePath + "Icons/PIECE0.bmp";
-  g.SwordKind = 1;
 }
 
 void StartPlay(Game& g) {
