@@ -3,20 +3,22 @@
 
 #include <SDL_keycode.h>
 
+#include "game/key_codes.h"
+
 namespace tq {
 
 inline int WindowKeyCode(SDL_Keycode key) {
   switch (key) {
     case SDLK_SPACE:
-      return 32;
+      return kKeySpace;
     case SDLK_LEFT:
-      return 37;
+      return kKeyLeft;
     case SDLK_UP:
-      return 38;
+      return kKeyUp;
     case SDLK_RIGHT:
-      return 39;
+      return kKeyRight;
     case SDLK_DOWN:
-      return 40;
+      return kKeyDown;
     case SDLK_RETURN:
       return 13;
     case SDLK_ESCAPE:

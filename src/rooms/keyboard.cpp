@@ -3,14 +3,10 @@
 #include "rooms/keyboard.h"
 
 #include "game/game.h"
+#include "game/key_codes.h"
 #include "rooms/move_hero.h"
 
 namespace tq {
-namespace {
-
-constexpr int kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
-
-}  // namespace
 
 void pic1_KeyDown(Game& g, int keyCode) {
   if (g.tmrSHIELD.Enabled()) return;
@@ -21,18 +17,18 @@ void pic1_KeyDown(Game& g, int keyCode) {
   if (g.Life == 0) return;
   if (g.tmrATTACK.Enabled()) return;
   if (g.tmrBREAK.Enabled()) return;
-  const bool space = keyCode == kSpace;
+  const bool space = keyCode == kKeySpace;
   if (space && g.SwingWait > 0) return;
   if (space && g.InWater == 1) return;
   const bool outdoors = g.GroundType == "GRASS" || g.GroundType == "SNOW";
 
   // On the title screen of a fresh run there is no room to walk in yet.
-  const bool arrow = keyCode >= kLeft && keyCode <= kDown;
+  const bool arrow = keyCode >= kKeyLeft && keyCode <= kKeyDown;
   if (arrow && g.RoomNumber.isEmpty()) return;
-  if (keyCode == kLeft) g.Facing = "LEFT";
-  if (keyCode == kUp) g.Facing = "REAR";
-  if (keyCode == kRight) g.Facing = "RIGHT";
-  if (keyCode == kDown) g.Facing = "";
+  if (keyCode == kKeyLeft) g.Facing = "LEFT";
+  if (keyCode == kKeyUp) g.Facing = "REAR";
+  if (keyCode == kKeyRight) g.Facing = "RIGHT";
+  if (keyCode == kKeyDown) g.Facing = "";
 
   // A swing stops the main tick until the swing timer's procedure brings it back; while the
   // game has no such procedure, starting one would leave the hero frozen for good.

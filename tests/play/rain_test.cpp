@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/key_codes.h"
 #include "kit/room_builder.h"
 #include "play/play_field.h"
 #include "rooms/move_hero.h"
@@ -91,8 +92,7 @@ TEST(Rain, AStormHeldByADungeonVisitGoesOnWithItsRemainingTimeOnTheWayBack) {
   h.Advance(1000);
   ASSERT_EQ(g.RainTicks, 290);
 
-  constexpr int kUp = 38, kDown = 40;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   ASSERT_EQ(g.RoomNumber, 550);
   EXPECT_FALSE(g.tmrRAIN.Enabled());
   EXPECT_FALSE(g.imgRAIN[12].Visible);
@@ -100,7 +100,7 @@ TEST(Rain, AStormHeldByADungeonVisitGoesOnWithItsRemainingTimeOnTheWayBack) {
   EXPECT_EQ(g.RainTicks, 290);
 
   h.mm3().clear();
-  h.Press(kDown);
+  h.Press(kKeyDown);
   ASSERT_EQ(g.RoomNumber, 45);
   EXPECT_TRUE(g.tmrRAIN.Enabled());
   EXPECT_TRUE(g.imgRAIN[12].Visible);

@@ -13,14 +13,14 @@ TEST_F(EnteringTilesTest, ADeedIsBoughtWithExactlyEnoughGoldAndRefusedWithOneLes
   RoomBuilder(kit::kWood).Set(5, 6, "TORCH").WriteTo(h, 401);
   PlaceHero(401, 6, 6);
   g.Gold = 49;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "401:6,6");
   EXPECT_EQ(g.Gold, 49);
   EXPECT_EQ(g.lblMESSAGE.Caption, "old message");
   EXPECT_TRUE(h.mm1().calls().empty());
 
   g.Gold = 50;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "401:5,6");
   EXPECT_EQ(g.Gold, 0);
   EXPECT_TRUE(g.imgTOOL[2].Visible);
@@ -35,7 +35,7 @@ TEST_F(EnteringTilesTest, ADeedOnTheOuterRingOfADamagedRoomIsNotSold) {
   RoomBuilder(kit::kWood).Set(1, 6, "TORCH").WriteTo(h, 401);
   PlaceHero(401, 2, 6);
   g.Gold = 50;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "401:2,6");
   EXPECT_EQ(g.Gold, 50);
   EXPECT_FALSE(g.imgTOOL[2].Visible);
@@ -53,12 +53,12 @@ TEST_F(EnteringTilesTest, ACurrentCarriesTheSwimmerOnInHisOwnDirection) {
   for (bool book : {false, true}) {
     g.imgTOOL[5].Visible = book;
     PlaceHero(45, 6, 6);
-    h.Press(kLeft);
+    h.Press(kKeyLeft);
     EXPECT_EQ(Where(), book ? "45:6,4" : "45:6,6");
     EXPECT_EQ(g.InWater, book ? 1 : 0);
     EXPECT_EQ(h.mm2().played(), book ? Paths({"sounds/splash.wav"}) : Paths({}));
     PlaceHero(45, 8, 6);
-    h.Press(kLeft);
+    h.Press(kKeyLeft);
     EXPECT_EQ(Where(), "45:8,6");
   }
 

@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/key_codes.h"
 #include "kit/headless_game.h"
 #include "kit/room_builder.h"
 #include "rooms/move_hero.h"
 
 namespace tq {
-
-constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kSpace = 32;
 
 class HeroTest : public ::testing::Test {
  protected:

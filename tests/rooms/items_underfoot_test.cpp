@@ -14,7 +14,7 @@ class ItemsUnderfootTest : public HeroTest {
   void StepOnto(const std::string& tag, int room = 45, int ground = kit::kGrass) {
     RoomBuilder(ground).Set(5, 6, tag).WriteTo(h, room);
     PlaceHero(room, 6, 6);
-    h.Press(kUp);
+    h.Press(kKeyUp);
     ASSERT_EQ(Where(), std::to_string(room) + ":5,6");
   }
 };

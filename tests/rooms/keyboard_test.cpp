@@ -17,7 +17,7 @@ class KeyboardTest : public HeroTest {
 TEST_F(KeyboardTest, ArrowKeyOnTheTitleScreenOfAFreshRunDoesNothing) {
   kit::HeadlessGame fresh;
   const std::string intro = fresh->lblMESSAGE.Caption;
-  fresh.Press(kLeft);
+  fresh.Press(kKeyLeft);
   EXPECT_EQ(fresh->Facing, "");
   EXPECT_EQ(fresh->lblMESSAGE.Caption, intro);
   EXPECT_TRUE(fresh.mm1().calls().empty());
@@ -26,18 +26,18 @@ TEST_F(KeyboardTest, ArrowKeyOnTheTitleScreenOfAFreshRunDoesNothing) {
 
 TEST_F(KeyboardTest, ArrowKeysTurnAndStepTheHeroEvenTowardABlockedTile) {
   g.SwingWait = 3;
-  h.Press(kRight);  // a tree: he turns but stays
+  h.Press(kKeyRight);  // a tree: he turns but stays
   EXPECT_EQ(g.Facing, "RIGHT");
   EXPECT_EQ(Where(), "45:8,6");
   EXPECT_EQ(g.SwingWait, 0);
   EXPECT_EQ(g.IdleTicks, 0);
 
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_TRUE(g.Facing.isText());
   EXPECT_EQ(g.Facing, "");
   EXPECT_EQ(Where(), "45:9,6");
-  h.Press(kUp);
-  h.Press(kLeft);
+  h.Press(kKeyUp);
+  h.Press(kKeyLeft);
   EXPECT_EQ(g.Facing, "LEFT");
   EXPECT_EQ(Where(), "45:8,5");
 }
@@ -45,22 +45,22 @@ TEST_F(KeyboardTest, ArrowKeysTurnAndStepTheHeroEvenTowardABlockedTile) {
 TEST_F(KeyboardTest, KeysAreDroppedWhileTheHeroCannotAct) {
   for (Timer* busy : {&g.tmrSHIELD, &g.tmrGUYHIT, &g.tmrEND}) {
     busy->setEnabled(true);
-    h.Press(kLeft);
+    h.Press(kKeyLeft);
     busy->setEnabled(false);
   }
   g.mnuPAUSE.Tag = "Unpause";
-  h.Press(kLeft);
+  h.Press(kKeyLeft);
   EXPECT_EQ(g.IdleTicks, 9);
   g.mnuPAUSE.Tag = "Pause";
 
   // Dead, swinging or striking: the key only counts as the player being awake.
   g.Life = 0;
-  h.Press(kLeft);
+  h.Press(kKeyLeft);
   EXPECT_EQ(g.IdleTicks, 0);
   g.Life = 5;
   for (Timer* busy : {&g.tmrATTACK, &g.tmrBREAK}) {
     busy->setEnabled(true);
-    h.Press(kLeft);
+    h.Press(kKeyLeft);
     busy->setEnabled(false);
   }
   EXPECT_EQ(g.Facing, "");
@@ -70,19 +70,19 @@ TEST_F(KeyboardTest, KeysAreDroppedWhileTheHeroCannotAct) {
 TEST_F(KeyboardTest, WithoutASwingTheSpaceBarNeverFreezesTheGame) {
   if (TimerEventFor("tmrATTACK") != nullptr) GTEST_SKIP() << "the sword swing is built";
   g.IdleTicks = 5;
-  h.Press(kSpace);
+  h.Press(kKeySpace);
   EXPECT_EQ(g.IdleTicks, 0);
   EXPECT_TRUE(g.tmrANIMATE.Enabled());
   EXPECT_FALSE(g.tmrATTACK.Enabled());
   EXPECT_TRUE(h.mm1().calls().empty());
-  h.Press(kDown);  // and the hero still walks
+  h.Press(kKeyDown);  // and the hero still walks
   EXPECT_EQ(Where(), "45:9,6");
 }
 
 TEST_F(KeyboardTest, SpaceBarStartsASwingUnlessSwimmingOrCoolingDown) {
   if (TimerEventFor("tmrATTACK") == nullptr) GTEST_SKIP() << "the sword swing is not built yet";
   g.GroundType = "SNOW";
-  h.Press(kSpace);
+  h.Press(kKeySpace);
   EXPECT_EQ(g.AnimFrame, 1);
   EXPECT_FALSE(g.tmrANIMATE.Enabled());
   EXPECT_TRUE(g.tmrATTACK.Enabled());
@@ -90,21 +90,21 @@ TEST_F(KeyboardTest, SpaceBarStartsASwingUnlessSwimmingOrCoolingDown) {
 
   g.tmrATTACK.setEnabled(false);
   g.GroundType = "WOOD";
-  h.Press(kSpace);
+  h.Press(kKeySpace);
   EXPECT_EQ(h.mm1().playing(), Full("SOUNDS/1HMISSECHO.wav"));
 
   // No swing while swimming or cooling down; an arrow key still swims on.
   g.tmrATTACK.setEnabled(false);
   h.mm1().clear();
   g.InWater = 1;
-  h.Press(kSpace);
+  h.Press(kKeySpace);
   g.InWater = 0;
   g.SwingWait = 2;
-  h.Press(kSpace);
+  h.Press(kKeySpace);
   EXPECT_FALSE(g.tmrATTACK.Enabled());
   EXPECT_TRUE(h.mm1().calls().empty());
   g.InWater = 1;
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(Where(), "45:9,6");
 }
 

@@ -17,10 +17,10 @@ TEST_F(RoomChangeTest, EdgeExitsLeadToTheNeighbourOnEachSide) {
   struct Case {
     int row, col, key;
     const char* arrival;
-  } cases[] = {{10, 6, kDown, "55:2,6"},
-               {2, 6, kUp, "35:10,6"},
-               {6, 2, kLeft, "44:6,10"},
-               {6, 10, kRight, "46:6,2"}};
+  } cases[] = {{10, 6, kKeyDown, "55:2,6"},
+               {2, 6, kKeyUp, "35:10,6"},
+               {6, 2, kKeyLeft, "44:6,10"},
+               {6, 10, kKeyRight, "46:6,2"}};
   for (const Case& c : cases) {
     PlaceHero(45, c.row, c.col);
     g.EnemyHP = 7;
@@ -37,7 +37,7 @@ TEST_F(RoomChangeTest, WestExitOfRoom520LeadsToAFixedSpotOfRoom519AndKeepsTheMes
   Room(519, RoomBuilder(kit::kDirt).Set(6, 10, "WALL"));  // the room mends that spot itself
   PlaceHero(520, 6, 2);
   g.EnemyHP = 4;
-  h.Press(kLeft);
+  h.Press(kKeyLeft);
   EXPECT_EQ(Where(), "519:6,10");
   EXPECT_EQ(g.lblMESSAGE.Caption, "old message");
   EXPECT_EQ(g.EnemyHP, 4);
@@ -62,7 +62,7 @@ TEST_F(RoomChangeTest, LadderDownAndUpThroughTheSecretTree) {
   Room(345, RoomBuilder(kit::kDirt).Set(4, 4, "LADDERUP"));
   PlaceHero(45, 6, 6);
   const Value explored = g.ExploredPct;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "345:5,6");
   EXPECT_EQ(g.GroundType, "DIRT");
   EXPECT_EQ(g.lblMESSAGE.Caption, "You enter a dark cavern below the surface.");  // no torch
@@ -73,14 +73,14 @@ TEST_F(RoomChangeTest, LadderDownAndUpThroughTheSecretTree) {
   EXPECT_EQ(g.ExploredPct, explored);  // only the overland counts
 
   PlaceHero(345, 4, 5);
-  h.Press(kLeft);  // up the ladder onto the secret tree that hides it
+  h.Press(kKeyLeft);  // up the ladder onto the secret tree that hides it
   EXPECT_EQ(Where(), "45:4,4");
   EXPECT_EQ(g.IMGgrid[12].Tag, "STREE");
   EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/WILD.WAV"}));
   EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
-  h.Press(kRight);
-  h.Press(kLeft);  // the tree lets him through only once
+  h.Press(kKeyRight);
+  h.Press(kKeyLeft);  // the tree lets him through only once
   EXPECT_EQ(Where(), "45:4,5");
 }
 
@@ -90,7 +90,7 @@ TEST_F(RoomChangeTest, GoingDownLightsTheTorchWhereTheRulesSay) {
   Room(739, RoomBuilder(kit::kSnow).Set(5, 6, "LADDERDOWN"));  // over a hideout
   Room(1039, RoomBuilder(kit::kDirt));
   PlaceHero(739, 6, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "1039:5,6");
   EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/lighttorch.wav"}));
@@ -98,7 +98,7 @@ TEST_F(RoomChangeTest, GoingDownLightsTheTorchWhereTheRulesSay) {
 
   g.imgTOOL[2].Visible = true;
   PlaceHero(45, 6, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
   EXPECT_EQ(g.lblMESSAGE.Caption, "You light your torch and the dark cavern illuminates!");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/lighttorch.wav"}));
@@ -123,7 +123,7 @@ TEST_F(RoomChangeTest, EachStoreInAndOut) {
     Room(c.store, RoomBuilder(kit::kWood));
     PlaceHero(45, c.doorRow + 1, 6);
     g.EnemyHP = 3;
-    h.Press(kUp);
+    h.Press(kKeyUp);
     EXPECT_EQ(Where(), std::to_string(c.store) + ":10,6");
     EXPECT_NE(g.lblMESSAGE.Caption.find("To buy something"), std::string::npos);
     EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
@@ -132,7 +132,7 @@ TEST_F(RoomChangeTest, EachStoreInAndOut) {
     EXPECT_EQ(h.mm3().played(), Paths({"sounds/Store.mid"}));
 
     h.mm1().clear();
-    h.Press(kDown);
+    h.Press(kKeyDown);
     EXPECT_EQ(Where(), c.back);
     EXPECT_EQ(g.GroundType, "GRASS");
     EXPECT_EQ(g.lblMESSAGE.Caption, "");
@@ -149,7 +149,7 @@ TEST_F(RoomChangeTest, HoleIntoAFoulDungeonAndOutAgain) {
   Room(45, RoomBuilder().Set(7, 6, "HOLE"));
   Room(550, RoomBuilder(kit::kDirt));
   PlaceHero(45, 8, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "550:10,6");
   EXPECT_EQ(g.ReturnRoom, 45);
   // The torch message replaces the dungeon's greeting, without the torch's own sound.
@@ -159,7 +159,7 @@ TEST_F(RoomChangeTest, HoleIntoAFoulDungeonAndOutAgain) {
 
   h.mm1().clear();
   h.mm3().clear();
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(Where(), "45:4,10");
   EXPECT_EQ(g.lblMESSAGE.Caption, "");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/WILD.WAV"}));
@@ -176,11 +176,11 @@ TEST_F(RoomChangeTest, EveryHoleLeadsToItsDungeonAndItsExitBackToItsOwnSpot) {
     const char* back;  // the spot above the return place
     const char* tune;
   } cases[] = {
-      {"HOLE", kRight, 8, 7, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
-      {"HOLE", kUp, 7, 6, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
-      {"HOLE2", kUp, 7, 6, 520, kit::kDirt, "45:6,6", "sounds/dungeonmusic2.mid"},
-      {"HOLE3", kUp, 7, 6, 561, kit::kDirt, "45:7,8", "sounds/dungeonmusic2.mid"},
-      {"HOLE5", kUp, 7, 6, 701, kit::kSnow, "45:10,10", "sounds/bossmusic.mid"},
+      {"HOLE", kKeyRight, 8, 7, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
+      {"HOLE", kKeyUp, 7, 6, 550, kit::kDirt, "45:4,10", "sounds/dungeonmusic2.mid"},
+      {"HOLE2", kKeyUp, 7, 6, 520, kit::kDirt, "45:6,6", "sounds/dungeonmusic2.mid"},
+      {"HOLE3", kKeyUp, 7, 6, 561, kit::kDirt, "45:7,8", "sounds/dungeonmusic2.mid"},
+      {"HOLE5", kKeyUp, 7, 6, 701, kit::kSnow, "45:10,10", "sounds/bossmusic.mid"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.hole) + " " + std::to_string(c.key));
@@ -205,7 +205,7 @@ TEST_F(RoomChangeTest, EveryHoleLeadsToItsDungeonAndItsExitBackToItsOwnSpot) {
 
     h.mm1().clear();
     h.mm3().clear();
-    h.Press(kDown);
+    h.Press(kKeyDown);
     EXPECT_EQ(Where(), c.back);
     EXPECT_EQ(g.lblMESSAGE.Caption, "");
     EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland2.mid"}));
@@ -219,14 +219,14 @@ TEST_F(RoomChangeTest, ComingUpIntoTheFarNorthKeepsTheStormAway) {
   Room(1039, RoomBuilder(kit::kDirt).Set(5, 6, "LADDERUP"));
   PlaceHero(1039, 6, 6);
   g.RainTicks = 0;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "739:5,6");
   EXPECT_TRUE(h.mm1().calls().empty());
   EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland.mid"}));
 
   PlaceHero(1039, 6, 6);
   g.RainTicks = 40;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_FALSE(g.tmrRAIN.Enabled());
   EXPECT_FALSE(g.imgRAIN[0].Visible);
   EXPECT_EQ(h.mm3().played(), Paths({"sounds/Overland.mid"}));
@@ -240,7 +240,7 @@ TEST_F(RoomChangeTest, TheRuinstoneLeadsNorthAndHoldsTheStorm) {
   g.RainTicks = 120;
   g.tmrRAIN.setEnabled(true);
   for (Control& c : g.imgRAIN) c.Visible = true;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "700:2,6");
   EXPECT_EQ(g.lblMESSAGE.Caption, "You are in the far north! The Shadow Demons must be close..");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/SNOWTALK.WAV", "SOUNDS/SDOOR.WAV"}));
@@ -266,7 +266,7 @@ TEST_F(RoomChangeTest, AHeldStormResumesOnTheWayBackUp) {
   Room(345, RoomBuilder(kit::kDirt).Set(5, 6, "LADDERUP"));
   PlaceHero(345, 6, 6);
   g.RainTicks = 50;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_TRUE(g.tmrRAIN.Enabled());
   EXPECT_TRUE(g.imgRAIN[0].Visible);
   EXPECT_EQ(h.mm1().calls().size(), 0u);  // no birds in the rain
@@ -278,7 +278,7 @@ TEST_F(RoomChangeTest, AHeldStormResumesOnTheWayBackUp) {
 TEST_F(RoomChangeTest, ColouredDoorsOpenWithTheirKeyOnly) {
   Room(45, RoomBuilder().Set(7, 6, "REDDOOR").Set(8, 7, "PURPLEDOOR"));
   PlaceHero(45, 8, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "45:8,6");
   EXPECT_EQ(g.lblMESSAGE.Caption, "This door is locked. You need to find a key to open it.");
   EXPECT_EQ(g.lblMESSAGE.ForeColor, 0xFFFFFFu);
@@ -287,12 +287,12 @@ TEST_F(RoomChangeTest, ColouredDoorsOpenWithTheirKeyOnly) {
   g.imgTOOL[7].Visible = true;
   g.imgTOOL[8].Visible = true;
   h.mm1().clear();
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "45:6,6");
   EXPECT_EQ(h.mm1().played(), Paths({"SOUNDS/doorslam.WAV"}));
 
   PlaceHero(45, 8, 6);
-  h.Press(kRight);  // the purple door opens only up and down
+  h.Press(kKeyRight);  // the purple door opens only up and down
   EXPECT_EQ(Where(), "45:8,6");
   EXPECT_EQ(h.mm1().played(), Paths({"Sounds/LockedDoor.wav"}));
 }
@@ -306,7 +306,8 @@ TEST_F(RoomChangeTest, RedAndGoldenDoorsOpenFromEverySideWithTheirOwnKeyOnly) {
   struct Side {
     int key;
     const char* beyond;
-  } sides[] = {{kUp, "45:4,6"}, {kDown, "45:8,6"}, {kLeft, "45:6,4"}, {kRight, "45:6,8"}};
+  } sides[] = {
+      {kKeyUp, "45:4,6"}, {kKeyDown, "45:8,6"}, {kKeyLeft, "45:6,4"}, {kKeyRight, "45:6,8"}};
   for (const Door& d : doors) {
     SCOPED_TRACE(d.tag);
     Room(45, RoomBuilder().Set(5, 6, d.tag).Set(7, 6, d.tag).Set(6, 5, d.tag).Set(6, 7, d.tag));
@@ -335,11 +336,11 @@ TEST_F(RoomChangeTest, MapSquaresAndTheSaveButton) {
   PlaceHero(45, 6, 10);
   EXPECT_TRUE(g.imgMAP[44].Visible);
   const Value before = g.ExploredPct;
-  h.Press(kRight);
+  h.Press(kKeyRight);
   EXPECT_EQ(g.ExploredPct, before + 1);
   EXPECT_EQ(g.lblEXPLORE.Caption, Join("You have explored ", before + 1, "%"));
   PlaceHero(45, 6, 10);
-  h.Press(kRight);  // a second visit counts nothing
+  h.Press(kKeyRight);  // a second visit counts nothing
   EXPECT_EQ(g.ExploredPct, before + 1);
 
   PlaceHero(704, 6, 6);

@@ -21,14 +21,14 @@ TEST_F(RoomLoadingTest, TheFirstMonsterInFileOrderIsTheRoomsMonster) {
 
   // A wounded ogre keeps its hit points from step to step, without roaring again.
   g.EnemyHP = 4;
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(g.EnemyHP, 4);
   EXPECT_TRUE(h.mm2().calls().empty());
 
   // Once the ogre is gone the wyvern takes its place, with its own roar.
   room.Set(3, 9, "COIN").WriteTo(h, 45);
   g.EnemyHP = 0;
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(g.EnemyHP, 5);
   EXPECT_EQ(g.EnemyMaxHP, 5);
   EXPECT_EQ(h.mm2().played(), Paths({"sounds/ROAR1.wav"}));
@@ -50,12 +50,12 @@ TEST_F(RoomLoadingTest, AZombieRoarsByTheGroundInForceWhenItsRoomIsRead) {
   RoomBuilder(kit::kDirt).Set(9, 9, "ZOMBIE").WithExits().WriteTo(h, 345);
   RoomBuilder(kit::kWood).WithExits().WriteTo(h, 344);
   PlaceHero(45, 6, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(h.mm2().played(), Paths({"sounds/ROAR9.wav"}));
 
   PlaceHero(344, 6, 10);
   g.EnemyHP = 0;
-  h.Press(kRight);
+  h.Press(kKeyRight);
   EXPECT_EQ(h.mm2().played(), Paths({"sounds/ROAR3.wav"}));
 }
 
@@ -67,7 +67,7 @@ TEST_F(RoomLoadingTest, AnUnknownGroundCodeKeepsThePreviousGround) {
   RoomFile odd = room.room();
   odd.GroundCode = 4;
   ASSERT_FALSE(WriteRoomFile(RoomFilePath(g.GamePath, 45), odd));
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(g.GroundType, "SNOW");
   EXPECT_EQ(g.IMGgrid[0].Picture, Full("Pics/SNOWFLOOR.bmp"));
 }
@@ -130,7 +130,7 @@ TEST_F(RoomLoadingTest, AStepThatWouldLeaveTheInnerRoomIsRefused) {
   g.imgTOOL[5].Visible = true;
   RoomBuilder().Set(1, 6, "NORTH").Set(0, 6, "WATER").WriteTo(h, 45);
   PlaceHero(45, 2, 6);
-  h.Press(kUp);
+  h.Press(kKeyUp);
   EXPECT_EQ(Where(), "45:2,6");
   EXPECT_EQ(g.IMGgrid[7].Tag, "NORTH");
   // Refused like a blocked tile: no splash, and he is not swimming.
@@ -143,14 +143,14 @@ TEST_F(RoomLoadingTest, AMissingOrDamagedRoomLeavesTheHeroWhereHeStood) {
   PlaceHero(45, 10, 6);
   const auto room55 = h.folder() / "Files" / "ROOM55";
 
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(Where(), "45:10,6");
   EXPECT_NE(g.lblMESSAGE.Caption.find("ROOM55"), std::string::npos) << g.lblMESSAGE.Caption;
   EXPECT_EQ(g.lblMESSAGE.ForeColor, 0x0000FFu);
   EXPECT_FALSE(std::filesystem::exists(room55));
 
   std::ofstream(room55) << "\"FLOOR\"\r\n\"TREE\"\r\n";
-  h.Press(kDown);
+  h.Press(kKeyDown);
   EXPECT_EQ(Where(), "45:10,6");
   EXPECT_NE(g.lblMESSAGE.Caption.find("ROOM55"), std::string::npos) << g.lblMESSAGE.Caption;
   EXPECT_EQ(std::filesystem::file_size(room55), 17u);
