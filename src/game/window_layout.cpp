@@ -304,8 +304,9 @@ Game::Game(const GameServices& s)
   frmTQ.Caption = "Tarvoquest - a hunter's tale for Linux";
 
   // Drawing order: the play field, stats and items, then the map over the play field, the title
-  // screen over all of those, the message area (kept visible over the title screen's lower edge)
-  // and the toolbar.
+  // screen over all of those, the message area and the toolbar.
+  // GUARD: under the title screen's lower edge a message shown there (a NEW or LOAD refused for
+  // a damaged file) could not be read, so the message area lies above it.
   BuildPlayField(*this);
   BuildStats(*this);
   BuildItems(*this);

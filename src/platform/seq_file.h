@@ -13,7 +13,8 @@
 
 namespace tq {
 
-// Our data files are a few kilobytes; anything far larger is not one of them.
+// GUARD: a huge or endless file in the game's folder would be read whole into memory. Our data
+// files are a few kilobytes; anything far larger is not one of them.
 constexpr std::size_t kMaxDataFileBytes = 64 * 1024;
 
 // The short name a message uses for a data file: its folder and its name ("Files/ROOM45").
@@ -23,6 +24,7 @@ std::string DataFileName(const std::string& path);
 // returns a message naming the file; `out` then holds nothing useful.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
                                          std::size_t maxBytes = kMaxDataFileBytes);
+// GUARD: a crash or a full disk in the middle of a write would leave a torn room or save.
 // Replaces a file whole: writes a temporary file beside it, flushes it to disk and renames it
 // over the old one, so the old file stays whole when anything fails. Creates the folder when
 // missing. Returns a message naming the file on failure.

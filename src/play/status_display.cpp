@@ -19,7 +19,8 @@ constexpr double kGoldScale = 7.1;
 constexpr double kPointsMaximum = 100.0;
 constexpr double kPointsScale = 14.0;
 
-// The refresh works on 16-bit values; anything beyond that range is held at its edge.
+// GUARD: the refresh works on 16-bit values; a value beyond that range (from a damaged save)
+// would overflow, so it is held at its edge.
 std::int16_t AsInt16(const Value& v) {
   constexpr std::int64_t lo = std::numeric_limits<std::int16_t>::min();
   constexpr std::int64_t hi = std::numeric_limits<std::int16_t>::max();
@@ -29,7 +30,8 @@ std::int16_t AsInt16(const Value& v) {
 struct BarScale {
   double maximum = 0;
   double scale = 0;
-  bool empty = false;  // a maximum of 0 leaves nothing to measure the value against
+  // GUARD: a maximum of 0 (from a damaged save) would divide by zero; that bar shows empty.
+  bool empty = false;
 };
 
 BarScale ScaleFor(const Value& maximum) {

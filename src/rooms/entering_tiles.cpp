@@ -80,8 +80,8 @@ void DecideEntry(Game& g, HeroStep& s) {
       s.DeedTarget = true;
     }
   }
-  // A deed the hero could never stand on (on the outer ring of a damaged room) is refused like
-  // a blocked tile, before any gold changes hands.
+  // GUARD: a deed on the outer ring of a damaged room, where the hero could never stand, would
+  // take his gold and give nothing; it is refused like a blocked tile before gold changes hands.
   const bool payable = InsideInnerRoom(s.TargetRow, s.TargetCol) && g.Gold >= price;
   if (s.DeedTarget && !payable) {
     s.CanEnter = false;
@@ -102,7 +102,8 @@ void DecideEntry(Game& g, HeroStep& s) {
     if (g.Facing == "RIGHT") s.TargetCol += 1;
   }
 
-  // Water the hero could never stand in (the outer ring of a damaged room) gives no splash.
+  // GUARD: water the hero could never stand in (the outer ring of a damaged room) would splash
+  // for a step that is then refused.
   if (g.owns(ItemSlot::FishBook) && InsideInnerRoom(s.TargetRow, s.TargetCol)) {
     if (target() == "WATER") {
       s.CanEnter = true;

@@ -207,7 +207,8 @@ void ApplyLimit(Game& g, Limit limit, const Value& goldCap) {
   }
 }
 
-// Only three pieces have a picture; a stray fourth keeps the slot showing the whole sword.
+// GUARD: only three pieces have a picture; a stray fourth would name a picture that does not
+// exist, so the slot keeps showing the whole sword.
 constexpr std::int64_t kPiecePictures = 3;
 
 void CountSwordPiece(Game& g) {
@@ -232,8 +233,8 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
     g.EnterMode = 0;
     return false;
   }
-  // Standing on a deed is a purchase only when it was paid for; a load or a new game that puts
-  // the hero on a deed he cannot afford must not hand it to him for nothing.
+  // GUARD: a redraw after a load or a new game on a deed the hero cannot afford would hand it to
+  // him for nothing; standing on a deed is a purchase only when it was paid for.
   if (s.DeedUnpaid) return false;
 
   bool tookItem = false;
@@ -266,6 +267,7 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
   if (s.AutosaveDue) {
     g.lblMESSAGE.Caption += " * AUTOSAVED * ";
     SetMessageColor(g, MessageColor::Green);
+    // GUARD: a failed autosave would still claim to be saved; the file is named in red instead.
     if (auto error = SaveGame(g)) ShowMessage(g, MessageColor::Red, *error);
   }
 
@@ -284,6 +286,8 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
 }
 
 void WriteRoomBack(Game& g, const HeroStep& s) {
+  // GUARD: a write that fails (a full disk, a read-only folder) would pass unnoticed; the old
+  // file stays whole and the player is told which one in red.
   if (auto error = WriteRoomFile(RoomFilePath(g.GamePath, g.RoomNumber), s.RoomGrid)) {
     ShowMessage(g, MessageColor::Red, *error);
   }

@@ -22,7 +22,8 @@ void pic1_KeyDown(Game& g, int keyCode) {
   if (space && g.InWater == 1) return;
   const bool outdoors = g.GroundType == "GRASS" || g.GroundType == "SNOW";
 
-  // On the title screen of a fresh run there is no room to walk in yet.
+  // GUARD: on the title screen of a fresh run there is no room yet; a step would read a room
+  // file without a number.
   const bool arrow = keyCode >= kKeyLeft && keyCode <= kKeyDown;
   if (arrow && g.RoomNumber.isEmpty()) return;
   if (keyCode == kKeyLeft) g.Facing = "LEFT";
@@ -30,8 +31,8 @@ void pic1_KeyDown(Game& g, int keyCode) {
   if (keyCode == kKeyRight) g.Facing = "RIGHT";
   if (keyCode == kKeyDown) g.Facing = "";
 
-  // A swing stops the main tick until the swing timer's procedure brings it back; while the
-  // game has no such procedure, starting one would leave the hero frozen for good.
+  // GUARD: a swing stops the main tick until the swing timer's procedure brings it back; while
+  // the game has no such procedure, starting one would leave the hero frozen for good.
   if (space && !g.tmrATTACK.onTimer) return;
   if (space) {
     g.AnimFrame = 1;

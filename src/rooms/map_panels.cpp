@@ -16,6 +16,8 @@ bool InUnderground(const Game& g) {
 }
 
 // The hero carries a map of the Black Woods and the caves below them, nothing more.
+// GUARD: below room 1 (an empty room number from a damaged save) the marker's blink would read
+// before the first map square, so the map is refused there too.
 bool InMappedArea(const Game& g) {
   return g.RoomNumber >= 1 && g.RoomNumber <= 400;
 }
@@ -72,8 +74,8 @@ void imgMAP2_Click(Game& g, int /*index*/) {
   g.LBLpause.Visible = false;
   g.timerMAP.setEnabled(false);
   g.mnuPAUSE.Tag = "Pause";
-  // A storm on screen with its timer off was held by that pause: it goes on with the game, as it
-  // does when PAUSE itself unpauses.
+  // GUARD: a storm on screen with its timer off was held by that pause; left off, its rain would
+  // stay frozen on screen. It goes on with the game, as it does when PAUSE itself unpauses.
   if (g.RainTicks > 0 && !g.tmrRAIN.Enabled() && g.imgRAIN[0].Visible) g.tmrRAIN.setEnabled(true);
   g.lblMESSAGE.Caption = "Tarvo closes his MAP of the " + area + ". The game is UNPAUSED.";
   g.Play(g.MM1, "sounds/squeak2.wav");

@@ -12,8 +12,9 @@ void MoveHero(Game& g) {
   StepByFacing(g, s);
   ApplyRoomChangeRules(g, s);
 
-  // The room the step leads to is read before anything of the step reaches the game: a room
-  // that cannot be read leaves the hero where he stood and tells the player which file failed.
+  // GUARD: a room that cannot be read (missing or damaged) would leave the hero in a room that
+  // is not there. It is read before anything of the step reaches the game, so he stays where he
+  // stood and the player learns which file failed.
   if (auto error = ReadRoomOfStep(g, s)) {
     ShowMessage(g, MessageColor::Red, *error);
     g.EnterMode = 0;

@@ -27,6 +27,8 @@ const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t co
 
 bool CommitAndDraw(Game& g, HeroStep& s) {
   if (g.EnterMode == 1 || g.Facing == "XXX") s.CanEnter = true;
+  // GUARD: a position outside rows and columns 2-10 (a damaged room or save) would draw a view
+  // reaching past the room's edge; it is refused like a blocked tile.
   if (!InsideInnerRoom(s.TargetRow, s.TargetCol)) s.CanEnter = false;
   if (!s.CanEnter) return false;
 

@@ -68,8 +68,8 @@ void StartPlay(Game& g) {
 }  // namespace
 
 void GenerateWorld(Game& g) {
-  // Everything is read and drawn before the first file is written, so a missing template costs
-  // nothing but the message.
+  // GUARD: a template lost during the delay would leave half a world. Everything is read and
+  // drawn before the first file is written, so it costs nothing but the message.
   TemplateSet templates;
   if (auto error = LoadTemplates(g.GamePath, templates)) {
     AbandonWorldBuilding(g, *error);

@@ -33,8 +33,8 @@ std::string LoadedAreaMusic(std::int64_t room) {
 }  // namespace
 
 void mnuLOAD_Click(Game& g, int /*index*/) {
-  // Both files are read and checked before anything changes: a missing or damaged one leaves
-  // the window exactly as it was.
+  // GUARD: a missing or damaged save would stop the program or half-apply. Both files are read
+  // and checked before anything changes, so a bad one leaves the window exactly as it was.
   SavedGame saved;
   if (auto error = ReadSavedGame(g.GamePath, saved)) {
     ShowMessage(g, MessageColor::Red, "The saved game cannot be loaded. " + *error);

@@ -10,7 +10,8 @@
 namespace tq {
 
 void mnuNEW_Click(Game& g, int /*index*/) {
-  // A world is only started when every template it copies is there and whole; otherwise the
+  // GUARD: a missing or damaged template would stop the program halfway through a new world. A
+  // world is only started when every template it copies is there and whole; otherwise the
   // window stays as it is and the player learns which file is at fault.
   TemplateSet templates;
   if (auto error = LoadTemplates(g.GamePath, templates)) {

@@ -11,6 +11,7 @@ void mnuSAVE_Click(Game& g, int /*index*/) {
   g.Play(g.MM1, "sounds/squeak.wav");
   ShowMessage(g, MessageColor::Green,
               "All items, money, and stats saved. You'll start here if you load the game.");
+  // GUARD: a failed save would still claim success; it says so in red instead.
   if (auto error = SaveGame(g)) {
     ShowMessage(g, MessageColor::Red, "The game could not be saved. " + *error);
   }
@@ -26,9 +27,10 @@ void mnuNUM_Click(Game& g, int /*index*/) {
 
 namespace {
 
-// A storm resumes on unpausing, but only over the overland, where storms are seen: off it the
-// storm stays held until the hero walks back out. A storm that a new game or a load held comes
-// back into view with its overlay and its sound, as it does when the hero returns outdoors.
+// GUARD: a storm resumed underground would count down unseen (and no new storm could start),
+// and one a new game or a load held would never show again. So a storm resumes on unpausing only
+// over the overland, where storms are seen, and comes back into view with its overlay and sound,
+// as it does when the hero returns outdoors; off the overland it stays held until he walks out.
 void ResumeStorm(Game& g) {
   if (g.RoomNumber < 1 || g.RoomNumber > 100) return;
   if (!g.imgRAIN[0].Visible) {

@@ -20,7 +20,8 @@ std::string RollOverlandCell(Random& rnd, int r, bool& monsterPlaced, const Worl
   if (r <= 87) return rnd.Draw(40) == 1 ? "APPLETREE" : "TREE";
   if (r == 88) return "SIGN";
   if (r <= 95) return "FLOWER" + std::to_string(rnd.Draw(4));
-  // A 96 that misses its rocks leaves plain ground.
+  // GUARD: a 96 that misses its rocks would leave the cell with no tag at all, which no picture
+  // or rule knows; it becomes plain ground.
   if (r == 96) return rnd.Draw(3) == 1 ? "ROCKS" : "FLOOR";
   if (r <= 99) return "LOG";
   return rnd.Draw(2) == 1 ? "BARREL" : "CRATE";
