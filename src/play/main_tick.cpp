@@ -75,7 +75,8 @@ void tmrANIMATE_Timer(Game& g) {
   const ViewScan scan = AnimateView(g);
   BlinkStatusIcons(g, scan);
 
-  // The monster's turn comes on one roll in three while a monster may be about.
+  // The monster's turn comes on one roll in three while a monster may be about. The roll is
+  // made now; the monster's step (MoveMonster, in play/) is to be called on a 1.
   if (scan.monsterInView) g.rnd.Draw(3);
 
   // The status rows are brought up to date on every fourth tick.

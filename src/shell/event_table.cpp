@@ -20,6 +20,8 @@
 namespace tq {
 namespace {
 
+// The swing, strike, hurt, block and ending rows wait for their procedures in play/; a timer
+// whose row is empty never fires anything (and the space bar does not start a swing).
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
