@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/action_timers.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -51,6 +52,7 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
   g.MM2.PlayFile("");
   g.mnuSAVE.Enabled = true;
   g.tmrscroll.setEnabled(false);
+  StopActionTimers(g);
   g.UiTick = 0;
   g.mnuPAUSE.Enabled = true;
   g.picSTART.Visible = false;

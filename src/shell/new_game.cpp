@@ -2,6 +2,7 @@
 // after a short delay, builds the world.
 #include "shell/new_game.h"
 
+#include "game/action_timers.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "shell/generate_world.h"
@@ -40,6 +41,7 @@ void mnuNEW_Click(Game& g, int /*index*/) {
   g.EnemyMaxHP = 0;
   SetMessageColor(g, MessageColor::White);
   g.tmrscroll.setEnabled(false);
+  StopActionTimers(g);
   g.UiTick = 0;
   g.MM2.PlayFile("");
   g.QuestStage = 0;
