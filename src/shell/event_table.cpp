@@ -10,6 +10,7 @@
 #include "play/main_tick.h"
 #include "play/rain.h"
 #include "play/strike.h"
+#include "play/sword_swing.h"
 #include "rooms/keyboard.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
@@ -22,13 +23,13 @@
 namespace tq {
 namespace {
 
-// The swing, hurt and block rows wait for their procedures in play/; a timer whose row is empty
-// never fires anything (and the space bar does not start a swing).
+// The hurt and block rows wait for their procedures in play/; a timer whose row is empty never
+// fires anything.
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
     {"tmrPAUSE", tmrPAUSE_Timer},     {"timerMAP", timerMAP_Timer},
-    {"tmrATTACK", nullptr},           {"tmrBREAK", tmrBREAK_Timer},
+    {"tmrATTACK", tmrATTACK_Timer},   {"tmrBREAK", tmrBREAK_Timer},
     {"tmrGUYHIT", nullptr},           {"tmrSHIELD", nullptr},
     {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", tmrEND_Timer},
 };
