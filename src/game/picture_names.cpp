@@ -1,4 +1,4 @@
-// Building picture names from tile tags, each with the folder spelling its loader uses.
+// Building picture and kill sound names, each with the folder spelling its loader uses.
 #include "game/picture_names.h"
 
 namespace tq {
@@ -37,6 +37,16 @@ std::string SparkleName(const Value& groundType) {
 
 std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame) {
   return Name("Pics/", groundType, tag, "KILL" + frame.str() + ".bmp");
+}
+
+std::string HeroSwingName(const Value& groundType, const Value& facing, const Value& shieldItem,
+                          int frame, bool magicShirt) {
+  return Join("Pics/", groundType, facing, shieldItem, "FIGHTWALK", frame,
+              magicShirt ? "a.bmp" : ".bmp");
+}
+
+std::string KillSoundName(int killSound) {
+  return "Sounds/ENEMYKILL" + std::to_string(killSound) + ".wav";
 }
 
 std::string MonsterAttackName(const Value& groundType, std::string_view tag) {

@@ -1,5 +1,6 @@
-// The picture names built from a tile tag. Every name is relative to GamePath and keeps the
-// folder spelling of the place in the game that loads it; the asset lookup ignores case.
+// The picture names built from a tile tag or the hero's looks, and the kill sounds. Every name is
+// relative to GamePath and keeps the folder spelling of the place in the game that loads it; the
+// asset lookup ignores case.
 #pragma once
 
 #include <string>
@@ -22,6 +23,12 @@ std::string TileAnimName(const Value& groundType, std::string_view tag, std::str
 std::string SparkleName(const Value& groundType);
 // A break frame of a struck tile: "Pics/" & ground & tag & "KILL" & frame & ".bmp".
 std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame);
+// The hero swinging the sword: "Pics/" & ground & facing & shield & "FIGHTWALK" & frame, then
+// "a" in the magic shirt, then ".bmp". Frames 1..3 are the hunter sword, 11..13 the SHADOW SWORD.
+std::string HeroSwingName(const Value& groundType, const Value& facing, const Value& shieldItem,
+                          int frame, bool magicShirt);
+// The sound of a monster's death: "Sounds/ENEMYKILL" & kill sound number & ".wav".
+std::string KillSoundName(int killSound);
 // A monster striking: "/Pics/" & ground & tag & "attack.bmp".
 std::string MonsterAttackName(const Value& groundType, std::string_view tag);
 // A map square, named after its tag: "icons/" & tag & ".bmp".

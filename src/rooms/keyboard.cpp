@@ -9,6 +9,10 @@
 namespace tq {
 
 void pic1_KeyDown(Game& g, int keyCode) {
+  // GUARD: behind the title screen there is no play field to act on: before the first game no
+  // room exists, and behind the end picture a swing would restart the main tick and the hero
+  // could be hurt out of sight. Every key is dropped while the title screen shows.
+  if (g.picSTART.Visible) return;
   if (g.tmrSHIELD.Enabled()) return;
   if (g.mnuPAUSE.Tag == "Unpause") return;
   if (g.tmrGUYHIT.Enabled()) return;
@@ -22,18 +26,12 @@ void pic1_KeyDown(Game& g, int keyCode) {
   if (space && g.InWater == 1) return;
   const bool outdoors = g.GroundType == "GRASS" || g.GroundType == "SNOW";
 
-  // GUARD: on the title screen of a fresh run there is no room yet; a step would read a room
-  // file without a number.
   const bool arrow = keyCode >= kKeyLeft && keyCode <= kKeyDown;
-  if (arrow && g.RoomNumber.isEmpty()) return;
   if (keyCode == kKeyLeft) g.Facing = "LEFT";
   if (keyCode == kKeyUp) g.Facing = "REAR";
   if (keyCode == kKeyRight) g.Facing = "RIGHT";
   if (keyCode == kKeyDown) g.Facing = "";
 
-  // GUARD: a swing stops the main tick until the swing timer's procedure brings it back; while
-  // the game has no such procedure, starting one would leave the hero frozen for good.
-  if (space && !g.tmrATTACK.onTimer) return;
   if (space) {
     g.AnimFrame = 1;
     g.tmrANIMATE.setEnabled(false);

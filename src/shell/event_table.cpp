@@ -6,8 +6,11 @@
 #include <utility>
 
 #include "game/game.h"
+#include "play/ending.h"
 #include "play/main_tick.h"
 #include "play/rain.h"
+#include "play/strike.h"
+#include "play/sword_swing.h"
 #include "rooms/keyboard.h"
 #include "rooms/look_texts.h"
 #include "rooms/map_panels.h"
@@ -20,15 +23,15 @@
 namespace tq {
 namespace {
 
-// The swing, strike, hurt, block and ending rows wait for their procedures in play/; a timer
-// whose row is empty never fires anything (and the space bar does not start a swing).
+// The hurt and block rows wait for their procedures in play/; a timer whose row is empty never
+// fires anything.
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
     {"tmrPAUSE", tmrPAUSE_Timer},     {"timerMAP", timerMAP_Timer},
-    {"tmrATTACK", nullptr},           {"tmrBREAK", nullptr},
+    {"tmrATTACK", tmrATTACK_Timer},   {"tmrBREAK", tmrBREAK_Timer},
     {"tmrGUYHIT", nullptr},           {"tmrSHIELD", nullptr},
-    {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", nullptr},
+    {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", tmrEND_Timer},
 };
 
 const std::pair<std::string_view, ClickEvent> kClickEvents[] = {

@@ -23,7 +23,7 @@ TEST(WholeWindow, SurvivesARestlessPlayer) {
   std::mt19937 pick(7);
   std::uniform_int_distribution<int> x(0, 6479), y(0, 6284), wait(0, 700), what(0, 9);
   std::uniform_int_distribution<int> key(37, 41);  // the arrows, and 41 for the space bar
-  int clicks = 0, keys = 0, heading = 38;
+  int clicks = 0, keys = 0, heading = 38, swinging = 0;
   for (int event = 0; event < 10000; ++event) {
     const int w = what(pick);
     if (w == 0 && g.fraMAP.Visible) {
@@ -50,10 +50,17 @@ TEST(WholeWindow, SurvivesARestlessPlayer) {
       ASSERT_LE(g.HeroRow, 10);
       ASSERT_GE(g.HeroCol, 2);
       ASSERT_LE(g.HeroCol, 10);
+      // The main tick is only ever off while a swing, the hurt frames or the ending run.
+      if (g.Life > 0) {
+        ASSERT_TRUE(g.tmrANIMATE.Enabled() || g.tmrATTACK.Enabled() || g.tmrGUYHIT.Enabled() ||
+                    g.tmrEND.Enabled());
+      }
     }
+    if (g.tmrATTACK.Enabled() || g.tmrBREAK.Enabled()) ++swinging;
   }
   EXPECT_GT(clicks, 800);
   EXPECT_GT(keys, 2500);
+  EXPECT_GT(swinging, 100) << "the sword was hardly swung";
   EXPECT_GT(g.RoomNumber, 0) << "no game was ever started";
 }
 

@@ -17,6 +17,12 @@ TEST(PictureNames, TilesMonstersAndAnimationFrames) {
   EXPECT_EQ(SparkleName(Value("GRASS")), "pics/GRASSWATER20.bmp");
   EXPECT_EQ(MonsterAttackName(Value("GRASS"), "WYVERN"), "/Pics/GRASSWYVERNattack.bmp");
   EXPECT_EQ(BreakFrameName(Value("GRASS"), "TREE", Value(3)), "Pics/GRASSTREEKILL3.bmp");
+  EXPECT_EQ(HeroSwingName(Value("SNOW"), Value("REAR"), Value("SHIELD"), 12, true),
+            "Pics/SNOWREARSHIELDFIGHTWALK12a.bmp");
+  EXPECT_EQ(HeroSwingName(Value("DIRT"), Value(""), Value(""), 1, false),
+            "Pics/DIRTFIGHTWALK1.bmp");
+  EXPECT_EQ(KillSoundName(0), "Sounds/ENEMYKILL0.wav");
+  EXPECT_EQ(KillSoundName(10), "Sounds/ENEMYKILL10.wav");
   // An empty ground (before any room was read) joins as nothing.
   EXPECT_EQ(TilePictureName(Value(), "FLOOR"), "Pics/FLOOR.bmp");
 }

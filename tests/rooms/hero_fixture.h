@@ -19,9 +19,10 @@ class HeroTest : public ::testing::Test {
   kit::HeadlessGame h;
   Game& g = h.game();
 
-  // Puts the hero at (row, col) of a room and draws it the way LOAD does, then forgets the
-  // sounds and message of that drawing.
+  // Puts the hero at (row, col) of a room and draws it the way LOAD does (the title screen
+  // gone), then forgets the sounds and message of that drawing.
   void PlaceHero(int room, int row, int col) {
+    g.picSTART.Visible = false;
     g.RoomNumber = room;
     g.HeroRow = row;
     g.HeroCol = col;

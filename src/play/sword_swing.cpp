@@ -1,0 +1,89 @@
+// The sword swing: three frames of the hero swinging, then the faced tile is priced and either
+// struck, refused or missed; the main tick runs again whatever the outcome.
+#include "play/sword_swing.h"
+
+#include <string>
+
+#include "game/game.h"
+#include "game/message_line.h"
+#include "game/picture_names.h"
+#include "game/strike_tables.h"
+
+namespace tq {
+namespace {
+
+// The view cell in front of the hero, or 0 when he faces no way.
+int FacedCell(const Value& facing) {
+  if (facing == "") return 17;
+  if (facing == "REAR") return 7;
+  if (facing == "LEFT") return 11;
+  if (facing == "RIGHT") return 13;
+  return 0;
+}
+
+void ShowSwingFrame(Game& g) {
+  const int frame = static_cast<int>(g.AnimFrame.num()) + (g.SwordKind == 2 ? 10 : 0);
+  // GUARD: the redraw marker "XXX" (a new or loaded game before its first tick) names no
+  // picture; the hero swings facing the viewer, as the next main tick would show him.
+  const Value facing = g.Facing == "XXX" ? Value("") : g.Facing;
+  g.IMGgrid[12].Picture =
+      g.GamePath + HeroSwingName(g.GroundType, facing, g.ShieldItem, frame, g.HasMagicShirt == 1);
+}
+
+void Refuse(Game& g, const char* why) {
+  ShowMessage(g, MessageColor::White, why);
+  g.Play(g.MM1, "sounds/NO.wav");
+}
+
+// The end of the swing: what the blow lands on and whether the hero can pay for it.
+void PriceTheBlow(Game& g) {
+  g.TargetTile = 0;
+  g.rnd.Randomize();
+  const int cell = FacedCell(g.Facing);
+  g.TargetTile = cell;
+  // GUARD: a hero who faces no way yet (the redraw marker "XXX") would strike the view's
+  // top-left cell, which lies in no place of the room the strike could write; the swing misses.
+  if (cell == 0) return;
+
+  const StrikeCost price = StrikeCostOf(g.IMGgrid[static_cast<std::size_t>(cell)].Tag);
+  bool strike = price.struck;
+  bool tooWeak = false;
+  if (price.needsShadowSword) {
+    strike = g.SwordKind == 2;
+    tooWeak = g.SwordKind == 1;
+  }
+  int cost = price.cost;
+  if (g.owns(ItemSlot::Glove)) cost -= 1;
+  if (g.BonusMode == 1) cost = 0;
+  if (cost < 0) cost = 0;
+
+  if (tooWeak) {
+    Refuse(g, "YOUR SWORD CAN'T break this! Try again later with a stronger weapon!");
+    return;
+  }
+  if (g.Strength < cost) {
+    strike = false;
+    Refuse(g, "NOT ENOUGH STRENGTH to break this!");
+  } else {
+    g.Strength = g.Strength - cost;
+  }
+  // The strike runs beside the main tick.
+  if (strike) g.tmrBREAK.setEnabled(true);
+}
+
+}  // namespace
+
+void tmrATTACK_Timer(Game& g) {
+  // The cooldown starts with the swing, so even a miss holds back the next one.
+  if (g.AnimFrame == 1) g.SwingWait = 3;
+  ShowSwingFrame(g);
+  g.AnimFrame += 1;
+  if (g.AnimFrame <= 3) return;
+
+  g.AnimFrame = 1;
+  g.tmrATTACK.setEnabled(false);
+  g.tmrANIMATE.setEnabled(true);
+  PriceTheBlow(g);
+}
+
+}  // namespace tq
