@@ -24,6 +24,11 @@ std::string SparkleName(const Value& groundType);
 std::string BreakFrameName(const Value& groundType, std::string_view tag, const Value& frame);
 // A monster striking: "/Pics/" & ground & tag & "attack.bmp".
 std::string MonsterAttackName(const Value& groundType, std::string_view tag);
+// The hero hurt or dying: "pics/" & ground & "GUYHIT" (or "GUYDIE") & frame & ".bmp".
+std::string HeroHitName(const Value& groundType, bool dying, const Value& frame);
+// The hero holding the SHIELD up against a blow: "Pics/" & ground & "sBLOCK.bmp", or
+// "sBLOCKa.bmp" in the magic shirt.
+std::string BlockPictureName(const Value& groundType, bool magicShirt);
 // A map square, named after its tag: "icons/" & tag & ".bmp".
 std::string MapIconName(std::string_view tag);
 

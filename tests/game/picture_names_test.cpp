@@ -17,6 +17,10 @@ TEST(PictureNames, TilesMonstersAndAnimationFrames) {
   EXPECT_EQ(SparkleName(Value("GRASS")), "pics/GRASSWATER20.bmp");
   EXPECT_EQ(MonsterAttackName(Value("GRASS"), "WYVERN"), "/Pics/GRASSWYVERNattack.bmp");
   EXPECT_EQ(BreakFrameName(Value("GRASS"), "TREE", Value(3)), "Pics/GRASSTREEKILL3.bmp");
+  EXPECT_EQ(HeroHitName(Value("DIRT"), false, Value(0)), "pics/DIRTGUYHIT0.bmp");
+  EXPECT_EQ(HeroHitName(Value("SNOW"), true, Value(4)), "pics/SNOWGUYDIE4.bmp");
+  EXPECT_EQ(BlockPictureName(Value("WOOD"), false), "Pics/WOODsBLOCK.bmp");
+  EXPECT_EQ(BlockPictureName(Value("GRASS"), true), "Pics/GRASSsBLOCKa.bmp");
   // An empty ground (before any room was read) joins as nothing.
   EXPECT_EQ(TilePictureName(Value(), "FLOOR"), "Pics/FLOOR.bmp");
 }
