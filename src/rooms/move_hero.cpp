@@ -22,7 +22,7 @@ void MoveHero(Game& g) {
   }
   CommitRuleChanges(g, s);
   AfterRoomChange(g, s);
-  CorrectRoomAndAdmitMonster(g, s);
+  AdmitRoomMonster(g, s);
   RoarGroundAndDarkness(g, s);
   DecideEntry(g, s);
   if (!CommitAndDraw(g, s)) {
