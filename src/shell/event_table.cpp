@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "play/hurt_and_block.h"
 #include "play/main_tick.h"
 #include "play/rain.h"
 #include "rooms/keyboard.h"
@@ -20,14 +21,14 @@
 namespace tq {
 namespace {
 
-// The swing, strike, hurt, block and ending rows wait for their procedures in play/; a timer
+// The swing, strike and ending rows wait for their procedures in play/; a timer
 // whose row is empty never fires anything (and the space bar does not start a swing).
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
     {"tmrPAUSE", tmrPAUSE_Timer},     {"timerMAP", timerMAP_Timer},
     {"tmrATTACK", nullptr},           {"tmrBREAK", nullptr},
-    {"tmrGUYHIT", nullptr},           {"tmrSHIELD", nullptr},
+    {"tmrGUYHIT", tmrGUYHIT_Timer},   {"tmrSHIELD", tmrSHIELD_Timer},
     {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", nullptr},
 };
 
