@@ -4,7 +4,7 @@
 namespace tq {
 
 int HurtLevel(int blow) {
-  if (blow >= 6) return 3;
+  if (blow >= 6 && blow <= 100) return 3;
   if (blow >= 3) return 2;
   if (blow >= 1) return 1;
   return 0;
