@@ -53,6 +53,14 @@ std::string MonsterAttackName(const Value& groundType, std::string_view tag) {
   return Name("/Pics/", groundType, tag, "attack.bmp");
 }
 
+std::string HeroHitName(const Value& groundType, bool dying, const Value& frame) {
+  return Name("pics/", groundType, dying ? "GUYDIE" : "GUYHIT", frame.str() + ".bmp");
+}
+
+std::string BlockPictureName(const Value& groundType, bool magicShirt) {
+  return Name("Pics/", groundType, "sBLOCK", magicShirt ? "a.bmp" : ".bmp");
+}
+
 std::string MapIconName(std::string_view tag) {
   return "icons/" + std::string(tag) + ".bmp";
 }

@@ -31,6 +31,11 @@ std::string HeroSwingName(const Value& groundType, const Value& facing, const Va
 std::string KillSoundName(int killSound);
 // A monster striking: "/Pics/" & ground & tag & "attack.bmp".
 std::string MonsterAttackName(const Value& groundType, std::string_view tag);
+// The hero hurt or dying: "pics/" & ground & "GUYHIT" (or "GUYDIE") & frame & ".bmp".
+std::string HeroHitName(const Value& groundType, bool dying, const Value& frame);
+// The hero holding the SHIELD up against a blow: "Pics/" & ground & "sBLOCK.bmp", or
+// "sBLOCKa.bmp" in the magic shirt.
+std::string BlockPictureName(const Value& groundType, bool magicShirt);
 // A map square, named after its tag: "icons/" & tag & ".bmp".
 std::string MapIconName(std::string_view tag);
 

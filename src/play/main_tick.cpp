@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/toolbar_icons.h"
 #include "play/main_tick_steps.h"
+#include "play/monster_movement.h"
 #include "play/rain.h"
 #include "play/status_display.h"
 
@@ -75,11 +76,11 @@ void tmrANIMATE_Timer(Game& g) {
   const ViewScan scan = AnimateView(g);
   BlinkStatusIcons(g, scan);
 
-  // The monster's turn comes on one roll in three while a monster may be about. The roll is
-  // made now; the monster's step (MoveMonster, in play/) is to be called on a 1.
-  if (scan.monsterInView) g.rnd.Draw(3);
+  // The monster's turn comes on one roll in three while a monster may be about.
+  if (scan.monsterInView && g.rnd.Draw(3) == 1) MoveMonster(g);
 
-  // The status rows are brought up to date on every fourth tick.
+  // The status rows are brought up to date on every fourth tick (a blow that hurt the hero has
+  // just done it and set the frame back to 0).
   if (g.AnimFrame != 3) return;
   RefreshStatusBars(g);
   RefreshStatusNumbers(g);

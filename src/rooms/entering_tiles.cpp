@@ -54,69 +54,78 @@ bool OneOf(const List& list, std::string_view tag) {
 
 }  // namespace
 
-void DecideEntry(Game& g, HeroStep& s) {
+EntryVerdict JudgeEntry(const Game& g, const HeroStep& s) {
+  EntryVerdict v;
+  v.row = s.TargetRow;
+  v.col = s.TargetCol;
   // The target as the step and the rules left it; read afresh wherever it may have moved.
-  auto target = [&]() -> const std::string& { return TagAt(s.RoomGrid, s.TargetRow, s.TargetCol); };
-
-  s.PieceFound = false;
-  s.AutosaveDue = false;
+  auto target = [&]() -> const std::string& { return TagAt(s.RoomGrid, v.row, v.col); };
 
   for (const Walkable& w : kWalkable) {
     if (target() != w.tag) continue;
-    s.CanEnter = true;
-    s.PieceFound = w.swordPiece;
-    s.AutosaveDue = w.autosave;
+    v.CanEnter = true;
+    v.PieceFound = w.swordPiece;
+    v.AutosaveDue = w.autosave;
     break;
   }
 
   // The secret tree over a ladder lets the hero out only on the climb that put him there.
-  if (target() == "STREE" && g.StreePass == 1) s.CanEnter = true;
-  g.StreePass = 0;
+  if (target() == "STREE" && s.rules.StreePass == 1) v.CanEnter = true;
 
-  int price = 0;
   for (const Deed& d : kDeeds) {
     if (target() == d.tag) {
-      price = d.price;
-      s.DeedTarget = true;
+      v.price = d.price;
+      v.DeedTarget = true;
     }
   }
   // GUARD: a deed on the outer ring of a damaged room, where the hero could never stand, would
   // take his gold and give nothing; it is refused like a blocked tile before gold changes hands.
-  const bool payable = InsideInnerRoom(s.TargetRow, s.TargetCol) && g.Gold >= price;
-  if (s.DeedTarget && !payable) {
-    s.CanEnter = false;
-    s.DeedUnpaid = true;
-  }
-  if (s.DeedTarget && payable) {
-    g.Gold = g.Gold - price;
-    s.CanEnter = true;
-    SetMessageColor(g, MessageColor::Yellow);
-  }
+  const bool payable = InsideInnerRoom(v.row, v.col) && g.Gold >= v.price;
+  if (v.DeedTarget) v.CanEnter = payable;
+  // GUARD: the redraw after a monster's step finds the hero on the deed he stands on and would
+  // take its price again for nothing, since a monster's redraw gives nothing underfoot.
+  v.pays = v.DeedTarget && payable && g.EnterMode != 1;
 
   // A current always carries the hero on in the way he walks, whatever way it is drawn.
-  g.InWater = 0;
   if (OneOf(kCurrents, target())) {
-    if (g.Facing == "") s.TargetRow += 1;
-    if (g.Facing == "REAR") s.TargetRow -= 1;
-    if (g.Facing == "LEFT") s.TargetCol -= 1;
-    if (g.Facing == "RIGHT") s.TargetCol += 1;
+    const Value& facing = s.rules.Facing;
+    if (facing == "") v.row += 1;
+    if (facing == "REAR") v.row -= 1;
+    if (facing == "LEFT") v.col -= 1;
+    if (facing == "RIGHT") v.col += 1;
   }
 
   // GUARD: water the hero could never stand in (the outer ring of a damaged room) would splash
   // for a step that is then refused.
-  if (g.owns(ItemSlot::FishBook) && InsideInnerRoom(s.TargetRow, s.TargetCol)) {
+  if (g.owns(ItemSlot::FishBook) && InsideInnerRoom(v.row, v.col)) {
     if (target() == "WATER") {
-      s.CanEnter = true;
-      g.InWater = 1;
-      g.Play(g.MM2, "sounds/splash.wav");
+      v.CanEnter = true;
+      v.swims = true;
     }
-    if (OneOf(kDryForSwimmer, target())) {
-      s.CanEnter = true;
-      g.InWater = 0;
-    }
+    if (OneOf(kDryForSwimmer, target())) v.CanEnter = true;
   }
 
-  if (OneOf(kLockedDoors, target())) {
+  v.lockedDoor = OneOf(kLockedDoors, target());
+  return v;
+}
+
+void DecideEntry(Game& g, HeroStep& s) {
+  const EntryVerdict v = JudgeEntry(g, s);
+  s.CanEnter = v.CanEnter;
+  s.PieceFound = v.PieceFound;
+  s.AutosaveDue = v.AutosaveDue;
+  s.DeedTarget = v.DeedTarget;
+  s.DeedUnpaid = v.DeedTarget && !v.CanEnter;
+  s.TargetRow = v.row;
+  s.TargetCol = v.col;
+  g.StreePass = 0;
+  if (v.pays) {
+    g.Gold = g.Gold - v.price;
+    SetMessageColor(g, MessageColor::Yellow);
+  }
+  g.InWater = v.swims ? 1 : 0;
+  if (v.swims) g.Play(g.MM2, "sounds/splash.wav");
+  if (v.lockedDoor) {
     ShowMessage(g, MessageColor::White, "This door is locked. You need to find a key to open it.");
     g.Play(g.MM1, "Sounds/LockedDoor.wav");
   }

@@ -58,30 +58,33 @@ void imgMAP1_Click(Game& g, int /*index*/) {
   g.imgMAP2.Visible = true;
 }
 
-void imgMAP2_Click(Game& g, int /*index*/) {
-  if (g.picSTART.Visible) return;
+void PutMapAway(Game& g) {
   g.imgMAP2.Visible = false;
-  SetMessageColor(g, MessageColor::White);
   g.mnuLOAD.Enabled = false;
   g.mnuNUM.Enabled = true;
   g.mnuEXIT.Enabled = true;
   g.mnuSAVE.Enabled = true;
   g.mnuNEW.Enabled = false;
-  const std::string area = AreaName(g);
-  g.mnuPAUSE.Enabled = false;
   // Closing always lets the game run, even when PAUSE had stopped it before the map was opened.
   g.UiTick = 0;
   g.LBLpause.Visible = false;
   g.timerMAP.setEnabled(false);
   g.mnuPAUSE.Tag = "Pause";
-  // GUARD: a storm on screen with its timer off was held by that pause; left off, its rain would
-  // stay frozen on screen. It goes on with the game, as it does when PAUSE itself unpauses.
-  if (g.RainTicks > 0 && !g.tmrRAIN.Enabled() && g.imgRAIN[0].Visible) g.tmrRAIN.setEnabled(true);
-  g.lblMESSAGE.Caption = "Tarvo closes his MAP of the " + area + ". The game is UNPAUSED.";
-  g.Play(g.MM1, "sounds/squeak2.wav");
   g.fraMAP.Visible = false;
   g.fraUNDERGROUND.Visible = false;
   g.mnuPAUSE.Enabled = true;
+}
+
+void imgMAP2_Click(Game& g, int /*index*/) {
+  if (g.picSTART.Visible) return;
+  const std::string area = AreaName(g);
+  PutMapAway(g);
+  // GUARD: a storm on screen with its timer off was held by that pause; left off, its rain would
+  // stay frozen on screen. It goes on with the game, as it does when PAUSE itself unpauses.
+  if (g.RainTicks > 0 && !g.tmrRAIN.Enabled() && g.imgRAIN[0].Visible) g.tmrRAIN.setEnabled(true);
+  ShowMessage(g, MessageColor::White,
+              "Tarvo closes his MAP of the " + area + ". The game is UNPAUSED.");
+  g.Play(g.MM1, "sounds/squeak2.wav");
 }
 
 void timerMAP_Timer(Game& g) {

@@ -6,6 +6,16 @@
 #include "rooms/move_hero_stages.h"
 
 namespace tq {
+namespace {
+
+// Whether the landing tile of a room change passes stage F and the commit test, judged before
+// anything of the change reaches the game.
+bool LandingAdmitted(const Game& g, const HeroStep& s) {
+  const EntryVerdict v = JudgeEntry(g, s);
+  return PassesCommitTest(v.CanEnter, g.EnterMode, s.rules.Facing, v.row, v.col);
+}
+
+}  // namespace
 
 void MoveHero(Game& g) {
   HeroStep s;
@@ -20,9 +30,14 @@ void MoveHero(Game& g) {
     g.EnterMode = 0;
     return;
   }
+  // GUARD: a room change onto a landing tile the hero may not stand on (a monster on it, say)
+  // would keep the new room, its ground, its music and a cleared monster while the hero kept his
+  // old place and view, and his next step would start from his old spot in the new room. Such a
+  // step changes nothing at all: he stays where he stood, as at any blocked step.
+  if (!(s.rules.RoomNumber == g.RoomNumber) && !LandingAdmitted(g, s)) return;
   CommitRuleChanges(g, s);
   AfterRoomChange(g, s);
-  CorrectRoomAndAdmitMonster(g, s);
+  AdmitRoomMonster(g, s);
   RoarGroundAndDarkness(g, s);
   DecideEntry(g, s);
   if (!CommitAndDraw(g, s)) {

@@ -52,15 +52,31 @@ void ApplyRoomChangeRules(const Game& g, HeroStep& s);
 void CommitRuleChanges(Game& g, const HeroStep& s);
 // C: messages, area music, rain held or resumed, the save button and the explored map.
 void AfterRoomChange(Game& g, HeroStep& s);
-// D, first half: reads the file of the room the rules lead to. A message naming the file when
-// it cannot be read.
+// D, first half: reads the file of the room the rules lead to, with the corrections that room
+// gets on every read. A message naming the file when it cannot be read.
 std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s);
-// D, second half: the room corrections and the admission of the room's monster.
-void CorrectRoomAndAdmitMonster(Game& g, HeroStep& s);
+// D, second half: the admission of the room's monster.
+void AdmitRoomMonster(Game& g, HeroStep& s);
 // E: the roar, the ground of the room and its darkness.
 void RoarGroundAndDarkness(Game& g, HeroStep& s);
+// What stage F finds at the target, before anything of it reaches the game.
+struct EntryVerdict {
+  bool CanEnter = false, PieceFound = false, AutosaveDue = false, DeedTarget = false;
+  bool pays = false;     // the deed's price is taken
+  int price = 0;         // the deed's price
+  std::int64_t row = 0;  // the target, one tile on when a current carries the hero
+  std::int64_t col = 0;
+  bool swims = false;       // the Fish Book takes him into water
+  bool lockedDoor = false;  // a locked door answers
+};
+// F, judged: the rules' copy stands for the game where the two may differ (the pass of the
+// secret tree, the facing).
+EntryVerdict JudgeEntry(const Game& g, const HeroStep& s);
 // F: may the hero stand on the target? Prices, currents, the Fish Book and locked doors.
 void DecideEntry(Game& g, HeroStep& s);
+// G's commit test: redraws always pass, and no one stands outside rows and columns 2 to 10.
+bool PassesCommitTest(bool canEnter, const Value& enterMode, const Value& facing, std::int64_t row,
+                      std::int64_t col);
 // G: the commit test, the new position and the view. False when the call ends here.
 bool CommitAndDraw(Game& g, HeroStep& s);
 // H: the words of a talk spot underfoot.

@@ -11,9 +11,8 @@ namespace {
 
 // The fix-ups some rooms get every time they are read. They change only this step's copy and
 // reach the file only when a pickup writes the room back.
-void CorrectRoom(const Game& g, RoomFile& room) {
+void CorrectRoom(const Game& g, const Value& n, RoomFile& room) {
   auto& t = room.tags;
-  const Value& n = g.RoomNumber;
   if (n == 519) t[6][10] = "FLOOR";
   if (n == 511) {
     t[2][5] = "WALL";
@@ -30,6 +29,20 @@ void CorrectRoom(const Game& g, RoomFile& room) {
   if (t[0][0] == "LADDERUP") t[0][0] = "BLACK";
 }
 
+bool DarkArea(const Value& room) {
+  return (room >= 300 && room <= 400) || (room >= 500 && room <= 699) || room >= 1000;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s) {
+  if (auto error = ReadRoomFile(RoomFilePath(g.GamePath, s.rules.RoomNumber), s.RoomGrid)) {
+    return error;
+  }
+  CorrectRoom(g, s.rules.RoomNumber, s.RoomGrid);
+  return std::nullopt;
+}
+
 // The first monster in file order becomes the room's monster while none is alive.
 void AdmitRoomMonster(Game& g, HeroStep& s) {
   for (const auto& row : s.RoomGrid.tags) {
@@ -43,21 +56,6 @@ void AdmitRoomMonster(Game& g, HeroStep& s) {
       s.RoomRoar = RoarNumberFor(*kind, g.GroundType);
     }
   }
-}
-
-bool DarkArea(const Value& room) {
-  return (room >= 300 && room <= 400) || (room >= 500 && room <= 699) || room >= 1000;
-}
-
-}  // namespace
-
-std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s) {
-  return ReadRoomFile(RoomFilePath(g.GamePath, s.rules.RoomNumber), s.RoomGrid);
-}
-
-void CorrectRoomAndAdmitMonster(Game& g, HeroStep& s) {
-  CorrectRoom(g, s.RoomGrid);
-  AdmitRoomMonster(g, s);
 }
 
 void RoarGroundAndDarkness(Game& g, HeroStep& s) {

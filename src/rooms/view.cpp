@@ -25,11 +25,17 @@ const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t co
   return room.tags[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-bool CommitAndDraw(Game& g, HeroStep& s) {
-  if (g.EnterMode == 1 || g.Facing == "XXX") s.CanEnter = true;
+bool PassesCommitTest(bool canEnter, const Value& enterMode, const Value& facing, std::int64_t row,
+                      std::int64_t col) {
+  if (enterMode == 1 || facing == "XXX") canEnter = true;
   // GUARD: a position outside rows and columns 2-10 (a damaged room or save) would draw a view
   // reaching past the room's edge; it is refused like a blocked tile.
-  if (!InsideInnerRoom(s.TargetRow, s.TargetCol)) s.CanEnter = false;
+  if (!InsideInnerRoom(row, col)) canEnter = false;
+  return canEnter;
+}
+
+bool CommitAndDraw(Game& g, HeroStep& s) {
+  s.CanEnter = PassesCommitTest(s.CanEnter, g.EnterMode, g.Facing, s.TargetRow, s.TargetCol);
   if (!s.CanEnter) return false;
 
   g.HeroRow = s.TargetRow;

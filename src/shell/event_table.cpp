@@ -1,5 +1,5 @@
 // The routing of every event the window receives. Each row names the control or timer and the
-// procedure that handles it; a procedure not yet part of the game leaves its row empty.
+// procedure that handles it.
 #include "shell/event_table.h"
 
 #include <array>
@@ -7,6 +7,7 @@
 
 #include "game/game.h"
 #include "play/ending.h"
+#include "play/hurt_and_block.h"
 #include "play/main_tick.h"
 #include "play/rain.h"
 #include "play/strike.h"
@@ -23,14 +24,12 @@
 namespace tq {
 namespace {
 
-// The hurt and block rows wait for their procedures in play/; a timer whose row is empty never
-// fires anything.
 const std::pair<std::string_view, TimerEvent> kTimerEvents[] = {
     {"tmrANIMATE", tmrANIMATE_Timer}, {"tmrSHADOW", tmrSHADOW_Timer},
     {"tmrscroll", tmrscroll_Timer},   {"tmrBEGIN", tmrBEGIN_Timer},
     {"tmrPAUSE", tmrPAUSE_Timer},     {"timerMAP", timerMAP_Timer},
     {"tmrATTACK", tmrATTACK_Timer},   {"tmrBREAK", tmrBREAK_Timer},
-    {"tmrGUYHIT", nullptr},           {"tmrSHIELD", nullptr},
+    {"tmrGUYHIT", tmrGUYHIT_Timer},   {"tmrSHIELD", tmrSHIELD_Timer},
     {"tmrRAIN", tmrRAIN_Timer},       {"tmrEND", tmrEND_Timer},
 };
 

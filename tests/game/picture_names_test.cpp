@@ -23,6 +23,10 @@ TEST(PictureNames, TilesMonstersAndAnimationFrames) {
             "Pics/DIRTFIGHTWALK1.bmp");
   EXPECT_EQ(KillSoundName(0), "Sounds/ENEMYKILL0.wav");
   EXPECT_EQ(KillSoundName(10), "Sounds/ENEMYKILL10.wav");
+  EXPECT_EQ(HeroHitName(Value("DIRT"), false, Value(0)), "pics/DIRTGUYHIT0.bmp");
+  EXPECT_EQ(HeroHitName(Value("SNOW"), true, Value(4)), "pics/SNOWGUYDIE4.bmp");
+  EXPECT_EQ(BlockPictureName(Value("WOOD"), false), "Pics/WOODsBLOCK.bmp");
+  EXPECT_EQ(BlockPictureName(Value("GRASS"), true), "Pics/GRASSsBLOCKa.bmp");
   // An empty ground (before any room was read) joins as nothing.
   EXPECT_EQ(TilePictureName(Value(), "FLOOR"), "Pics/FLOOR.bmp");
 }

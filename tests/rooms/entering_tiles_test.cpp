@@ -70,17 +70,20 @@ TEST_F(EnteringTilesTest, ACurrentCarriesTheSwimmerOnInHisOwnDirection) {
   EXPECT_EQ(g.InWater, 1);
 }
 
-TEST_F(EnteringTilesTest, AShopDeedUnderfootIsChargedAgainOnARedraw) {
+TEST_F(EnteringTilesTest, AShopDeedUnderfootIsChargedAgainOnARedrawButNotOnAMonstersRedraw) {
   RoomBuilder(kit::kWood).Set(6, 6, "POWER").WriteTo(h, 403);
   g.Gold = 10;
   g.Strength = 1;
   PlaceHero(403, 6, 6);  // a load right onto the deed
   EXPECT_EQ(g.Gold, 7);
   EXPECT_EQ(g.Strength, 20);
-  // A monster's redraw charges too, but gives nothing.
+  // A monster's redraw gives nothing underfoot, so it takes nothing either.
+  g.Strength = 1;
   g.EnterMode = 1;
   MoveHero(g);
-  EXPECT_EQ(g.Gold, 4);
+  EXPECT_EQ(g.Gold, 7);
+  EXPECT_EQ(g.Strength, 1);
+  EXPECT_EQ(g.EnterMode, 0);
 
   // Too poor to pay: a load onto the deed shows the room but gives nothing for free.
   g.Gold = 2;

@@ -349,5 +349,46 @@ TEST_F(RoomChangeTest, MapSquaresAndTheSaveButton) {
   EXPECT_TRUE(g.mnuSAVE.Enabled);
 }
 
+TEST_F(RoomChangeTest, ARefusedLandingInTheNextRoomLeavesEverythingAsItWas) {
+  // Whatever stands on the landing cell (a monster that walked there, a tree, a deed the hero
+  // cannot pay for), the step through the exit is refused whole, as a blocked step is.
+  struct Case {
+    int key, row, col, room, landingRow, landingCol;
+    const char* onLanding;
+  } cases[] = {{kKeyUp, 2, 6, 35, 10, 6, "OGRE"},
+               {kKeyRight, 6, 10, 46, 6, 2, "TREE"},
+               {kKeyDown, 10, 6, 55, 2, 6, "SHIELD"},
+               {kKeyLeft, 6, 2, 44, 6, 10, "FLOOR"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.onLanding);
+    Room(45);
+    Room(c.room, RoomBuilder(kit::kDirt).Set(c.landingRow, c.landingCol, c.onLanding));
+    PlaceHero(45, c.row, c.col);
+    g.EnemyHP = 7;
+    g.Gold = 5;
+    g.RainTicks = 30;  // a held storm would come back into view in a new overland room
+    const Value explored = g.ExploredPct;
+    const bool admitted = std::string(c.onLanding) == "FLOOR";
+    h.Press(c.key);
+    if (admitted) {
+      EXPECT_EQ(Where(), Join(c.room, ":", c.landingRow, ",", c.landingCol));
+      EXPECT_EQ(g.GroundType, "DIRT");
+      continue;
+    }
+    EXPECT_EQ(Where(), Join("45:", c.row, ",", c.col));
+    EXPECT_EQ(g.GroundType, "GRASS");
+    EXPECT_EQ(g.EnemyHP, 7);
+    EXPECT_EQ(g.Gold, 5);
+    EXPECT_EQ(g.lblMESSAGE.Caption, "old message");
+    EXPECT_FALSE(g.tmrRAIN.Enabled());
+    EXPECT_EQ(g.ExploredPct, explored);
+    EXPECT_TRUE(h.mm1().calls().empty() && h.mm2().calls().empty() && h.mm3().calls().empty());
+    // The next step starts from where he stands, in his own room.
+    h.Press(c.key == kKeyUp || c.key == kKeyDown ? kKeyRight : kKeyUp);
+    EXPECT_EQ(g.RoomNumber, 45);
+    EXPECT_EQ(g.IMGgrid[12].Tag, "FLOOR");
+  }
+}
+
 }  // namespace
 }  // namespace tq

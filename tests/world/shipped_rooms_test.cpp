@@ -454,6 +454,22 @@ TEST(ShippedRooms, MonstersStandOnePerRoomAndOfTheRightKind) {
   }
 }
 
+TEST(ShippedRooms, NoMonsterSharesARoomWithTheSpentRuinstone) {
+  // Standing south of the spent RUINSTONE, the hero hears it again on every redraw a monster's
+  // step makes, and the room's monster comes back with its hit points whole each time.
+  int spent = 0;
+  for (const auto& [file, room] : Rooms()) {
+    bool ruinstone = false;
+    for (int r = 0; r < kRoomSize; ++r)
+      for (int c = 0; c < kRoomSize; ++c) ruinstone = ruinstone || room.at(r, c) == "RUINSTONESNOW";
+    if (!ruinstone) continue;
+    ++spent;
+    EXPECT_TRUE(Monsters(room).empty()) << "ROOM" << file;
+    EXPECT_FALSE(GetsIceMonster(file)) << "ROOM" << file << " may be given a monster";
+  }
+  EXPECT_EQ(spent, 1);  // the Far North's landing
+}
+
 TEST(ShippedRooms, ThreeKnightsGuardTheOnlyChestsOfTheDeepRooms) {
   std::map<Area, int> knights;
   int overland_chests = 0;
