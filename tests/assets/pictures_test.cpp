@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -442,6 +443,36 @@ TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
       EXPECT_GE(alongRow, 45) << name;
       EXPECT_FALSE(water(c.landX, c.landY)) << name;
     }
+}
+
+TEST_F(Pictures, MonstersStandOutFromEveryGround) {
+  // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
+  // over 30), few may stay close to it (under 60): those are the ones that melt into the
+  // ground. And the dungeon's Black Knight must loom over the armour stands beside him.
+  const char* const kinds[] = {"WYVERN",      "OGRE",       "DEMON",  "DEMON LORD",   "PLATER",
+                               "NEWT",        "ZOMBIE",     "BAT",    "DRAGON",       "THIEF",
+                               "BEETLE",      "SALAMANDER", "KNIGHT", "SHADOW DEMON", "ICE PLATER",
+                               "SHADOW BOSS", "VEV"};
+  for (const std::string g : kGrounds) {
+    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
+    for (const std::string kind : kinds) {
+      const Decoded& m = pic("Pics/" + g + kind + "FRONT.bmp");
+      int differ = 0, close = 0;
+      for (size_t i = 0; i + 3 < m.rgba.size(); i += 4) {
+        double d2 = 0;
+        for (size_t c = 0; c < 3; ++c) d2 += std::pow(m.rgba[i + c] - floor.rgba[i + c], 2.0);
+        if (d2 <= 30 * 30) continue;
+        ++differ;
+        close += d2 < 60 * 60;
+      }
+      ASSERT_GT(differ, 300) << g << " " << kind;
+      EXPECT_LT(close, differ * 3 / 10) << g << " " << kind << " melts into the floor";
+    }
+    const Box knight = figureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
+    const Box stand = figureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
+    EXPECT_GT(knight.h(), stand.h()) << g;
+    EXPECT_GT(knight.w() * knight.h(), stand.w() * stand.h()) << g;
+  }
 }
 
 TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
