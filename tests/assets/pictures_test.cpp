@@ -445,6 +445,46 @@ TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
     }
 }
 
+// Relative luminance of an sRGB colour, for contrast ratios.
+double luminance(double r, double g, double b) {
+  auto linear = [](double c) {
+    c /= 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+TEST_F(Pictures, EveryMessageColourReadsOnTheMessageBox) {
+  // The parchment behind the messages is stretched to a strip 408 x 49: it must have no grain
+  // to smear into streaks, and every colour a message is written in must stand out from its
+  // mean colour by 3:1 at least.
+  const Decoded& box = pic("layout/parchment.bmp");
+  double sum[3] = {0, 0, 0};
+  double grain = 0;
+  for (int y = 0; y < box.h; ++y)
+    for (int x = 0; x < box.w; ++x) {
+      const size_t i = (static_cast<size_t>(y) * box.w + x) * 4;
+      for (int c = 0; c < 3; ++c) {
+        sum[c] += box.rgba[i + c];
+        if (x > 0) grain += std::abs(box.rgba[i + c] - box.rgba[i + c - 4]);
+      }
+    }
+  const double n = static_cast<double>(box.w) * box.h;
+  EXPECT_LT(grain / n, 4.0) << "the parchment's grain streaks when stretched";
+  const double back = luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+  const struct {
+    const char* name;
+    double r, g, b;
+  } colours[] = {{"white", 255, 255, 255},     {"silver", 192, 192, 192}, {"yellow", 255, 255, 0},
+                 {"cyan", 0, 255, 255},        {"magenta", 255, 0, 255},  {"orange", 255, 128, 0},
+                 {"pale blue", 192, 192, 255}, {"green", 0, 255, 0},      {"red", 255, 0, 0}};
+  for (const auto& c : colours) {
+    const double text = luminance(c.r, c.g, c.b);
+    const double ratio = (std::max(text, back) + 0.05) / (std::min(text, back) + 0.05);
+    EXPECT_GE(ratio, 3.0) << c.name;
+  }
+}
+
 TEST_F(Pictures, MonstersStandOutFromEveryGround) {
   // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
   // over 30), few may stay close to it (under 60): those are the ones that melt into the
