@@ -37,10 +37,12 @@ Image parchment(int w, int h) {
 }
 
 // The intro story's scroll: a sheet of dark, aged vellum between two wooden rollers, so the
-// white story text reads on it. Round the rollers' knobs the title picture shows, since the
-// scroll box sits over it at (24, 67).
+// white story text reads on it. The sheet fills the box's width, since the story is wrapped to
+// it, and the game keeps the scrolling text between the rollers (the top and bottom
+// kScrollRollerRows rows). Round the rollers' knobs the title picture shows, since the scroll box
+// sits over it at (24, 67).
 Image introScroll() {
-  constexpr int W = 113, H = 161, kRoll = 9;
+  constexpr int W = 113, H = 161, kRoll = 9;  // the game's renderer knows the roller height
   const Image title = titlePicture();
   Image l(W, H);
   for (int y = 0; y < H; ++y)
@@ -52,8 +54,8 @@ Image introScroll() {
   const Ramp paper = ramp(0x2c1a0e, 0x482e18, 0x603e24, 0x7c5836);
   for (int y = kRoll - 1; y < H - kRoll + 1; ++y) {
     // The sheet's long edges are a little worn and uneven.
-    const int inL = 6 + static_cast<int>(rand01(0, y / 3, 31) * 2.0);
-    const int inR = 6 + static_cast<int>(rand01(1, y / 3, 31) * 2.0);
+    const int inL = static_cast<int>(rand01(0, y / 3, 31) * 2.0);
+    const int inR = static_cast<int>(rand01(1, y / 3, 31) * 2.0);
     for (int x = inL; x < W - inR; ++x) {
       const double n = periodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
       const int edge = std::min({x - inL, W - inR - 1 - x, y - kRoll, H - kRoll - 1 - y});
@@ -68,15 +70,15 @@ Image introScroll() {
     for (int y = 0; y < kRoll; ++y) {
       const double u = (y + 0.5) / kRoll * 2.0 - 1.0;  // -1 top .. 1 bottom
       const double lgt = 0.8 - 0.55 * u - 0.35 * u * u;
-      for (int x = 4; x < W - 4; ++x) {
+      for (int x = 3; x < W - 3; ++x) {
         Px c = litShade(pal::kWood, lgt, x, y0 + y);
         if (y == 0 || y == kRoll - 1) c = rgb(0x2a1808);
         l.set(x, y0 + y, c);
       }
     }
-    for (const double kx : {3.0, W - 4.0}) {  // the knobs
-      fillEllipse(l, kx, y0 + kRoll / 2.0, 3.4, 4.6, rgb(0x2a1808));
-      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.6, 3.8, pal::kGold);
+    for (const double kx : {2.5, W - 2.5}) {  // the knobs
+      fillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, rgb(0x2a1808));
+      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, pal::kGold);
     }
   }
   return l;
