@@ -485,6 +485,41 @@ TEST_F(Pictures, EveryMessageColourReadsOnTheMessageBox) {
   }
 }
 
+TEST_F(Pictures, TitleScreenPicturesHaveFinePixelsAndLeaveTheTitleReadable) {
+  // The three big pictures are drawn at the cells' pixel scale, not blown up from a third of
+  // their size (where every aligned 3 x 3 block is one colour). The title's pale lilac labels
+  // lie over the top left of the pictures shown while the title screen is up, so that part
+  // stays dark enough for the dimmer of them (128, 128, 255) to read at 4.5:1.
+  for (const char* name : {"Icons/tqtitle.bmp", "Pics/MakeWorld.bmp", "Icons/TQend1.bmp"}) {
+    const Decoded& d = pic(name);
+    ASSERT_EQ(d.w, 385) << name;
+    ASSERT_EQ(d.h, 330) << name;
+    int flat = 0, blocks = 0;
+    for (int by = 0; by + 3 <= d.h; by += 3)
+      for (int bx = 0; bx + 3 <= d.w; bx += 3, ++blocks) {
+        bool same = true;
+        for (int y = by; y < by + 3 && same; ++y)
+          for (int x = bx; x < bx + 3 && same; ++x)
+            same = std::equal(d.rgba.begin() + (static_cast<ptrdiff_t>(y) * d.w + x) * 4,
+                              d.rgba.begin() + (static_cast<ptrdiff_t>(y) * d.w + x) * 4 + 3,
+                              d.rgba.begin() + (static_cast<ptrdiff_t>(by) * d.w + bx) * 4);
+        flat += same;
+      }
+    EXPECT_LT(flat, blocks / 2) << name << " is drawn in blocks of 3 x 3";
+  }
+  for (const char* name : {"Icons/tqtitle.bmp", "Pics/MakeWorld.bmp"}) {
+    const Decoded& d = pic(name);
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int y = 24; y < 74; ++y)  // where the labels fall on the stretched picture
+      for (int x = 24; x < 194; ++x, ++n)
+        for (int c = 0; c < 3; ++c) sum[c] += d.rgba[(static_cast<size_t>(y) * d.w + x) * 4 + c];
+    const double back = luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+    const double label = luminance(128, 128, 255);
+    EXPECT_GE((label + 0.05) / (back + 0.05), 4.5) << name;
+  }
+}
+
 TEST_F(Pictures, MonstersStandOutFromEveryGround) {
   // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
   // over 30), few may stay close to it (under 60): those are the ones that melt into the
