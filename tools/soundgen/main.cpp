@@ -22,19 +22,24 @@ void WriteEffects(const std::filesystem::path& folder, bool report) {
   }
   for (const Effect& e : all) {
     Buffer sound = e.make();
-    Level(sound, e.loudness_db);
-    if (!e.loops) FadeEdges(sound, 0.002, 0.005);  // no click at either end
+    Level(sound, e.loudness);
+    if (!e.loops) RemoveDc(sound);  // after levelling: bending the peaks can shift the middle
+    if (!e.loops) {
+      TrimTail(sound, -60.0, 0.03);    // nothing but silence after the sound has died away
+      FadeEdges(sound, 0.002, 0.005);  // no click at either end
+    }
     WriteWav(folder / e.file, sound);
     if (report) {
-      std::printf("%-18s %6.2f s  loudness %6.1f dBFS  peak %5.1f dBFS\n", e.file.c_str(),
-                  Seconds(sound), LoudnessDb(sound), PeakDb(sound));
+      std::printf("%-18s %6.2f s  loudness %6.1f LUFS  peak %5.1f dBFS\n", e.file.c_str(),
+                  Seconds(sound), MomentaryLoudness(sound), PeakDb(sound));
     }
   }
 }
 
 void WriteMusic(const std::filesystem::path& folder, bool report) {
   for (const Tune& t : Tunes()) {
-    const Song song = t.make();
+    Song song = t.make();
+    song.SetLevel(t.level_db);
     const std::string bytes = song.Bytes();
     std::ofstream file(folder / t.file, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
