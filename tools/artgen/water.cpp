@@ -147,20 +147,15 @@ void marshWater(Image& l) {
     }
 }
 
-void swamp(Image& l, Ground g) {
+// Marsh cells are laid side by side in whole pools, so the water carries nothing that would
+// show the same spot cell after cell: a few small bubbles rising and no more.
+void swamp(Image& l) {
   marshWater(l);
-  const int bubbles[][2] = {{15, 17}, {33, 24}, {21, 38}};
+  const int bubbles[][2] = {{15, 17}, {33, 31}, {22, 44}};
   for (auto& b : bubbles) {
-    fillEllipse(l, b[0], b[1], 1.4, 1.1, rgb(0x4a6450));
-    l.set(b[0] - 1, b[1] - 1, rgb(0xd0e0c8));
+    l.set(b[0], b[1], rgb(0x4a6450)), l.set(b[0] + 1, b[1], rgb(0x3a5242));
+    l.set(b[0], b[1] - 1, rgb(0xc8d8c0));
   }
-  // A clump of reeds with a bulrush, standing in the water.
-  const Ramp reed = g == Ground::Snow ? ramp(0x5a5a4a, 0x7a7a66, 0x9a9a84, 0xc4c4aa)
-                                      : ramp(0x3a4a1a, 0x5a6a24, 0x7a8a34, 0xa0b050);
-  for (int x : {34, 36, 38, 40})
-    shadeStroke(l, x, 47, x + (x - 37) * 0.5, 33 + (x % 4) * 2, 1.2, reed);
-  fillEllipse(l, 37, 33, 1.3, 3, rgb(0x5a3a1a));
-  for (int x = 32; x < 43; ++x) l.set(x, 47, rgb(0x1a1e12));  // where the reeds leave the water
 }
 
 void lilypads(Image& l) {
@@ -238,7 +233,7 @@ bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
   else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH")
     river(l, g, tag == "MOUTH" ? 1 : tag == "LMOUTH" ? -1 : 0);
   else if (tag == "SWAMP")
-    swamp(l, g);
+    swamp(l);
   else if (tag == "LILYPADS")
     lilypads(l);
   else
