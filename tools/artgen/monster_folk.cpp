@@ -137,8 +137,8 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     f.posedHands = true;
     if (lord)  // the pitchfork levelled at the viewer in both hands
       f.handX[0] = 17, f.handY[0] = 30, f.handX[1] = 31, f.handY[1] = 38;
-    else  // one claw raised high to rake, the other reaching in
-      f.handX[0] = 11, f.handY[0] = 15, f.handX[1] = 34, f.handY[1] = 38;
+    else  // both claws flung up and out, about to rake
+      f.handX[0] = 9, f.handY[0] = 14, f.handX[1] = 41, f.handY[1] = 14;
   }
   const Frame fr = frameOf(f);
   // Tail: out to the side in front and side views; from behind it hangs down the middle.
@@ -177,12 +177,14 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     return;
   }
   if (p.attack) {
-    // Claws spread on the raised hand, and the rake they are about to make.
-    for (int c = -1; c <= 1; ++c)
-      fillPoly(l, {{11.0 + c * 2, 13}, {12.0 + c * 2, 13}, {10.0 + c * 3, 7}}, rgb(0xf4ecd8));
-    for (int c = 0; c < 3; ++c)  // the rake the claws are tearing down through the air
-      swingTrail(l, 8 - c * 2, 33, 15 + c * 2.5, -0.15, -1.35, rgb(0xffd0c0));
-    armsTo(l, f, 11, 15, 34, 38);
+    // Claws spread on both raised hands, and the roar.
+    for (int s : {-1, 1})
+      for (int c = -1; c <= 1; ++c) {
+        const double x = 25 + s * 16;
+        fillPoly(l, {{x + c * 2.2, 12}, {x + c * 2.2 + 1, 12}, {x + c * 3.2 + s, 5}},
+                 rgb(0xf4ecd8));
+      }
+    armsTo(l, f, 9, 14, 41, 14);
     roar(l, fr, 2.4);
     return;
   }
