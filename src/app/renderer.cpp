@@ -27,6 +27,11 @@ void SetColor(SDL_Renderer* r, Color c) {
   SDL_SetRenderDrawColor(r, s.r, s.g, s.b, 255);
 }
 
+// The intro story's scroll: its wooden rollers fill this many rows at the top and the bottom
+// of layout/scroll.bmp, and the story scrolls only over the sheet between them.
+constexpr const char* kIntroScroll = "layout/scroll.bmp";
+constexpr int kScrollRollerRows = 9;
+
 int Px(int twips) {
   // Positions round toward negative infinity so that negative tops scroll smoothly.
   return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
@@ -141,7 +146,15 @@ void Renderer::DrawControl(const Control& c, int originX, int originY, Rect clip
     default:
       break;
   }
-  for (const Control* child : c.Children) DrawControl(*child, r.x, r.y, inner);
+  Rect childClip = inner;
+  if (c.kind == ControlKind::PictureBox && c.Picture == kIntroScroll) {
+    // GUARD: the story would run over the scroll's wooden rollers and cut its letters there
+    const int top = std::max(inner.y, r.y + kScrollRollerRows);
+    const int bottom = std::min(inner.y + inner.h, r.y + r.h - kScrollRollerRows);
+    childClip.y = top;
+    childClip.h = std::max(0, bottom - top);
+  }
+  for (const Control* child : c.Children) DrawControl(*child, r.x, r.y, childClip);
 }
 
 void Renderer::DrawPicture(const Control& c, Rect r, Rect clip) {

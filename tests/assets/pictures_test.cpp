@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -178,14 +179,16 @@ TEST_F(Pictures, NoOtherTwoPicturesOfAGroundAreIdentical) {
            stripXxx(a) == stripXxx(b);
   };
   for (const std::string g : kGrounds) {
-    std::map<std::vector<uint8_t>, std::string> seen;
+    // Keyed by the pixels as a string: GCC 12 at -O2 misreads a map over byte vectors.
+    std::map<std::string, std::string> seen;
     size_t count = 0;
     for (const Listed& l : listed_) {
       const std::string key = lookupKey(l.path);
       if (key.rfind(lookupKey("Pics/" + g), 0) != 0) continue;
       ++count;
       const std::string canonical = "Pics/" + g + l.path.substr(l.path.find(g) + g.size());
-      const auto [it, fresh] = seen.emplace(pic(l.path).rgba, canonical);
+      const std::vector<uint8_t>& px = pic(l.path).rgba;
+      const auto [it, fresh] = seen.emplace(std::string(px.begin(), px.end()), canonical);
       if (!fresh) {
         EXPECT_TRUE(allowedTwin(it->second, canonical, g))
             << canonical << " looks exactly like " << it->second;
@@ -442,23 +445,186 @@ TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
     }
 }
 
-TEST_F(Pictures, MarshPoolsShowTheFloorRoundThem) {
-  // Marsh cells are pools with the floor round their rim, so a marsh never shows the square
-  // edge of a cell against the meadow.
+// Relative luminance of an sRGB colour, for contrast ratios.
+double luminance(double r, double g, double b) {
+  auto linear = [](double c) {
+    c /= 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+TEST_F(Pictures, EveryMessageColourReadsOnTheMessageBox) {
+  // The parchment behind the messages is stretched to a strip 408 x 49: it must have no grain
+  // to smear into streaks, and every colour a message is written in must stand out from its
+  // mean colour by 3:1 at least.
+  const Decoded& box = pic("layout/parchment.bmp");
+  double sum[3] = {0, 0, 0};
+  double grain = 0;
+  for (int y = 0; y < box.h; ++y)
+    for (int x = 0; x < box.w; ++x) {
+      const size_t i = (static_cast<size_t>(y) * box.w + x) * 4;
+      for (int c = 0; c < 3; ++c) {
+        sum[c] += box.rgba[i + c];
+        if (x > 0) grain += std::abs(box.rgba[i + c] - box.rgba[i + c - 4]);
+      }
+    }
+  const double n = static_cast<double>(box.w) * box.h;
+  EXPECT_LT(grain / n, 4.0) << "the parchment's grain streaks when stretched";
+  const double back = luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+  const struct {
+    const char* name;
+    double r, g, b;
+  } colours[] = {{"white", 255, 255, 255},     {"silver", 192, 192, 192}, {"yellow", 255, 255, 0},
+                 {"cyan", 0, 255, 255},        {"magenta", 255, 0, 255},  {"orange", 255, 128, 0},
+                 {"pale blue", 192, 192, 255}, {"green", 0, 255, 0},      {"red", 255, 0, 0}};
+  for (const auto& c : colours) {
+    const double text = luminance(c.r, c.g, c.b);
+    const double ratio = (std::max(text, back) + 0.05) / (std::min(text, back) + 0.05);
+    EXPECT_GE(ratio, 3.0) << c.name;
+  }
+}
+
+TEST_F(Pictures, TitleScreenPicturesHaveFinePixelsAndLeaveTheTitleReadable) {
+  // The three big pictures are drawn at the cells' pixel scale, not blown up from a third of
+  // their size (where every aligned 3 x 3 block is one colour). The title's pale lilac labels
+  // lie over the top left of the pictures shown while the title screen is up, so that part
+  // stays dark enough for the dimmer of them (128, 128, 255) to read at 4.5:1.
+  for (const char* name : {"Icons/tqtitle.bmp", "Pics/MakeWorld.bmp", "Icons/TQend1.bmp"}) {
+    const Decoded& d = pic(name);
+    ASSERT_EQ(d.w, 385) << name;
+    ASSERT_EQ(d.h, 330) << name;
+    int flat = 0, blocks = 0;
+    for (int by = 0; by + 3 <= d.h; by += 3)
+      for (int bx = 0; bx + 3 <= d.w; bx += 3, ++blocks) {
+        bool same = true;
+        for (int y = by; y < by + 3 && same; ++y)
+          for (int x = bx; x < bx + 3 && same; ++x)
+            same = std::equal(d.rgba.begin() + (static_cast<ptrdiff_t>(y) * d.w + x) * 4,
+                              d.rgba.begin() + (static_cast<ptrdiff_t>(y) * d.w + x) * 4 + 3,
+                              d.rgba.begin() + (static_cast<ptrdiff_t>(by) * d.w + bx) * 4);
+        flat += same;
+      }
+    EXPECT_LT(flat, blocks / 2) << name << " is drawn in blocks of 3 x 3";
+  }
+  for (const char* name : {"Icons/tqtitle.bmp", "Pics/MakeWorld.bmp"}) {
+    const Decoded& d = pic(name);
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int y = 24; y < 74; ++y)  // where the labels fall on the stretched picture
+      for (int x = 24; x < 194; ++x, ++n)
+        for (int c = 0; c < 3; ++c) sum[c] += d.rgba[(static_cast<size_t>(y) * d.w + x) * 4 + c];
+    const double back = luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+    const double label = luminance(128, 128, 255);
+    EXPECT_GE((label + 0.05) / (back + 0.05), 4.5) << name;
+  }
+}
+
+TEST_F(Pictures, MonstersStandOutFromEveryGround) {
+  // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
+  // over 30), few may stay close to it (under 60): those are the ones that melt into the
+  // ground. And the dungeon's Black Knight must loom over the armour stands beside him.
+  const char* const kinds[] = {"WYVERN",      "OGRE",       "DEMON",  "DEMON LORD",   "PLATER",
+                               "NEWT",        "ZOMBIE",     "BAT",    "DRAGON",       "THIEF",
+                               "BEETLE",      "SALAMANDER", "KNIGHT", "SHADOW DEMON", "ICE PLATER",
+                               "SHADOW BOSS", "VEV"};
+  for (const std::string g : kGrounds) {
+    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
+    for (const std::string kind : kinds) {
+      const Decoded& m = pic("Pics/" + g + kind + "FRONT.bmp");
+      int differ = 0, close = 0;
+      for (size_t i = 0; i + 3 < m.rgba.size(); i += 4) {
+        double d2 = 0;
+        for (size_t c = 0; c < 3; ++c) d2 += std::pow(m.rgba[i + c] - floor.rgba[i + c], 2.0);
+        if (d2 <= 30 * 30) continue;
+        ++differ;
+        close += d2 < 60 * 60;
+      }
+      ASSERT_GT(differ, 300) << g << " " << kind;
+      EXPECT_LT(close, differ * 3 / 10) << g << " " << kind << " melts into the floor";
+    }
+    const Box knight = figureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
+    const Box stand = figureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
+    EXPECT_GT(knight.h(), stand.h()) << g;
+    EXPECT_GT(knight.w() * knight.h(), stand.w() * stand.h()) << g;
+  }
+}
+
+TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
+  // Rooms lay rivers east to west: where two river cells meet side by side, the water of one
+  // edge column goes on in the other's, a MOUTH opens whole into the lake east of it and an
+  // LMOUTH into the lake west of it, and a RIVER leaves land above and below.
+  struct Pair {
+    const char* left;
+    const char* right;
+  };
+  const Pair pairs[] = {{"RIVER", "RIVER"}, {"RIVER", "MOUTH"},  {"LMOUTH", "RIVER"},
+                        {"MOUTH", "WATER"}, {"WATER", "LMOUTH"}, {"LMOUTH", "MOUTH"}};
+  for (const std::string g : kGrounds) {
+    auto water = [&](const char* tag, int x, int y) {
+      const Decoded& d = pic("Pics/" + g + tag + ".bmp");
+      const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+      const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
+      return b > r + 40 && b > gr;
+    };
+    for (const Pair& p : pairs) {
+      int mismatched = 0, wet = 0;
+      for (int y = 0; y < 56; ++y) {
+        mismatched += water(p.left, 49, y) != water(p.right, 0, y);
+        wet += water(p.left, 49, y);
+      }
+      EXPECT_LE(mismatched, 2) << g << " " << p.left << " | " << p.right;
+      EXPECT_GE(wet, 12) << g << " " << p.left << " | " << p.right;
+    }
+    for (int x = 0; x < 50; ++x) {
+      EXPECT_FALSE(water("RIVER", x, 0) || water("RIVER", x, 55)) << g << " RIVER column " << x;
+    }
+  }
+}
+
+TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
+  // Marsh cells are murky water from edge to edge: a cell's last column runs on into its first
+  // and its last row into its first as smoothly as neighbouring pixels inside it, no bare floor
+  // shows at its border, and the lily pads float on the very same water.
   for (const std::string g : kGrounds) {
     const Decoded& marsh = pic("Pics/" + g + "SWAMP.bmp");
+    const Decoded& lily = pic("Pics/" + g + "LILYPADS.bmp");
     const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
-    int same = 0, all = 0;
+    auto at = [](const Decoded& d, int x, int y) {
+      return d.rgba.begin() + static_cast<ptrdiff_t>((static_cast<size_t>(y) * d.w + x) * 4);
+    };
+    auto step = [&](int x0, int y0, int x1, int y1) {
+      int sum = 0;
+      for (int c = 0; c < 3; ++c) sum += std::abs(at(marsh, x0, y0)[c] - at(marsh, x1, y1)[c]);
+      return sum;
+    };
+    // The ripples repeat every eighth row and their dashes every fifth column, so the seam is
+    // weighed against the steps between rows and columns at the same place in the pattern.
+    auto rowStep = [&](int y0, int y1) {
+      int sum = 0;
+      for (int x = 0; x < 50; ++x) sum += step(x, y0, x, y1);
+      return sum;
+    };
+    auto columnStep = [&](int x0, int x1) {
+      int sum = 0;
+      for (int y = 0; y < 56; ++y) sum += step(x0, y, x1, y);
+      return sum;
+    };
+    double rows = 0, columns = 0;
+    for (int k = 1; k <= 6; ++k) rows += rowStep(55 - 8 * k, 56 - 8 * k) / 6.0;
+    for (int k = 1; k <= 9; ++k) columns += columnStep(49 - 5 * k, 50 - 5 * k) / 9.0;
+    EXPECT_LT(rowStep(55, 0), rows * 1.5) << g << " marsh cells meet at a seam across";
+    EXPECT_LT(columnStep(49, 0), columns * 1.5) << g << " marsh cells meet at a seam down";
+    int bare = 0, shared = 0, border = 0;
     for (int y = 0; y < 56; ++y)
       for (int x = 0; x < 50; ++x) {
         if (x > 0 && x < 49 && y > 0 && y < 55) continue;
-        const size_t i = (static_cast<size_t>(y) * marsh.w + x) * 4;
-        same += std::equal(marsh.rgba.begin() + static_cast<ptrdiff_t>(i),
-                           marsh.rgba.begin() + static_cast<ptrdiff_t>(i) + 4,
-                           floor.rgba.begin() + static_cast<ptrdiff_t>(i));
-        ++all;
+        ++border;
+        bare += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(floor, x, y));
+        shared += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(lily, x, y));
       }
-    EXPECT_GT(same, all / 2) << g;
+    EXPECT_LT(bare, border / 20) << g << " marsh shows the floor at its border";
+    EXPECT_GT(shared, border * 9 / 10) << g << " lily pads float on other water";
   }
 }
 

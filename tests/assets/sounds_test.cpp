@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <string>
@@ -102,17 +103,120 @@ Wav ReadWav(const std::filesystem::path& file) {
   return w;
 }
 
-// The loudest 50 ms of a sound, in dBFS.
-double LoudnessDb(const Wav& w) {
-  const std::size_t win = static_cast<std::size_t>(w.rate) / 20;
-  double best = 1e-12;
-  for (std::size_t start = 0; start < w.samples.size(); start += win / 4) {
-    double sum = 0;
-    for (std::size_t i = start; i < std::min(w.samples.size(), start + win); ++i)
-      sum += w.samples[i] * w.samples[i];
-    best = std::max(best, sum / static_cast<double>(win));
+// A second-order filter section given by its coefficients (a0 = 1).
+struct Section {
+  double b0, b1, b2, a1, a2;
+  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  double operator()(double x) {
+    const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1, x1 = x, y2 = y1, y1 = y;
+    return y;
   }
-  return 10 * std::log10(best);
+};
+
+// A Butterworth high-pass section (Q 0.5412 and 1.3066 together make the fourth order).
+Section HighPass(double hz, double q, int rate) {
+  const double w = 2 * std::numbers::pi * hz / rate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
+  const double a0 = 1 + alpha;
+  return {(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
+}
+
+// The signal weighted as ITU-R BS.1770 weighs loudness: a shelf lifting the presence above
+// 1.5 kHz and a cut below 40 Hz, designed for the given rate.
+std::vector<double> KWeighted(const std::vector<double>& x, int rate) {
+  double k = std::tan(std::numbers::pi * 1681.974450955533 / rate);
+  const double q = 0.7071752369554196, vh = std::pow(10.0, 3.999843853973347 / 20.0);
+  const double vb = std::pow(vh, 0.4996667741545416);
+  double a0 = 1 + k / q + k * k;
+  Section shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0,
+                (vh - vb * k / q + k * k) / a0, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
+  k = std::tan(std::numbers::pi * 38.13547087602444 / rate);
+  a0 = 1 + k / 0.5003270373238773 + k * k;
+  Section cut{1, -2, 1, 2 * (k * k - 1) / a0, (1 - k / 0.5003270373238773 + k * k) / a0};
+  std::vector<double> out(x.size());
+  for (std::size_t i = 0; i < x.size(); ++i) out[i] = cut(shelf(x[i]));
+  return out;
+}
+
+// Power of each 400 ms block, every `hop` seconds, K-weighted and summed over the channels as
+// BS.1770 sums them (a short sound fills part of one block).
+std::vector<double> Blocks(const std::vector<double>& interleaved, int channels, int rate,
+                           double hop) {
+  const std::size_t n = static_cast<std::size_t>(rate) * 2 / 5;
+  const std::size_t step = static_cast<std::size_t>(rate * hop);
+  const std::size_t frames = interleaved.size() / static_cast<std::size_t>(channels);
+  std::vector<double> power;
+  for (int c = 0; c < channels; ++c) {
+    std::vector<double> one(frames);
+    for (std::size_t i = 0; i < frames; ++i) one[i] = interleaved[i * channels + c];
+    const std::vector<double> w = KWeighted(one, rate);
+    std::size_t block = 0;
+    for (std::size_t start = 0; start == 0 || start + n <= w.size(); start += step, ++block) {
+      double sum = 0;
+      for (std::size_t i = start; i < std::min(w.size(), start + n); ++i) sum += w[i] * w[i];
+      if (power.size() <= block) power.push_back(0);
+      power[block] += sum / static_cast<double>(n);
+    }
+  }
+  return power;
+}
+
+double Lufs(double power) {
+  return -0.691 + 10 * std::log10(std::max(power, 1e-12));
+}
+
+// How loud a short sound is heard: its loudest 400 ms, K-weighted, in LUFS.
+double MomentaryLoudness(const std::vector<double>& x, int rate) {
+  const std::vector<double> p = Blocks(x, 1, rate, 0.05);
+  return Lufs(*std::max_element(p.begin(), p.end()));
+}
+
+// How loud a piece of music is over its length: BS.1770's gated loudness, in LUFS.
+double IntegratedLoudness(const std::vector<double>& interleaved, int channels, int rate) {
+  std::vector<double> p = Blocks(interleaved, channels, rate, 0.1);
+  std::erase_if(p, [](double v) { return Lufs(v) <= -70; });
+  double mean = 0;
+  for (double v : p) mean += v / static_cast<double>(p.size());
+  std::erase_if(p, [&](double v) { return Lufs(v) <= Lufs(mean) - 10; });
+  mean = 0;
+  for (double v : p) mean += v / static_cast<double>(p.size());
+  return Lufs(mean);
+}
+
+// Times (seconds) of clicks: spikes of energy above 12 kHz half a millisecond long that stand
+// 25 dB over the signal a millisecond either side and above -60 dBFS. Strikes and crackles
+// ring on for longer; a click is a lone tick. A sound's own first 10 ms are its attack.
+std::vector<double> Clicks(const std::vector<double>& x, int rate) {
+  Section a = HighPass(12000, 0.5412, rate), b = HighPass(12000, 1.3066, rate);
+  const std::size_t n = static_cast<std::size_t>(rate) / 2000;
+  std::vector<double> frames;
+  double sum = 0;
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    const double h = b(a(x[i]));
+    sum += h * h;
+    if ((i + 1) % n == 0)
+      frames.push_back(10 * std::log10(sum / static_cast<double>(n) + 1e-14)), sum = 0;
+  }
+  std::vector<double> at;
+  for (std::size_t f = 20; f < frames.size(); ++f) {
+    const double before = frames[f - 2], after = f + 2 < frames.size() ? frames[f + 2] : -140;
+    if (frames[f] > -60 && frames[f] - std::max(before, after) > 25)
+      at.push_back(static_cast<double>(f * n) / rate);
+  }
+  return at;
+}
+
+// Seconds of near silence (20 ms stretches under -60 dBFS) at the end.
+double SilentTail(const std::vector<double>& x, int rate) {
+  const std::size_t n = static_cast<std::size_t>(rate) / 50;
+  std::size_t end = x.size();
+  while (end >= n) {
+    double sum = 0;
+    for (std::size_t i = end - n; i < end; ++i) sum += x[i] * x[i];
+    if (sum / static_cast<double>(n) > 1e-6) break;
+    end -= n;
+  }
+  return static_cast<double>(x.size() - end) / rate;
 }
 
 struct Midi {
@@ -238,7 +342,7 @@ TEST(SoundFiles, EffectsAreMonoSixteenBitWithCleanEndsAndEvenLevels) {
     EXPECT_EQ(w.bits, 16) << name;
     EXPECT_TRUE(w.rate == 22050 || w.rate == 44100) << name;
     ASSERT_GT(w.samples.size(), static_cast<std::size_t>(w.rate) / 50) << name;
-    const double loud = LoudnessDb(w);
+    const double loud = MomentaryLoudness(w.samples, w.rate);
     quietest = std::min(quietest, loud), loudest = std::max(loudest, loud);
     EXPECT_GT(loud, -24.0) << name << " is too quiet";
     double peak = 0;
@@ -251,7 +355,7 @@ TEST(SoundFiles, EffectsAreMonoSixteenBitWithCleanEndsAndEvenLevels) {
     }
     seen.insert(w.samples);
   }
-  EXPECT_LT(loudest - quietest, 9.0) << "effects differ too much in level";
+  EXPECT_LE(loudest - quietest, 6.0) << "effects differ too much in loudness";
   // Spellings of one file aside, no two effects share their sound.
   std::set<std::string> distinct;
   for (const std::string& name : kEffects) distinct.insert(FoldCase(Find(name).string()));
@@ -259,13 +363,56 @@ TEST(SoundFiles, EffectsAreMonoSixteenBitWithCleanEndsAndEvenLevels) {
 }
 
 TEST(SoundFiles, HurtSoundsGrowWithTheBlow) {
-  const double ow1 = LoudnessDb(ReadWav(Find("SOUNDS/OW1.wav")));
-  const double ow2 = LoudnessDb(ReadWav(Find("SOUNDS/OW2.wav")));
-  const double ow3 = LoudnessDb(ReadWav(Find("SOUNDS/OW3.wav")));
+  auto loudness = [](const char* name) {
+    const Wav w = ReadWav(Find(name));
+    return MomentaryLoudness(w.samples, w.rate);
+  };
+  const double ow1 = loudness("SOUNDS/OW1.wav");
+  const double ow2 = loudness("SOUNDS/OW2.wav");
+  const double ow3 = loudness("SOUNDS/OW3.wav");
   EXPECT_LT(ow1, ow2);
   EXPECT_LT(ow2, ow3);
   EXPECT_LT(ReadWav(Find("SOUNDS/OW1.wav")).samples.size(),
             ReadWav(Find("SOUNDS/OW3.wav")).samples.size());
+}
+
+TEST(SoundFiles, EffectsCarryNoOffsetNoClickAndNoSilentTail) {
+  std::set<std::string> done;
+  for (const std::string& name : kEffects) {
+    const std::filesystem::path file = Find(name);
+    if (!done.insert(FoldCase(file.string())).second) continue;
+    const Wav w = ReadWav(file);
+    double mean = 0;
+    for (double v : w.samples) mean += v / static_cast<double>(w.samples.size());
+    EXPECT_LT(std::abs(mean), 1e-3) << name << " sits off zero";
+    const std::vector<double> clicks = Clicks(w.samples, w.rate);
+    EXPECT_TRUE(clicks.empty()) << name << " clicks at " << clicks.front() << " s";
+    if (FoldCase(name) != FoldCase(kRainLoop)) {
+      EXPECT_LT(SilentTail(w.samples, w.rate), 0.15) << name << " ends in a silent stretch";
+    }
+  }
+}
+
+TEST(SoundFiles, VoicesBreatheAboveTheirFormantsAndSqueaksDoNotFoldBack) {
+  // Share of a sound's energy above a frequency, through a fourth-order high-pass.
+  auto above = [](const char* name, double hz) {
+    const Wav w = ReadWav(Find(name));
+    Section a = HighPass(hz, 0.5412, w.rate), b = HighPass(hz, 1.3066, w.rate);
+    double high = 0, all = 0;
+    for (double v : w.samples) {
+      const double h = b(a(v));
+      high += h * h, all += v * v;
+    }
+    return high / all;
+  };
+  // The hero's voice has the breath and edge of a real throat, not a buzz cut off at 3.5 kHz.
+  for (const char* voice :
+       {"sounds/FAMILY.wav", "SOUNDS/YEAH.wav", "sOUNDS/LOOKATTHAT.wav", "sounds/allright.wav",
+        "SOUNDS/OW1.wav", "SOUNDS/OW2.wav", "SOUNDS/OW3.wav"}) {
+    EXPECT_GT(above(voice, 3500), 0.0025) << voice;
+  }
+  // The bats' squeaks are made under the top of the band: nothing folds back above 12 kHz.
+  EXPECT_LT(above("sounds/ROAR0.wav", 12000), 0.001);
 }
 
 TEST(SoundFiles, RainLoopJoinsWithoutAStep) {
@@ -317,6 +464,35 @@ TEST_F(PlayedSounds, LoopingTunesDecodeToTheirWrittenLength) {
     // After the silent tail is trimmed, the repeat must come back on the beat.
     EXPECT_NEAR(ClipSeconds(name), written, 0.03) << name << ": " << Mix_GetError();
   }
+}
+
+TEST_F(PlayedSounds, MusicIsEvenlyLoudAndNeverClips) {
+  ASSERT_TRUE(audio_.open());
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_TRUE(Mix_QuerySpec(&rate, &format, &channels));
+  ASSERT_EQ(format, AUDIO_S16SYS);
+  std::vector<std::string> all = kLoopingTunes;
+  all.insert(all.end(), kOnceTunes.begin(), kOnceTunes.end());
+  std::set<std::string> done;
+  double quietest = 0, loudest = -100;
+  for (const std::string& name : all) {
+    if (!done.insert(FoldCase(Find(name).string())).second) continue;
+    Mix_Chunk* clip = audio_.Clip(kGameDir + name);
+    ASSERT_NE(clip, nullptr) << name;
+    const auto* pcm = reinterpret_cast<const std::int16_t*>(clip->abuf);
+    std::vector<double> samples(clip->alen / 2);
+    int peak = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+      samples[i] = pcm[i] / 32768.0;
+      peak = std::max(peak, std::abs(static_cast<int>(pcm[i])));
+    }
+    // 6 dB of headroom: a synthesiser set to play hotter than ours still does not clip.
+    EXPECT_LT(peak, 16423) << name << " peaks above -6 dBFS";
+    const double loud = IntegratedLoudness(samples, channels, rate);
+    quietest = std::min(quietest, loud), loudest = std::max(loudest, loud);
+  }
+  EXPECT_LE(loudest - quietest, 3.0) << "the pieces differ too much in loudness";
 }
 
 TEST_F(PlayedSounds, JinglesDecodeWhole) {

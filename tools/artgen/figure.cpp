@@ -22,7 +22,9 @@ void drawFigure(Image& l, const Figure& f) {
     // Arms swing against the legs.
     for (int s : {-1, 1}) {
       const double swing = f.step * s * 1.5;
-      const double sx = cx + s * 7 * k * g, hx = sx + s * 1.5, hy = hip + 1 + swing;
+      const double sx = cx + s * 7 * k * g;
+      const double hx = f.posedHands ? f.handX[s > 0] : sx + s * 1.5;
+      const double hy = f.posedHands ? f.handY[s > 0] : hip + 1 + swing;
       shadeStroke(l, sx, shoulder + 1.5, hx, hy - 1, 3.2 * k, f.top);
       shadeEllipse(l, hx, hy, 1.7 * k, 1.7 * k, f.skin);
       if (s < 0)

@@ -21,6 +21,10 @@ struct Figure {
   // Where the hands ended up, for swords and shields (filled in by drawFigure).
   mutable double nearHandX = 0, nearHandY = 0, farHandX = 0, farHandY = 0;
   double armLift = 0;  // raises the sword arm, 0..1
+  // Front and rear views: a pose may put the hands where it wants them ([0] on the picture's
+  // left, [1] on its right) instead of letting them swing with the stride.
+  bool posedHands = false;
+  double handX[2] = {0, 0}, handY[2] = {0, 0};
 };
 
 // Draws the figure; a side view faces right unless facing is Left.

@@ -1,7 +1,9 @@
 // Items: every pickable thing drawn from a few lit shapes so it stays readable when small.
 #include "items.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "palette.h"
 #include "shade.h"
@@ -144,6 +146,39 @@ void shirt(const Pen& p) {
   p.dot(-1, 4, rgb(0xb8a0ff));
 }
 
+// A length of blade along the axis (ax, ay) from s0 to s1, `half` wide each side of it. A
+// broken end is jagged; a pointed end tapers to the tip over its last `taper` units.
+void bladePiece(const Pen& p, double ax, double ay, double s0, double s1, double half, double taper,
+                const Ramp& blade) {
+  const double nx = -ay, ny = ax;
+  auto at = [&](double s, double t) { return Pt{ax * s + nx * t, ay * s + ny * t}; };
+  auto widthAt = [&](double s) { return s > s1 - taper ? half * (s1 - s) / taper : half; };
+  const double jag[] = {-1.0, 0.2, -0.6, 0.8, -0.3};  // the broken edge, across the blade
+  std::vector<Pt> shape;
+  for (int i = 0; i <= 4; ++i) {  // the break at s0, from one edge to the other
+    const double t = -half + 2 * half * i / 4.0;
+    shape.push_back(at(s0 + jag[i], t));
+  }
+  for (double s = s0 + 1; s <= s1; s += 1) shape.push_back(at(s, widthAt(s)));
+  if (taper <= 0) {  // broken at the far end too
+    for (int i = 4; i >= 0; --i)
+      shape.push_back(at(s1 - jag[4 - i] * 0.8, -half + 2 * half * i / 4.0));
+  }
+  for (double s = s1 - 1; s > s0; s -= 1) shape.push_back(at(s, -widthAt(s)));
+  p.poly(shape, blade[1]);
+  // The lit bevel on the upper edge and the dark fuller down the middle.
+  std::vector<Pt> bevel;
+  for (double s = s0 + 1; s <= s1 - 0.5; s += 1) bevel.push_back(at(s, widthAt(s)));
+  for (double s = s1 - 0.5; s >= s0 + 1; s -= 1) bevel.push_back(at(s, widthAt(s) * 0.2));
+  p.poly(bevel, blade[2]);
+  for (double s = s0 + 1.5; s < s1 - std::max(taper, 1.5); s += 0.5) {
+    const Pt q = at(s, 0);
+    p.dot(q.x, q.y, blade[0]);
+  }
+  const Pt shine = at(s0 + (s1 - s0) * 0.6, half * 0.6);
+  p.dot(shine.x, shine.y, blade[3]);
+}
+
 void swordPart(const Pen& p, int part, bool shadow) {
   const Ramp blade = shadow ? ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff) : pal::kSteel;
   if (part == 1 || part == 0) {  // hilt, with the scabbard behind it
@@ -152,18 +187,25 @@ void swordPart(const Pen& p, int part, bool shadow) {
     p.stroke(0, -4, 4, 0, 1.6, pal::kGold);
     p.ball(6.5, -6.5, 1.3, 1.3, pal::kPurple);
   }
-  if (part == 2 || part == 0)
-    p.stroke(part == 0 ? 2 : -4, part == 0 ? -2 : 4, part == 0 ? -4 : 3, part == 0 ? 4 : -3, 2.4,
-             blade);
-  if (part == 3 || part == 0) {
-    p.stroke(part == 0 ? -4 : -3, part == 0 ? 4 : 3, part == 0 ? -7 : 3, part == 0 ? 7 : -3, 2.2,
-             blade);
-    p.poly({{part == 0 ? -6.5 : 2.5, part == 0 ? 6.0 : -4.0},
-            {part == 0 ? -8.0 : 5.0, part == 0 ? 8.0 : -5.0},
-            {part == 0 ? -7.5 : 4, part == 0 ? 6.5 : -2.5}},
-           blade[2]);
+  if (part == 0) {  // the whole blade
+    p.stroke(2, -2, -4, 4, 2.4, blade);
+    p.stroke(-4, 4, -7, 7, 2.2, blade);
+    p.poly({{-6.5, 6.0}, {-8.0, 8.0}, {-6, 6.5}}, blade[2]);
+    p.dot(-1, 1, blade[3]);
+    return;
   }
-  if (part != 1) p.dot(part == 3 ? 0 : -1, part == 3 ? 0 : 1, blade[3]);
+  // The loose pieces of the shadow blade: the middle, broken at both ends, lies wide and flat;
+  // the tip points up the other way. Their glow marks them as one sword.
+  const Ramp loose = ramp(0x2a1850, 0x5a3aa0, 0x8a6ad0, 0xe8dcff);
+  if (part == 2) bladePiece(p, 0.87, -0.5, -8, 8, 2.6, 0, loose);
+  if (part == 3) bladePiece(p, -0.42, -0.91, -6, 10, 2.1, 11, loose);
+  if (part == 1) return;
+  const Px spark = rgb(0xf4ecff);  // a glint of the magic in it
+  for (const Pt& q : {Pt{-5, -5}, Pt{6, 4}}) {
+    p.dot(q.x, q.y, spark);
+    for (const Pt& d : {Pt{1, 0}, Pt{-1, 0}, Pt{0, 1}, Pt{0, -1}})
+      p.dot(q.x + d.x / p.s, q.y + d.y / p.s, loose[2]);
+  }
 }
 
 void shield(const Pen& p) {

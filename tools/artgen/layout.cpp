@@ -14,25 +14,35 @@ namespace tq::art {
 
 namespace {
 
-// Parchment for the message strip and the map panels; it is stretched on screen, so its
-// mottling is broad and soft rather than grainy.
-Image parchment(int w, int h, const Ramp& r, uint32_t seed) {
+// Dark vellum for the message strip and the map panels. The strip stretches it to 408 x 49
+// and the panels to 201 x 193, so it has no grain to smear into streaks: only broad, soft
+// stains in smoothly changing colour, darkest at the rim. It is dark enough that every message
+// colour, the pure red the dimmest, reads at better than 3:1 against it.
+Image parchment(int w, int h) {
+  const Px dark = rgb(0x2a1c12), light = rgb(0x5a4028);
   Image l(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const double n = periodicNoise(x, y, 11, w, h, seed) * 0.45 +
-                       periodicNoise(x, y, 4, w, h, seed + 1) * 0.2 + rand01(x, y, seed + 2) * 0.1;
-      const double edge = std::min({x, y, w - 1 - x, h - 1 - y}) < 3 ? -0.25 : 0.0;
-      l.set(x, y, litShade(r, 0.42 + n * 0.45 + edge, x, y));
+      const double stain = periodicNoise(x, y, 22, w * 2, h * 2, 5) * 0.6 +
+                           periodicNoise(x + 7, y + 3, 11, w * 2, h * 2, 6) * 0.4;
+      const double ex = std::min(x + 0.5, w - x - 0.5) / 12.0;
+      const double ey = std::min(y + 0.5, h - y - 0.5) / 18.0;
+      const double rim = std::min(1.0, std::min(ex, ey));  // 0 at the edge, 1 inside
+      const double t = std::clamp(0.15 + stain * 0.55, 0.0, 1.0) * (0.55 + 0.45 * rim);
+      Px c = mix(dark, light, t);
+      c.a = 255;
+      l.set(x, y, c);
     }
   return l;
 }
 
 // The intro story's scroll: a sheet of dark, aged vellum between two wooden rollers, so the
-// white story text reads on it. Round the rollers' knobs the title picture shows, since the
-// scroll box sits over it at (24, 67).
+// white story text reads on it. The sheet fills the box's width, since the story is wrapped to
+// it, and the game keeps the scrolling text between the rollers (the top and bottom
+// kScrollRollerRows rows). Round the rollers' knobs the title picture shows, since the scroll box
+// sits over it at (24, 67).
 Image introScroll() {
-  constexpr int W = 113, H = 161, kRoll = 9;
+  constexpr int W = 113, H = 161, kRoll = 9;  // the game's renderer knows the roller height
   const Image title = titlePicture();
   Image l(W, H);
   for (int y = 0; y < H; ++y)
@@ -44,8 +54,8 @@ Image introScroll() {
   const Ramp paper = ramp(0x2c1a0e, 0x482e18, 0x603e24, 0x7c5836);
   for (int y = kRoll - 1; y < H - kRoll + 1; ++y) {
     // The sheet's long edges are a little worn and uneven.
-    const int inL = 6 + static_cast<int>(rand01(0, y / 3, 31) * 2.0);
-    const int inR = 6 + static_cast<int>(rand01(1, y / 3, 31) * 2.0);
+    const int inL = static_cast<int>(rand01(0, y / 3, 31) * 2.0);
+    const int inR = static_cast<int>(rand01(1, y / 3, 31) * 2.0);
     for (int x = inL; x < W - inR; ++x) {
       const double n = periodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
       const int edge = std::min({x - inL, W - inR - 1 - x, y - kRoll, H - kRoll - 1 - y});
@@ -60,15 +70,15 @@ Image introScroll() {
     for (int y = 0; y < kRoll; ++y) {
       const double u = (y + 0.5) / kRoll * 2.0 - 1.0;  // -1 top .. 1 bottom
       const double lgt = 0.8 - 0.55 * u - 0.35 * u * u;
-      for (int x = 4; x < W - 4; ++x) {
+      for (int x = 3; x < W - 3; ++x) {
         Px c = litShade(pal::kWood, lgt, x, y0 + y);
         if (y == 0 || y == kRoll - 1) c = rgb(0x2a1808);
         l.set(x, y0 + y, c);
       }
     }
-    for (const double kx : {3.0, W - 4.0}) {  // the knobs
-      fillEllipse(l, kx, y0 + kRoll / 2.0, 3.4, 4.6, rgb(0x2a1808));
-      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.6, 3.8, pal::kGold);
+    for (const double kx : {2.5, W - 2.5}) {  // the knobs
+      fillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, rgb(0x2a1808));
+      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, pal::kGold);
     }
   }
   return l;
@@ -107,7 +117,7 @@ Image marker(bool under) {
   Image head = heroHead(17);
   composite(l, head);
   outline(l);
-  return flatten(l, under ? rgb(0x2a2018) : pal::kParchment[2]);
+  return flatten(l, rgb(0x3a2a1c));  // the map's vellum
 }
 
 Image mapButton(bool close) {
@@ -175,7 +185,7 @@ Image layoutPicture(std::string_view n) {
     return l;
   }
   if (n == "layout/scroll.bmp") return introScroll();
-  if (n == "layout/parchment.bmp") return parchment(88, 133, pal::kParchment, 5);
+  if (n == "layout/parchment.bmp") return parchment(88, 133);
   if (n == "layout/sword.bmp") return item("HUNTERSWORD", 17, 17, 1.0);
   if (n == "layout/shirt.bmp") return item("SHIRT", 17, 17, 0.95);
   if (n == "layout/moneybag.bmp") return item("MAGICBAG", 17, 17, 0.9);

@@ -3,11 +3,13 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "catalogue.h"
@@ -94,24 +96,42 @@ int main(int argc, char** argv) {
     return !img.w() || !savePng(img, root.string()) ? 1 : 0;
   }
   const auto start = std::chrono::steady_clock::now();
-  std::vector<SheetEntry> sheet;
-  int written = 0;
-  for (const Picture& p : catalogue()) {
-    if (!only.empty() && !matches(p, only)) continue;
-    const Image img = p.paint();
-    const std::filesystem::path file = root / p.path;
+  std::vector<Picture> todo;
+  for (Picture& p : catalogue())
+    if (only.empty() || matches(p, only)) todo.push_back(std::move(p));
+  for (const Picture& p : todo) {
     std::error_code ec;
-    std::filesystem::create_directories(file.parent_path(), ec);
-    if (!writeFile(file.string(), encode(p, img))) {
-      std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
-      return 1;
+    std::filesystem::create_directories((root / p.path).parent_path(), ec);
+  }
+  // Every picture is painted on its own, so a few workers share the list; the build waits for
+  // this step, and the pictures are many.
+  std::vector<Image> painted(sheetPath.empty() ? 0 : todo.size());
+  std::atomic<size_t> next{0};
+  std::atomic<bool> failed{false};
+  auto work = [&] {
+    for (size_t i = next++; i < todo.size() && !failed; i = next++) {
+      const Picture& p = todo[i];
+      Image img = p.paint();
+      const std::filesystem::path file = root / p.path;
+      if (!writeFile(file.string(), encode(p, img))) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
+        failed = true;
+      }
+      if (!painted.empty()) painted[i] = std::move(img);
     }
-    ++written;
-    if (!sheetPath.empty()) {
-      std::string label = file.filename().string();
-      label = label.substr(0, label.rfind('.'));
-      sheet.push_back({label, p.group, img});
-    }
+  };
+  const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  std::vector<std::thread> pool;
+  for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
+  work();
+  for (std::thread& t : pool) t.join();
+  if (failed) return 1;
+  const int written = static_cast<int>(todo.size());
+  std::vector<SheetEntry> sheet;
+  for (size_t i = 0; i < painted.size(); ++i) {
+    std::string label = std::filesystem::path(todo[i].path).filename().string();
+    label = label.substr(0, label.rfind('.'));
+    sheet.push_back({label, todo[i].group, std::move(painted[i])});
   }
   if (!sheetPath.empty() && !savePng(contactSheet(sheet, 40, zoom), sheetPath)) {
     std::fprintf(stderr, "artgen: cannot write %s: %s\n", sheetPath.c_str(), IMG_GetError());

@@ -1,4 +1,5 @@
 // Nature: flowers, the mushroom, trees, bushes, plants, logs and rocks.
+#include <algorithm>
 #include <cmath>
 
 #include "noise.h"
@@ -130,28 +131,54 @@ void bush(Image& l, Ground g, bool berries) {
   if (g == Ground::Snow) snowCap(l, 25, 38, 20, 14);
 }
 
+// The plant blocks the way like a bush, so it is as big: a waist-high clump that fills the
+// cell's width, where the flowers the hero walks over stay small and low.
 void plant(Image& l, Ground g) {
   if (g == Ground::Dirt) {
-    // Underground shrub: pale stalks with fleshy grey-green leaves.
+    // Underground shrub: a thicket of pale stalks with fleshy grey-green leaves.
     const Ramp pale = ramp(0x3a4a3a, 0x587058, 0x7a9a78, 0xa8c8a0);
-    for (int i = -2; i <= 2; ++i) shadeStroke(l, 25, 50, 25 + i * 7, 30 - std::abs(i) * 2, 2, pale);
-    for (int i = -2; i <= 2; ++i) shadeEllipse(l, 25 + i * 7, 29 - std::abs(i) * 2, 4, 3, pale);
+    const double tops[][2] = {{9, 28}, {16, 18}, {25, 13}, {34, 18}, {41, 28}, {20, 30}, {31, 30}};
+    for (auto& t : tops) shadeStroke(l, 25 + (t[0] - 25) * 0.3, 52, t[0], t[1] + 3, 2.4, pale);
+    for (auto& t : tops) {
+      shadeEllipse(l, t[0], t[1], 5.5, 4, pale);
+      shadeEllipse(l, t[0] + (t[0] < 25 ? -4 : 4), t[1] + 5, 3.5, 2.5, pale);
+    }
     return;
   }
-  // Forest plant: a fern of arching fronds.
-  for (int i = 0; i < 7; ++i) {
-    const double a = 3.4 + i * 0.45;
-    const double ex = 25 + std::cos(a) * 18, ey = 48 + std::sin(a) * 20;
-    shadeStroke(l, 25, 50, ex, ey, 2.0, pal::kLeaf);
-    for (int k = 1; k < 6; ++k) {
-      const double t = k / 6.0;
-      const double px = 25 + (ex - 25) * t, py = 50 + (ey - 50) * t;
-      thickLine(l, px, py, px - 3 * (1 - t) - 1, py - 2, 1.4, pal::kLeaf[2]);
-      thickLine(l, px, py, px + 3 * (1 - t) + 1, py - 2, 1.4, pal::kLeaf[1]);
+  // Forest plant: a big fern, its fronds arching out from the middle to both sides.
+  const Ramp frond = g == Ground::Snow ? pal::kLeafDark : pal::kLeaf;
+  for (int i = 0; i < 9; ++i) {
+    const double a = 3.25 + i * 0.365;  // from the left, over the top, to the right
+    const double reach = 20 + 3 * std::sin(i * 2.3);
+    const double ex = 25 + std::cos(a) * reach * 1.1, ey = 50 + std::sin(a) * reach * 1.75;
+    const double mx = 25 + std::cos(a) * reach * 0.6, my = 50 + std::sin(a) * reach * 1.5;
+    auto along = [&](double t, double& x, double& y) {  // a bent spine through (mx, my)
+      x = (1 - t) * (1 - t) * 25 + 2 * t * (1 - t) * mx + t * t * ex;
+      y = (1 - t) * (1 - t) * 50 + 2 * t * (1 - t) * (my - 6) + t * t * ey;
+    };
+    double px = 25, py = 50;
+    for (int k = 1; k <= 10; ++k) {
+      double x, y;
+      along(k / 10.0, x, y);
+      shadeStroke(l, px, py, x, y, k < 4 ? 2.0 : 1.4, frond);
+      px = x, py = y;
+    }
+    for (int k = 2; k < 10; ++k) {  // pairs of leaflets, shrinking to the tip
+      double x, y, x2, y2;
+      along(k / 10.0, x, y);
+      along(k / 10.0 + 0.05, x2, y2);
+      const double dx = x2 - x, dy = y2 - y, len = std::max(0.1, std::hypot(dx, dy));
+      const double size = 4.0 * (1.0 - k / 11.0) + 1.0;
+      const double nx = -dy / len * size, ny = dx / len * size;
+      thickLine(l, x, y, x + nx + dx / len * 2, y + ny + dy / len * 2, 1.3, frond[2]);
+      thickLine(l, x, y, x - nx + dx / len * 2, y - ny + dy / len * 2, 1.3, frond[1]);
     }
   }
   if (g == Ground::Snow)
-    for (int x = 12; x < 40; x += 3) l.set(x, 32 + (x * 7) % 6, pal::kSnow[3]);
+    for (int x = 8; x < 43; x += 3) {
+      const int y = 16 + (x * 7) % 9;
+      if (l.get(x, y).a) l.set(x, y, pal::kSnow[3]), l.set(x + 1, y, pal::kSnow[2]);
+    }
 }
 
 void logPiece(Image& l, bool swamp) {
@@ -208,20 +235,28 @@ void flower(Image& l, Ground g, const Ramp& petals, int kind) {
   }
 }
 
+// The giant mushroom is something to walk past and over, like the flowers: a low spotted cap
+// with two small ones beside it, sitting flat on the floor rather than standing like a tree.
 void mushroom(Image& l) {
-  shadeCylinder(l, 21, 34, 9, 16, ramp(0xa89a80, 0xd0c4a8, 0xeee4cc, 0xfffaf0));
-  // The cap: a wide dome with white spots.
-  for (int y = 16; y < 37; ++y)
-    for (int x = 6; x < 45; ++x) {
-      const double dx = (x + 0.5 - 25.5) / 19.0, dy = (y + 0.5 - 36) / 19.0;
-      if (dx * dx + dy * dy > 1 || y > 35) continue;
-      const double lgt = 0.9 - dx * 0.55 - (1 + dy) * 0.3;
-      l.set(x, y, litShade(pal::kRed, lgt, x, y));
-    }
-  fillRect(l, 8, 34, 35, 2, rgb(0xd8c8b0));
-  const int spots[][3] = {{17, 24, 3}, {29, 21, 3}, {36, 28, 2},
-                          {23, 31, 2}, {11, 31, 2}, {32, 31, 2}};
-  for (auto& s : spots) fillEllipse(l, s[0], s[1], s[2], s[2] * 0.8, rgb(0xf8f0e8));
+  const Ramp stem = ramp(0xa89a80, 0xd0c4a8, 0xeee4cc, 0xfffaf0);
+  auto one = [&](double cx, double base, double r) {
+    shadeCylinder(l, static_cast<int>(cx - r * 0.3), static_cast<int>(base - r * 0.75),
+                  std::max(2, static_cast<int>(r * 0.6)), static_cast<int>(r * 0.75), stem);
+    const double top = base - r * 1.35, rim = base - r * 0.6;
+    for (int y = static_cast<int>(top); y <= static_cast<int>(rim); ++y)
+      for (int x = static_cast<int>(cx - r - 1); x <= cx + r + 1; ++x) {
+        const double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - rim) / (rim - top);
+        if (dx * dx + dy * dy > 1) continue;
+        l.set(x, y, litShade(pal::kRed, 0.9 - dx * 0.5 - (1 + dy) * 0.3, x, y));
+      }
+    fillRect(l, static_cast<int>(cx - r + 1), static_cast<int>(rim), static_cast<int>(2 * r - 1), 1,
+             rgb(0xd8c8b0));
+  };
+  one(36, 49, 4);
+  one(13, 50, 3);
+  one(24, 48, 11);
+  const int spots[][3] = {{18, 37, 2}, {27, 35, 2}, {32, 39, 1}, {22, 41, 1}, {35, 44, 1}};
+  for (auto& sp : spots) fillEllipse(l, sp[0], sp[1], sp[2] + 0.5, sp[2] * 0.8, rgb(0xf8f0e8));
 }
 
 }  // namespace

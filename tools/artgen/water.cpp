@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <tuple>
 
 #include "noise.h"
@@ -66,63 +67,102 @@ void current(Image& l, int frame, int dx, int dy) {
   }
 }
 
-// A pool of murky water with a muddy, ragged bank; the floor shows round it, so neighbouring
-// marsh cells read as pools among tussocks instead of squares.
-void swamp(Image& l, Ground g) {
-  const Ramp murk = ramp(0x26281a, 0x3a3e26, 0x535a36, 0x8e9860);
-  const Px mud = rgb(0x3a2e1a), mudLit = rgb(0x5a4a2a);
-  const Ramp moss = g == Ground::Snow ? ramp(0x7a8a7a, 0x98a898, 0xb8c4b8, 0xdce4dc)
-                                      : ramp(0x2a4a1c, 0x3c6224, 0x56802e, 0x86a848);
+// Rooms lay rivers east to west, so the stream runs across the cell: its middle wanders
+// with a period of one cell, and every RIVER, MOUTH and LMOUTH meets its neighbour at the same
+// rows. A MOUTH opens eastward into the lake beside it, an LMOUTH westward.
+double riverMiddle(double x) {
+  return kTileRepeatH / 2.0 + std::sin((x + 0.5) * 2.0 * std::numbers::pi / kTileW) * 3.0;
+}
+
+void river(Image& l, Ground g, int opens) {
+  constexpr double kHalf = 9.0;
+  const double W = kTileW, H = kTileRepeatH;
+  auto toMouth = [&](int x) {  // 0 where the stream comes in, 1 at the open side
+    const double u = (x + 0.5) / W;
+    return opens > 0 ? u : opens < 0 ? 1.0 - u : 0.0;
+  };
+  pond(l, g, 1, [&](int x, int y) {
+    const double widen = std::pow(toMouth(x), 2.2) * (H / 2 + 6 - kHalf);
+    return kHalf + widen - std::fabs(y + 0.5 - riverMiddle(x));
+  });
+  // Streaks of foam drift along the stream and fan out where it opens.
+  const Px foam = pal::kWater[3];
+  for (int k = 0; k < 7; ++k) {
+    const int x0 = (k * 17 + 3) % kTileW;
+    const double lane = ((k % 3) - 1) * 4.5;
+    for (int i = 0; i < 5; ++i) {
+      const int x = (x0 + i) % kTileW;
+      const double spread = 1.0 + std::pow(toMouth(x), 2.0) * 2.0;
+      const int y = static_cast<int>(std::lround(riverMiddle(x) + lane * spread));
+      if (l.get(x, y).a && l.get(x, y) != pal::kWater[0]) l.set(x, y, foam);
+    }
+  }
+}
+
+// A smooth field that repeats exactly every cell across and down: a few slow waves whose
+// counts per cell are whole numbers.
+double cellWaves(double x, double y, uint32_t seed) {
+  double v = 0.0;
+  for (int k = 0; k < 5; ++k) {
+    const int m = 1 + static_cast<int>(hash3(k, 0, seed) % 3);
+    const int n = static_cast<int>(hash3(k, 1, seed) % 5) - 2;
+    const double phase = rand01(k, 2, seed) * 2.0 * std::numbers::pi;
+    v += std::sin(2.0 * std::numbers::pi * (m * x / kTileW + n * y / kTileRepeatH) + phase) /
+         (1.0 + k * 0.5);
+  }
+  return v / 3.2;  // about -1 .. 1
+}
+
+// Marsh water: still, murky and olive-brown, with rafts of duckweed and slow ripples. It fills
+// the cell and repeats with it, so a marsh of many cells is one sheet of water, and the lily
+// pads float on the same water.
+void marshWater(Image& l) {
+  const Ramp murk = ramp(0x17241c, 0x22382a, 0x34523c, 0x5c7e5e);
+  const Px sheen = rgb(0x9ab8a0);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
       const int yy = y % kTileRepeatH;
-      // A rounded pool that nearly fills the cell, its shore wandering in and out.
-      const double dx = std::fabs(x + 0.5 - kTileW / 2.0) / (kTileW / 2.0);
-      const double dy = std::fabs(yy + 0.5 - kTileRepeatH / 2.0) / (kTileRepeatH / 2.0);
-      const double r = std::pow(std::pow(dx, 3) + std::pow(dy, 3), 1.0 / 3.0);
-      const double d = (1.0 - r) * 25.0 +
-                       (periodicNoise(x, yy, 8, kTileW, kTileRepeatH, 64) - 0.5) * 9.0 +
-                       (periodicNoise(x, yy, 3, kTileW, kTileRepeatH, 65) - 0.5) * 2.5;
-      if (d < 1.0) continue;  // the floor itself
-      if (d < 2.2) {          // mossy fringe, broken up
-        if (bayer(x, y) < 0.6) l.set(x, y, litShade(moss, 0.55, x, y));
-        continue;
-      }
-      if (d < 3.6) {  // the muddy bank, lit on its far side
-        l.set(x, y, yy > kTileRepeatH / 2 ? mudLit : mud);
-        continue;
-      }
-      const double n = periodicNoise(x, yy, 7, kTileW, kTileRepeatH, 61);
-      double lgt = 0.3 + n * 0.35 - (d < 5.5 ? 0.25 : 0.0);  // darker under the bank
-      // Slow ripples: short lit dashes with a dark trough under them.
-      const int lift = static_cast<int>(std::lround(std::sin(x * 0.28) * 1.2));
-      const int row = (yy + lift + 90) % 8;
-      const bool dash = rand01(x / 5, (yy + lift + 90) / 8, 63) < 0.5;
-      if (d > 5.5 && dash && row == 0) lgt = 0.85;
-      if (d > 5.5 && dash && row == 1) lgt -= 0.2;
+      double lgt = 0.42 + cellWaves(x, yy, 61) * 0.2;
+      // Slow ripples: short lit dashes with a dark trough under them, every eighth row.
+      const int lift = static_cast<int>(std::lround(std::sin(x * 2.0 * std::numbers::pi / 25.0)));
+      const int row = (yy + lift + 56) % 8;
+      const int band = ((yy + lift + 56) / 8) % 7;
+      const bool dash = rand01(x / 5, band, 63) < 0.5;
       Px c = litShade(murk, lgt, x, y);
-      // Scum of duckweed in little rafts.
-      if (d > 5.0 && rand01(x / 3, yy / 2, 62) < 0.025)
-        c = (x + yy) % 3 ? rgb(0x6e8a30) : rgb(0x9ab448);
+      if (dash && row == 0) c = (x % 5) == 2 ? sheen : murk[3];
+      if (dash && row == 1) c = murk[0];
       l.set(x, y, c);
     }
-  const int bubbles[][2] = {{15, 17}, {33, 24}, {21, 38}};
+  // Duckweed: tiny leaves gathered in rafts where a second field runs high.
+  const Ramp weed = ramp(0x3c6a1c, 0x5c8e26, 0x84b436, 0xbede64);
+  for (int y = 0; y < kTileRepeatH; y += 2)
+    for (int x = (y / 2) % 2; x < kTileW; x += 2) {
+      const double raft = cellWaves(x, y, 67) + cellWaves(x, y, 71) * 0.8 - 0.25;
+      if (raft < 0.15 || rand01(x, y, 68) > (raft - 0.15) * 2.5) continue;
+      const Px leaf = weed[1 + static_cast<int>(hash3(x, y, 69) % 3)];
+      for (int yy : {y, y + kTileRepeatH}) {  // the overlap rows repeat the top ones
+        l.set(x, yy, leaf);
+        l.set((x + 1) % kTileW, yy, weed[0]);
+      }
+    }
+}
+
+// Marsh cells are laid side by side in whole pools, so the water carries nothing that would
+// show the same spot cell after cell: a few small bubbles rising and no more.
+void swamp(Image& l) {
+  marshWater(l);
+  const int bubbles[][2] = {{15, 17}, {33, 31}, {22, 44}};
   for (auto& b : bubbles) {
-    fillEllipse(l, b[0], b[1], 1.6, 1.3, murk[3]);
-    l.set(b[0] - 1, b[1] - 1, rgb(0xd0d8a8));
+    l.set(b[0], b[1], rgb(0x4a6450)), l.set(b[0] + 1, b[1], rgb(0x3a5242));
+    l.set(b[0], b[1] - 1, rgb(0xc8d8c0));
   }
-  // Reeds and a bulrush at the bank.
-  const Ramp reed = ramp(0x3a4a1a, 0x5a6a24, 0x7a8a34, 0xa0b050);
-  for (int x : {9, 11, 38, 40}) shadeStroke(l, x, 49 - (x % 3), x + 1, 34 + (x % 4) * 2, 1.2, reed);
-  fillEllipse(l, 10, 34, 1.3, 3, rgb(0x5a3a1a));
-  fillEllipse(l, 39.5, 35, 1.3, 3, rgb(0x5a3a1a));
 }
 
 void lilypads(Image& l) {
-  for (int y = 0; y < kTileH; ++y)
-    for (int x = 0; x < kTileW; ++x) l.set(x, y, waterAt(x, y, 1, pal::kWater, 3));
-  const double pads[][3] = {{14, 16, 8}, {36, 30, 7}, {17, 42, 6}, {38, 50, 4}};
+  marshWater(l);
+  const double pads[][3] = {{14, 16, 9}, {36, 29, 8}, {17, 41, 7}, {37, 48, 5}};
   for (auto& p : pads) {
+    fillEllipse(l, p[0] + 1, p[1] + 1.5, p[2], p[2] * 0.7, rgb(0x161a10));  // its shadow
     shadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
     // The notch of the pad.
     thickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, pal::kLeaf[0]);
@@ -190,30 +230,10 @@ bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
     bite(0, H);
   else if (tag == "WLR")
     bite(W, H);
-  else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH") {
-    const Ramp river = ramp(0x224a88, 0x3266ac, 0x4a86cc, 0xa8d8f8);
-    pond(
-        l, g, frame,
-        [&](int x, int y) {
-          const double wiggle = std::sin(y * 6.283 / H) * 3.0;
-          double half = 9.0;
-          if (tag == "MOUTH") half = 9.0 + std::pow(y / H, 2.2) * 22.0;  // opens toward the south
-          if (tag == "LMOUTH") {
-            const double widen = 9.0 + std::pow(x / W, 2.2) * 26.0;  // opens toward the east
-            return widen - std::fabs(y + 0.5 - H / 2);
-          }
-          return half - std::fabs(x + 0.5 - W / 2 - wiggle);
-        },
-        river);
-    for (int y = 2; y < kTileH; y += 7) {  // flow streaks
-      const int x = 22 + static_cast<int>(std::sin(y * 6.283 / H) * 3) + (y % 3);
-      if (tag != "LMOUTH")
-        line(l, x, y, x, y + 3, river[3]);
-      else
-        line(l, (y * 7) % 40 + 4, 27 + (y % 5) - 2, (y * 7) % 40 + 8, 27 + (y % 5) - 2, river[3]);
-    }
-  } else if (tag == "SWAMP")
-    swamp(l, g);
+  else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH")
+    river(l, g, tag == "MOUTH" ? 1 : tag == "LMOUTH" ? -1 : 0);
+  else if (tag == "SWAMP")
+    swamp(l);
   else if (tag == "LILYPADS")
     lilypads(l);
   else

@@ -75,6 +75,8 @@ void Sweep(Buffer& b, Biquad::Kind kind, const Curve& freq, double q);
 // Level shaping.
 void Envelope(Buffer& b, const Curve& amp);
 void Gain(Buffer& b, double g);
+// Scales a part so its highest peak is `peak`, to balance it against the others of a mix.
+Buffer Normalized(Buffer b, double peak);
 void Saturate(Buffer& b, double drive);
 void FadeEdges(Buffer& b, double in_seconds, double out_seconds);
 
@@ -88,8 +90,16 @@ Buffer Echo(const Buffer& dry, double delay, double feedback, int repeats, doubl
 
 // Loudness: the highest RMS over 50 ms windows, in dBFS.
 double LoudnessDb(const Buffer& b);
+// Loudness as the ear hears a short sound: its loudest 400 ms weighted as ITU-R BS.1770 weighs
+// (a shelf lifting the presence above 1.5 kHz, a cut below 40 Hz), in LUFS. A sound shorter
+// than 400 ms is heard over 400 ms, part of them silent.
+double MomentaryLoudness(const Buffer& b);
 double PeakDb(const Buffer& b);
-// Brings a sound to a target loudness and keeps its peaks under -1 dBFS.
-void Level(Buffer& b, double target_db);
+// Brings a sound to a target momentary loudness (LUFS) and keeps its peaks under -1 dBFS.
+void Level(Buffer& b, double target_lufs);
+// Takes out any offset from zero and the infrasound under 20 Hz.
+void RemoveDc(Buffer& b);
+// Cuts the end where the sound has stayed under `floor_db` dBFS, keeping `keep` seconds of it.
+void TrimTail(Buffer& b, double floor_db, double keep);
 
 }  // namespace tq::soundgen

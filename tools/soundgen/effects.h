@@ -12,15 +12,16 @@ namespace tq::soundgen {
 struct Effect {
   std::string file;  // name inside sounds/
   std::function<Buffer()> make;
-  double loudness_db;  // target of Level(): loudest 50 ms window
+  double loudness;     // target of Level(): the loudest 400 ms, K-weighted, in LUFS
   bool loops = false;  // repeated on the music channel: no fades, a seamless join instead
 };
 
-// Levels shared by the groups, so that the set sounds even.
-constexpr double kUiLevel = -17.0;
-constexpr double kEffectLevel = -14.0;
-constexpr double kVoiceLevel = -13.0;
-constexpr double kAmbienceLevel = -20.0;
+// Levels shared by the groups, so that the set sounds even: every effect lies within a band of
+// six decibels, clicks of the interface and backgrounds at its foot, voices at its head.
+constexpr double kUiLevel = -21.0;
+constexpr double kEffectLevel = -18.0;
+constexpr double kVoiceLevel = -17.0;
+constexpr double kAmbienceLevel = -22.0;
 
 std::vector<Effect> InterfaceEffects();  // clicks, refusals, rewards
 std::vector<Effect> ItemEffects();       // coins, gold, potions, symbols, equipment

@@ -68,6 +68,7 @@ Buffer OpenChest() {
       creak, Wave::kSaw,
       [](double t) { return 55 + 35 * std::sin(kPi * t / 0.6) + 8 * std::sin(40 * t); },
       [=](double t) { return std::sin(kPi * t / creak); });
+  Filter(hinge, Biquad::Kind::kLowPass, 4000, 0.7);  // the saw's edges would tick
   Buffer body = hinge;
   Filter(hinge, Biquad::Kind::kBandPass, 900, 6.0);
   Filter(body, Biquad::Kind::kBandPass, 1900, 8.0);

@@ -13,16 +13,23 @@ Buffer Cave(const Buffer& dry) {
   return Reverb(dry, 0.6, 0.5, 0.2, 0.5);
 }
 
-// Platers and bats: a burst of high chittering squeaks.
+// Platers and bats: a burst of high chittering squeaks. Each squeak is a pure gliding tone with
+// a soft second harmonic, all well under the top of the band, so nothing folds back down.
 Buffer Roar0() {
   Rng rng(50);
   Buffer out;
-  for (int i = 0; i < 6; ++i) {
-    const double hz = rng.Range(2600, 3600);
-    Buffer squeak = Tone(0.045, Wave::kTriangle, Expo(hz, hz * 1.35, 0.045),
-                         [](double t) { return std::sin(kPi * t / 0.045); });
-    MixAt(out, squeak, i * 0.06 + rng.Range(0.0, 0.015), rng.Range(0.6, 1.0));
+  for (int i = 0; i < 7; ++i) {
+    const double hz = rng.Range(2600, 3800), len = rng.Range(0.035, 0.055);
+    Buffer squeak = Tone(len, Wave::kSine, Expo(hz, hz * 1.3, len), [=](double t) {
+      return std::pow(std::sin(kPi * t / len), 1.5) * (0.75 + 0.25 * std::sin(2 * kPi * 70 * t));
+    });
+    MixAt(squeak,
+          Tone(len, Wave::kSine, Expo(hz * 2, hz * 2.6, len),
+               [=](double t) { return 0.2 * std::pow(std::sin(kPi * t / len), 2.0); }),
+          0.0);
+    MixAt(out, squeak, i * 0.055 + rng.Range(0.0, 0.015), rng.Range(0.6, 1.0));
   }
+  Filter(out, Biquad::Kind::kLowPass, 9000, 0.7);
   return Cave(out);
 }
 
@@ -36,12 +43,16 @@ Buffer Roar1() {
   return Cave(out);
 }
 
-// The ogre: a deep bellow from a huge chest.
+// The ogre: a deep bellow from a huge chest, the throat rattling under it, a snort of breath
+// at the end.
 Buffer Roar2() {
   Rng rng(52);
-  Buffer out = Speak({{"o", 0.25, 75, 95}, {"a", 0.6, 95, 80}, {"o", 0.4, 80, 58}},
-                     VoiceKind{0.68, 0.15, 0.6, 0.2, 4.0}, rng);
+  Buffer out =
+      Speak({{"h", 0.06, 70, 0}, {"o", 0.24, 72, 92}, {"a", 0.6, 92, 80}, {"o", 0.45, 80, 56}},
+            VoiceKind{0.64, 0.3, 0.85, 0.35, 4.0, 0.7}, rng);
+  MixAt(out, Growl(1.25, 27, 70, rng), 0.06, 0.55);
   MixAt(out, Thump(60, 40, 0.5, rng), 0.0, 0.4);
+  MixAt(out, Breath(0.3, 500, 300, false, rng), 1.32, 0.5);
   return Cave(out);
 }
 
@@ -93,6 +104,7 @@ Buffer Roar7() {
   Rng rng(57);
   Buffer croak = Tone(0.18, Wave::kSaw, Constant(38),
                       [](double t) { return Attack(t, 0.01) * std::sin(kPi * t / 0.18); });
+  Filter(croak, Biquad::Kind::kLowPass, 2000, 0.7);  // the saw's edges would tick
   Filter(croak, Biquad::Kind::kBandPass, 420, 2.0);
   Gain(croak, 3.0);
   Buffer hiss = WhiteNoise(0.8, rng);
@@ -116,11 +128,16 @@ Buffer Roar8() {
   return Cave(out);
 }
 
-// Zombies in the dark earth: a deeper moan that rises and sinks, thrown back by the cave.
+// Zombies in the dark earth: a deeper moan that rises and sinks, wet rattling in the throat,
+// thrown back by the cave.
 Buffer Roar9() {
   Rng rng(59);
-  Buffer out = Speak({{"o", 0.4, 85, 100}, {"u", 0.5, 100, 110}, {"o", 0.45, 110, 70}},
-                     VoiceKind{0.85, 0.4, 0.3, 0.8, 2.5}, rng);
+  Buffer out = Speak({{"u", 0.45, 82, 98}, {"o", 0.55, 98, 108}, {"o", 0.5, 108, 66}},
+                     VoiceKind{0.84, 0.45, 0.5, 0.9, 2.5, 0.8}, rng);
+  Buffer rattle = Growl(1.4, 14, 140, rng);
+  Filter(rattle, Biquad::Kind::kBandPass, 420, 1.2);
+  MixAt(out, rattle, 0.1, 0.9);
+  MixAt(out, Breath(0.5, 600, 300, false, rng), 1.3, 0.45);
   out = Echo(out, 0.23, 0.4, 3, 0.7);
   return Reverb(out, 0.8, 0.4, 0.25, 0.7);
 }
@@ -130,7 +147,9 @@ Buffer Roar10() {
   Rng rng(60);
   Buffer swell = PinkNoise(0.8, rng);
   Sweep(swell, Biquad::Kind::kLowPass, Expo(100, 1500, 0.8), 1.2);
-  Envelope(swell, [](double t) { return std::pow(t / 0.8, 2.0); });
+  // The swell gives way to the roar: it fades as the voices come in, never stopping short.
+  Envelope(swell,
+           [](double t) { return std::pow(t / 0.8, 2.0) * std::min(1.0, (0.8 - t) / 0.12); });
   Buffer out = swell;
   const VoiceKind beast{0.6, 0.3, 0.9, 0.3, 3.0};
   MixAt(out, Speak({{"a", 0.6, 62, 78}, {"o", 0.9, 78, 45}}, beast, rng), 0.7, 1.0);

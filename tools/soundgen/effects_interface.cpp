@@ -32,27 +32,34 @@ Buffer Squeak3() {
     const double hz = i == 0 ? 784.0 : 1175.0;
     Buffer blip = Tone(0.09, Wave::kSine, Constant(hz),
                        [](double t) { return Attack(t, 0.004) * Decay(t, 0.09); });
-    MixAt(
-        blip,
-        Tone(0.09, Wave::kSine, Constant(hz * 3.0), [](double t) { return 0.2 * Decay(t, 0.03); }),
-        0.0);
+    MixAt(blip,
+          Tone(0.09, Wave::kSine, Constant(hz * 3.0),
+               [](double t) { return 0.2 * Attack(t, 0.004) * Decay(t, 0.03); }),
+          0.0);
     MixAt(out, blip, i * 0.085);
   }
   return out;
 }
 
-// "Nuh-uh": two low buzzes, the second lower.
+// "Nuh-uh": two dull knocks on a hollow wooden block, the second lower, each with a soft
+// falling hum in it, so the refusal is felt without a buzz.
 Buffer No() {
+  Rng rng(5);
   Buffer out;
-  const double pitches[] = {233.0, 175.0};
+  const double pitches[] = {247.0, 185.0};
   for (int i = 0; i < 2; ++i) {
-    Buffer buzz = Tone(0.13, Wave::kSquare, Constant(pitches[i]), [](double t) {
-      return Attack(t, 0.005) * (t > 0.11 ? (0.13 - t) / 0.02 : 1.0);
-    });
-    Filter(buzz, Biquad::Kind::kLowPass, 1400, 0.8);
-    MixAt(out, buzz, i * 0.16);
+    const double hz = pitches[i];
+    Buffer knock = Modal(0.3, {{hz, 1.0, 0.22}, {hz * 2.76, 0.3, 0.07}, {hz * 5.4, 0.12, 0.03}});
+    Envelope(knock, [](double t) { return Attack(t, 0.004); });  // a felt mallet, not a tick
+    MixAt(knock,
+          Tone(0.2, Wave::kTriangle, Expo(hz * 1.06, hz * 0.97, 0.2),
+               [](double t) { return 0.35 * Attack(t, 0.01) * Decay(t, 0.2); }),
+          0.0);
+    MixAt(knock, Thump(hz * 0.6, hz * 0.45, 0.12, rng), 0.0, 0.3);
+    MixAt(out, knock, i * 0.15);
   }
-  return out;
+  Filter(out, Biquad::Kind::kLowPass, 2400, 0.7);
+  return Reverb(out, 0.25, 0.6, 0.08, 0.15);
 }
 
 // The till: a papery "cha" and a bright two-bell "ching".

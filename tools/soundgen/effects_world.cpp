@@ -94,10 +94,10 @@ Buffer Splash() {
   MixAt(out, spray, 0.0, 1.2);
   for (int i = 0; i < 7; ++i) {
     const double hz = rng.Range(500, 1400);
-    MixAt(
-        out,
-        Tone(0.04, Wave::kSine, Expo(hz, hz * 1.8, 0.04), [](double t) { return Decay(t, 0.04); }),
-        0.12 + rng.Range(0.0, 0.4), 0.25);
+    MixAt(out,
+          Tone(0.04, Wave::kSine, Expo(hz, hz * 1.8, 0.04),
+               [](double t) { return Attack(t, 0.002) * Decay(t, 0.04); }),
+          0.12 + rng.Range(0.0, 0.4), 0.25);
   }
   FadeEdges(out, 0.002, 0.08);
   return out;
@@ -166,39 +166,65 @@ Buffer Wild() {
   return out;
 }
 
-// One clap of thunder: a sharp crack and a long rolling rumble.
-Buffer Thunder(double seconds, double crack, Rng& rng) {
+// One peal of thunder. Near, it tears the air: a burst of cracks spreading out over a tenth of
+// a second, then the rumble rolls in. Far off only the rumble comes, slowly. The rumble is low
+// noise swelling and sinking a few times over its length.
+Buffer Thunder(double seconds, bool near, Rng& rng) {
   Buffer roll = PinkNoise(seconds, rng);
-  Filter(roll, Biquad::Kind::kLowPass, 180, 0.7);
-  Filter(roll, Biquad::Kind::kLowPass, 260, 0.7);
-  // Rolls: a few swells of random size across the decay.
-  double bumps[5];
-  for (double& b : bumps) b = rng.Range(0.4, 1.0);
+  Filter(roll, Biquad::Kind::kLowPass, near ? 220 : 150, 0.7);
+  Filter(roll, Biquad::Kind::kLowPass, near ? 300 : 200, 0.7);
+  Filter(roll, Biquad::Kind::kHighPass, 28, 0.7);  // felt, but no drift of the middle
+  double bumps[6];
+  for (double& b : bumps) b = rng.Range(0.35, 1.0);
+  const double rise = near ? 0.15 : 0.7;
   Envelope(roll, [=](double t) {
-    const double wave = bumps[static_cast<int>(t / seconds * 4.99)] *
-                        (0.6 + 0.4 * std::sin(2 * kPi * t * 1.3 + bumps[0] * 6));
-    return 6.0 * Attack(t, 0.06) * Decay(t, seconds) * wave;
+    const double u = t / seconds * 5.0;
+    const int i = std::min(4, static_cast<int>(u));
+    const double f = u - i, swell = bumps[i] + (bumps[i + 1] - bumps[i]) * f * f * (3 - 2 * f);
+    return 7.0 * std::pow(std::min(1.0, t / rise), 2.0) * Decay(t, seconds * 1.1) * swell;
   });
-  Buffer snap = WhiteNoise(0.5, rng);
-  Filter(snap, Biquad::Kind::kHighPass, 900, 0.7);
-  Envelope(snap, [](double t) { return Decay(t, 0.35) * (0.5 + 0.5 * std::sin(140 * t)); });
-  MixAt(roll, snap, 0.0, crack);
+  if (near) {
+    Buffer crack = Crackle(0.35, 2500, rng);
+    Filter(crack, Biquad::Kind::kLowPass, 3500, 0.7);
+    Buffer tear = WhiteNoise(0.35, rng);
+    Filter(tear, Biquad::Kind::kBandPass, 900, 0.6);
+    MixAt(crack, tear, 0.0, 0.25);
+    Envelope(crack, [](double t) { return Attack(t, 0.02) * Decay(t, 0.3); });
+    MixAt(roll, crack, 0.0, 2.5);
+  }
+  FadeEdges(roll, 0.0, 0.5);
   return roll;
 }
 
-// Rain with thunder, sixteen seconds that repeat without a seam.
+// Rain with thunder, sixteen seconds that repeat without a seam: a wash of rain that gusts
+// and eases, thousands of single drops, a few fat ones close by, a near and a far peal.
 Buffer RainThunder() {
   Rng rng(28);
   const double length = 16.0, overlap = 1.0;
   Buffer rain = PinkNoise(length + overlap, rng);
-  Filter(rain, Biquad::Kind::kHighPass, 500, 0.7);
-  Filter(rain, Biquad::Kind::kLowPass, 7000, 0.7);
-  Envelope(rain, [](double t) { return 0.8 + 0.2 * std::sin(2 * kPi * t / 17.0); });
-  Buffer drops = Crackle(length + overlap, 300, rng);
-  Filter(drops, Biquad::Kind::kBandPass, 3500, 1.0);
-  MixAt(rain, drops, 0.0, 0.6);
+  Filter(rain, Biquad::Kind::kHighPass, 400, 0.7);
+  Filter(rain, Biquad::Kind::kLowPass, 6500, 0.7);
+  // Gusts: slow swells whose periods divide the loop, so they carry on across the join.
+  Envelope(rain, [=](double t) {
+    return 0.55 + 0.2 * std::sin(2 * kPi * t * 2 / length) +
+           0.12 * std::sin(2 * kPi * t * 5 / length + 1.0);
+  });
+  for (int i = 0; i < static_cast<int>((length + overlap) * 320); ++i) {
+    const double hz = rng.Range(1500, 6000), len = rng.Range(0.004, 0.014);
+    const double level = std::pow(rng.Uniform(), 3.0) * 0.35;
+    Buffer drop = Tone(len, Wave::kSine, Expo(hz, hz * 0.8, len),
+                       [=](double t) { return Attack(t, 0.0008) * Decay(t, len); });
+    MixAt(rain, drop, rng.Range(0.0, length + overlap - len), level);
+  }
+  for (int i = 0; i < static_cast<int>((length + overlap) * 4); ++i) {  // fat drops on the leaves
+    const double hz = rng.Range(700, 1800);
+    Buffer plink = Tone(0.04, Wave::kSine, Expo(hz * 1.2, hz, 0.04),
+                        [](double t) { return Attack(t, 0.001) * Decay(t, 0.04); });
+    MixAt(rain, plink, rng.Range(0.0, length + overlap - 0.05), rng.Range(0.15, 0.4));
+  }
   // The tail beyond the loop is laid over the head so the end flows into the start.
   const std::size_t n = Samples(length), fade = Samples(overlap);
+  rain.resize(n + fade);
   for (std::size_t i = 0; i < fade; ++i) {
     const double x = static_cast<double>(i) / static_cast<double>(fade);
     rain[i] = static_cast<float>(rain[i] * std::sin(0.5 * kPi * x) +
@@ -206,8 +232,8 @@ Buffer RainThunder() {
   }
   rain.resize(n);
   // Thunder falls well inside the loop, so it never straddles the join.
-  MixAt(rain, Thunder(6.0, 1.0, rng), 2.5, 0.9);
-  MixAt(rain, Thunder(4.5, 0.3, rng), 10.5, 0.5);
+  MixAt(rain, Thunder(6.0, true, rng), 2.5, 0.9);
+  MixAt(rain, Thunder(4.5, false, rng), 10.5, 0.6);
   rain.resize(n);
   return rain;
 }

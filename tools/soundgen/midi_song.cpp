@@ -160,6 +160,26 @@ double Song::Seconds() const {
   return end_tick_ / static_cast<double>(kTicksPerBeat) * 60.0 / bpm_;
 }
 
+namespace {
+
+// Volume and velocity both set a note's loudness at 40 log10(v / 127) decibels, so a level
+// scales them by the same factor; what the volume cannot take (it tops out at 127) the
+// velocity does.
+std::vector<std::uint8_t> Leveled(std::vector<std::uint8_t> data, double db, int volume) {
+  const double factor = std::pow(10.0, db / 40.0);
+  const int kind = data[0] & 0xF0;
+  if (kind == 0xB0 && data[1] == 7) {
+    data[2] = Byte(static_cast<int>(std::lround(data[2] * factor)));
+  } else if (kind == 0x90 && data[2] > 0) {
+    const double byVolume = volume > 0 ? std::min(factor, 127.0 / volume) : factor;
+    data[2] = static_cast<std::uint8_t>(
+        std::clamp(static_cast<int>(std::lround(data[2] * factor / byVolume)), 1, 127));
+  }
+  return data;
+}
+
+}  // namespace
+
 std::string Song::Bytes() const {
   std::string out = "MThd";
   Put32(out, 6);
@@ -197,7 +217,14 @@ std::string Song::Bytes() const {
                         static_cast<std::uint8_t>(tempo >> 8), static_cast<std::uint8_t>(tempo)}});
   conductor.push_back({0, 0, {0xFF, 0x58, 4, static_cast<std::uint8_t>(beats_per_bar_), 2, 24, 8}});
   track(title_, conductor);
-  for (const Part& p : parts_) track(p.name, p.events);
+  for (const Part& p : parts_) {
+    int volume = 0;
+    for (const Event& e : p.events)
+      if ((e.data[0] & 0xF0) == 0xB0 && e.data[1] == 7) volume = e.data[2];
+    std::vector<Event> events = p.events;
+    for (Event& e : events) e.data = Leveled(e.data, level_db_, volume);
+    track(p.name, events);
+  }
   return out;
 }
 

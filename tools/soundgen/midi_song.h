@@ -29,6 +29,9 @@ class Song {
   // Fixes the length. A looping piece stops every voice dead on its last tick, so that the
   // decoded sound ends exactly there and the repeat joins in time.
   void Finish(double beats, bool loops);
+  // Plays the whole piece louder or softer by `db` decibels, through every part's volume and
+  // every note's velocity alike, so the pieces of the game sound equally loud.
+  void SetLevel(double db) { level_db_ = db; }
 
   double Seconds() const;
   std::string Bytes() const;
@@ -51,6 +54,7 @@ class Song {
   int beats_per_bar_;
   std::vector<Part> parts_;
   std::uint32_t end_tick_ = 0;
+  double level_db_ = 0.0;
 };
 
 // The MIDI note number of a name such as "C4" (middle C = 60), "F#3" or "Bb5".

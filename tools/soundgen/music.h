@@ -12,6 +12,7 @@ namespace tq::soundgen {
 struct Tune {
   std::string file;  // name inside sounds/
   std::function<Song()> make;
+  double level_db = 0.0;  // brings the piece to the loudness all the game's music shares
 };
 
 std::vector<Tune> Tunes();

@@ -83,16 +83,18 @@ Song WinTune() {
 }
 
 std::vector<Tune> Tunes() {
+  // Levels found by rendering each piece through the game's synthesiser and measuring its
+  // loudness (gated, K-weighted), so that every piece lands near -23 LUFS.
   return {
-      {"Overland2.mid", BlackWoodsTheme},
-      {"Overland.mid", FarNorthTheme},
-      {"Underground.mid", CavesTheme},
-      {"Store.mid", StoreTheme},
-      {"dungeonmusic2.mid", FoulDungeonTheme},
-      {"bossmusic.mid", BossTheme},
-      {"DUNGEON.mid", DungeonJingle},
-      {"DEADMUSIC.mid", DeathTune},
-      {"winmusic.mid", WinTune},
+      {"Overland2.mid", BlackWoodsTheme, 1.6},
+      {"Overland.mid", FarNorthTheme, -0.7},
+      {"Underground.mid", CavesTheme, 3.0},
+      {"Store.mid", StoreTheme, 1.7},
+      {"dungeonmusic2.mid", FoulDungeonTheme, 2.0},
+      {"bossmusic.mid", BossTheme, -4.9},
+      {"DUNGEON.mid", DungeonJingle, -3.9},
+      {"DEADMUSIC.mid", DeathTune, -2.8},
+      {"winmusic.mid", WinTune, -7.8},
   };
 }
 

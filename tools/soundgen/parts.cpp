@@ -44,10 +44,14 @@ Buffer MetalHit(double hz, double ring_seconds, Rng& rng) {
 }
 
 Buffer Bell(double hz, double ring_seconds) {
-  return Modal(ring_seconds, {{hz, 0.8, ring_seconds},
-                              {hz * 2.0, 0.35, ring_seconds * 0.6},
-                              {hz * 3.0, 0.2, ring_seconds * 0.4},
-                              {hz * 4.2, 0.12, ring_seconds * 0.25}});
+  Buffer b = Modal(ring_seconds, {{hz, 0.8, ring_seconds},
+                                  {hz * 2.0, 0.35, ring_seconds * 0.6},
+                                  {hz * 3.0, 0.2, ring_seconds * 0.4},
+                                  {hz * 4.2, 0.12, ring_seconds * 0.25}});
+  // Struck with a soft hammer: the ring swells in over a millisecond and a half instead of
+  // starting with a tick.
+  Envelope(b, [](double t) { return Attack(t, 0.0015); });
+  return b;
 }
 
 Buffer CoinClink(double hz, Rng& rng) {
@@ -75,6 +79,39 @@ Buffer Sparkle(double seconds, int count, double low_hz, double high_hz, Rng& rn
   }
   out.resize(Samples(seconds));
   return out;
+}
+
+Buffer Breath(double seconds, double from_hz, double to_hz, bool in, Rng& rng) {
+  Buffer mouth = WhiteNoise(seconds, rng);
+  Buffer air = mouth;
+  Sweep(mouth, Biquad::Kind::kBandPass, Expo(from_hz, to_hz, seconds), 2.5);
+  Filter(air, Biquad::Kind::kBandPass, in ? 5200 : 3600, 0.8);
+  MixAt(mouth, air, 0.0, in ? 0.7 : 0.4);
+  // A breath drawn in swells and stops short; one let out starts full and trails away.
+  Envelope(mouth, [=](double t) {
+    const double u = t / seconds;
+    return in ? std::pow(std::sin(kPi * 0.5 * std::min(1.0, u / 0.8)), 2.0) *
+                    std::min(1.0, (1 - u) / 0.08)
+              : std::min(1.0, u / 0.06) * std::pow(1.0 - u, 1.5);
+  });
+  return mouth;
+}
+
+Buffer Growl(double seconds, double rate, double low_hz, Rng& rng) {
+  Buffer rumble = PinkNoise(seconds, rng);
+  Filter(rumble, Biquad::Kind::kLowPass, low_hz * 4.0, 0.8);
+  Filter(rumble, Biquad::Kind::kHighPass, low_hz * 0.5, 0.7);
+  double phase = 0.0, depth = 1.0;
+  for (std::size_t i = 0; i < rumble.size(); ++i) {
+    const double before = phase;
+    phase += rate * (0.8 + 0.4 * rng.Uniform()) / kRate;
+    if (std::floor(phase) != std::floor(before)) depth = 0.5 + 0.5 * rng.Uniform();
+    const double beat = 0.5 + 0.5 * std::cos(2.0 * kPi * phase);
+    rumble[i] = static_cast<float>(rumble[i] * (1.0 - depth + depth * beat * beat) * 3.0);
+  }
+  Envelope(rumble,
+           [=](double t) { return std::min(1.0, t / 0.08) * std::min(1.0, (seconds - t) / 0.15); });
+  return rumble;
 }
 
 Buffer Brass(double hz, double seconds, double level) {

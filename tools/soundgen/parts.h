@@ -21,6 +21,11 @@ Buffer CoinClink(double hz, Rng& rng);
 Buffer Whoosh(double seconds, double from_hz, double to_hz, double q, Rng& rng);
 // A scatter of tiny high chimes, the shine of magic and treasure.
 Buffer Sparkle(double seconds, int count, double low_hz, double high_hz, Rng& rng);
+// A breath drawn in (`in`) or let out: air through an open mouth, its colour gliding from
+// `from_hz` to `to_hz` as the mouth moves, with the rush of air above it.
+Buffer Breath(double seconds, double from_hz, double to_hz, bool in, Rng& rng);
+// The rumbling flutter of a big throat: low noise beating at `rate` per second, unevenly.
+Buffer Growl(double seconds, double rate, double low_hz, Rng& rng);
 // A note of a soft brass-like synth, for the heroic motifs.
 Buffer Brass(double hz, double seconds, double level);
 

@@ -1,4 +1,6 @@
-// A small formant voice: the hero's shouts and grunts and the creatures' cries.
+// A small formant voice: the hero's shouts and grunts and the creatures' cries. A glottal
+// pulse with the irregularities of a living throat (jitter, shimmer, a growl) feeds five
+// formants; breath noise rides along, and the air of it reaches above the formants.
 #include "voice.h"
 
 #include <array>
@@ -91,14 +93,21 @@ double GlottalFlow(double phase) {
 
 }  // namespace
 
+// How much a period's pitch and strength wander at random: a steady buzz sounds like a machine.
+constexpr double kJitter = 0.008, kShimmer = 0.08;
+
 Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng) {
   Buffer out;
-  std::array<Resonator, 4> tract;
+  std::array<Resonator, 5> tract;
   Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
+  Biquad air(Biquad::Kind::kBandPass, 4200 * voice.formant_scale, 0.6);
+  Biquad airTop(Biquad::Kind::kLowPass, 7500 * voice.formant_scale, 0.7);
+  // The edge a voice has when it is raised: the presence above the third formant.
+  Biquad presence(Biquad::Kind::kPeak, 3600 * voice.formant_scale, 0.8, 12.0 * voice.air);
   Glide voiced{0}, noise{0}, aspiration{0}, noise_freq{3000};
   std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
   double pitch = phones.empty() ? 120.0 : phones.front().pitch_from;
-  double phase = 0.0, last_flow = 0.0, wobble = 0.0, sub = 1.0;
+  double phase = 0.0, last_flow = 0.0, wobble = 0.0, sub = 1.0, jitter = 1.0, shimmer = 1.0;
   double t_total = 0.0;
   for (const Phone& ph : phones) {
     const PhoneShape& shape = Shapes().at(ph.sound);
@@ -138,30 +147,37 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
           std::pow(
               2.0,
               (voice.vibrato * std::sin(2.0 * kPi * voice.vibrato_rate * t_total) + wobble) / 12.0);
-      phase += f0 / kRate;
+      phase += f0 * jitter / kRate;
       if (phase >= 1.0) {
         phase -= 1.0;
         // Rough voices alternate strong and weak pulses, the sound of a growl.
         sub = voice.rough > 0.0 ? (sub > 0.9 ? 1.0 - voice.rough * 0.8 : 1.0) : 1.0;
+        jitter = 1.0 + rng.Bipolar() * kJitter * (1.0 + voice.rough * 3.0);
+        shimmer = 1.0 + rng.Bipolar() * kShimmer * (1.0 + voice.rough);
       }
       const double flow = GlottalFlow(phase);
-      const double source_voice = (flow - last_flow) * kRate / std::max(f0, 40.0) * sub;
+      const double source_voice = (flow - last_flow) * kRate / std::max(f0, 40.0) * sub * shimmer;
       last_flow = flow;
-      const double breath = rng.Bipolar() * (voice.breath * (0.5 + flow) * v + asp_level);
-      double x = source_voice * v * 0.25 + breath;
+      const double puff = rng.Bipolar();
+      const double breath_level = voice.breath * (0.5 + flow) * v + asp_level;
+      double x = source_voice * v * 0.25 + puff * breath_level;
       if (i % 32 == 0) {
         for (std::size_t k = 0; k < 3; ++k) {
           const double f = formant[k].Step(shape.formants[k], 0.02);
           tract[k].Set(f * voice.formant_scale,
                        (60.0 + 40.0 * static_cast<double>(k)) * voice.formant_scale);
         }
-        tract[3].Set(3500.0 * voice.formant_scale, 250.0);
+        tract[3].Set(3300.0 * voice.formant_scale, 260.0);
+        tract[4].Set(4300.0 * voice.formant_scale, 320.0);
         hiss.Set(Biquad::Kind::kBandPass, nf * voice.formant_scale, 1.8);
       } else {
         for (std::size_t k = 0; k < 3; ++k) formant[k].Step(shape.formants[k], 0.02);
       }
       for (Resonator& r : tract) x = r.Process(x);
+      x = presence.Process(static_cast<float>(x));
       x += hiss.Process(static_cast<float>(rng.Bipolar())) * nz * 1.5;
+      // The rush of air past the lips, above the formants.
+      x += airTop.Process(air.Process(static_cast<float>(puff))) * breath_level * voice.air * 6.0;
       out.push_back(static_cast<float>(x));
     }
     pitch = to;

@@ -15,6 +15,7 @@ struct VoiceKind {
   double rough = 0.0;          // growl: random and sub-harmonic wobble of the pitch
   double vibrato = 0.0;        // semitones
   double vibrato_rate = 5.5;   // per second
+  double air = 0.6;            // breath heard above the formants, in the mouth's rush of air
 };
 
 // One sound of an utterance. `sound` is a vowel ("a", "e", "i", "o", "u", "ae", "uh", "ih",

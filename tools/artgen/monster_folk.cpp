@@ -1,0 +1,359 @@
+// Folk: the upright monsters built on the shared figure (ogre, demon, demon lord, zombie, thief,
+// knight). Seen from behind they show their backs (the weapon in the other hand, the knight's
+// cape, the lord's wings over his shoulders); each strikes in its own way.
+#include <cmath>
+#include <numbers>
+
+#include "monster_painters.h"
+#include "palette.h"
+#include "shade.h"
+
+namespace tq::art {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Where the figure's body parts fall, for painting over it.
+struct Frame {
+  double cx, hip, shoulder, headY, k, g;
+  double shoulderX(int s) const { return cx + s * 7 * k * g; }
+};
+Frame frameOf(const Figure& f) {
+  const double hip = f.feet - 11 * f.k - f.bob, shoulder = hip - 12 * f.k;
+  return {f.cx, hip, shoulder, shoulder - 5 * f.k, f.k, f.girth};
+}
+
+Figure brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterPose& p) {
+  Figure f;
+  f.facing = p.attack ? Facing::Front : p.facing;
+  f.step = p.frame == 2 || p.attack ? 1 : -1;
+  f.skin = skin;
+  f.hair = skin;
+  f.top = top;
+  f.legs = legs;
+  f.boots = Ramp{{legs[0], legs[0], legs[1], legs[2]}};
+  f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x6a4a24, 0x9a7a3a);
+  f.bald = true;
+  return f;
+}
+
+// Both hands raised to `at`, arms drawn from the shoulders over the body.
+void armsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y1) {
+  const Frame fr = frameOf(f);
+  shadeStroke(l, fr.shoulderX(-1), fr.shoulder + 1.5, x0, y0, 3.4 * f.k, f.top);
+  shadeStroke(l, fr.shoulderX(1), fr.shoulder + 1.5, x1, y1, 3.4 * f.k, f.top);
+  shadeEllipse(l, x0, y0, 1.9 * f.k, 1.9 * f.k, f.skin);
+  shadeEllipse(l, x1, y1, 1.9 * f.k, 1.9 * f.k, f.skin);
+}
+
+// A roaring mouth under the eyes of a front-facing head.
+void roar(Image& l, const Frame& fr, double w) {
+  fillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, rgb(0x2a0608));
+  l.set(static_cast<int>(fr.cx - w + 1), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
+  l.set(static_cast<int>(fr.cx + w - 2), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
+}
+
+// A back seen from behind: the spine's shadow and the lit shoulder blades.
+void back(Image& l, const Figure& f) {
+  const Frame fr = frameOf(f);
+  for (int y = static_cast<int>(fr.shoulder + 2); y < static_cast<int>(fr.hip - 1); ++y)
+    if (l.get(static_cast<int>(fr.cx), y).a) l.set(static_cast<int>(fr.cx), y, f.top[0]);
+  for (int s : {-1, 1})
+    shadeEllipse(l, fr.cx + s * 3.5 * fr.k * fr.g, fr.shoulder + 3.5 * fr.k, 2.6 * fr.k, 2.2 * fr.k,
+                 f.top, 0.25);
+}
+
+void ogre(Image& l, const MonsterPose& p) {
+  // A slate-skinned brute: the blue-grey hide parts from grass, cave earth and planks alike.
+  const Ramp hide = ramp(0x1c2238, 0x4a5674, 0x6e7c9c, 0xa8b6d4);
+  const Ramp cloth = ramp(0x4a0e0a, 0x7a2a1c, 0xa8442a, 0xd47650);
+  Figure f = brute(hide, hide, hide, p);
+  f.k = 1.25, f.girth = 1.25, f.feet = 55;
+  f.eyes = rgb(0xf0f040);
+  const bool rear = f.facing == Facing::Rear, side = f.facing == Facing::Right;
+  if (p.attack) {  // the club comes down on the viewer in both fists
+    f.posedHands = true;
+    f.handX[0] = 27, f.handY[0] = 35, f.handX[1] = 31, f.handY[1] = 33;
+  }
+  drawFigure(l, f);
+  const Frame fr = frameOf(f);
+  if (!rear)
+    shadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
+  fillRect(l, 17, 41, 16, 4, cloth[1]);  // loincloth
+  fillRect(l, 17, 41, 16, 1, cloth[2]);
+  if (rear) back(l, f);
+  if (p.attack) {
+    swingTrail(l, 26, 30, 19, -2.2, 0.55, rgb(0xe8f0ff));
+    shadeStroke(l, 29, 34, 40, 44, 3.2, pal::kBark);
+    shadeEllipse(l, 41, 45, 6, 5.5, pal::kBark);  // the club head, close to the viewer
+    for (const Pt& n : {Pt{38, 41}, Pt{44, 44}, Pt{40, 49}})
+      l.set(int(n.x), int(n.y), rgb(0xd8d0c0));
+    armsTo(l, f, 27, 35, 31, 33);
+    roar(l, fr, 3.2);
+    return;
+  }
+  // The club: in the right fist, which is on the picture's left from the front and on its
+  // right from behind.
+  const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
+  const double dir = side ? 8 : rear ? 4 : -4;
+  shadeStroke(l, hx, hy, hx + dir, hy - 14, 3, pal::kBark);
+  shadeEllipse(l, hx + dir * 1.12, hy - 15, 4, 4, pal::kBark);
+  if (f.facing == Facing::Front) {
+    l.set(22, 27, rgb(0xf0f0e0)), l.set(28, 27, rgb(0xf0f0e0));  // tusks
+  }
+}
+
+void demon(Image& l, bool lord, const MonsterPose& p) {
+  const Ramp red = lord ? ramp(0x3a0810, 0x601420, 0x8a2030, 0xc04a50)
+                        : ramp(0x6a1010, 0x9a2018, 0xc83a24, 0xf07050);
+  const Ramp membrane = ramp(0x200408, 0x3a0a14, 0x5a1420, 0x8a2a38);
+  const bool rear = !p.attack && p.facing == Facing::Rear;
+  const bool side = !p.attack && p.facing == Facing::Right;
+  const double lift = p.attack ? -8 : p.frame == 2 ? -4 : 0;
+  auto wings = [&](int shade) {
+    for (int s : {-1, 1}) {
+      if (side && s > 0) continue;
+      fillPoly(l,
+               {{25.0 + s * 4, 28},
+                {25.0 + s * 23, 10 + lift},
+                {25.0 + s * 20, 24 + lift},
+                {25.0 + s * 22, 34 + lift},
+                {25.0 + s * 6, 38}},
+               membrane[shade]);
+      if (shade > 1)  // from behind the bones of the wing show on the lit membrane
+        for (double t : {0.0, 0.5, 1.0})
+          line(l, static_cast<int>(25 + s * 5), 29, static_cast<int>(25 + s * (23 - t * 3)),
+               static_cast<int>(10 + lift + t * 24), membrane[0]);
+    }
+  };
+  if (lord && !rear) wings(1);  // behind the body
+  Figure f = brute(red, red, red, p);
+  f.horns = true;
+  f.k = lord ? 1.2 : 1.0;
+  f.eyes = rgb(0xfff040);
+  f.belt = ramp(0x1a1010, 0x2a1a1a, 0x4a3a3a, 0x6a5a5a);
+  if (p.attack) {
+    f.posedHands = true;
+    if (lord)  // the pitchfork levelled at the viewer in both hands
+      f.handX[0] = 17, f.handY[0] = 30, f.handX[1] = 31, f.handY[1] = 38;
+    else  // both claws flung up and out, about to rake
+      f.handX[0] = 9, f.handY[0] = 14, f.handX[1] = 41, f.handY[1] = 14;
+  }
+  const Frame fr = frameOf(f);
+  // Tail: out to the side in front and side views; from behind it hangs down the middle.
+  auto tail = [&] {
+    const double tx = rear ? 27 : side ? 10 : 36, ty = rear ? 54 : 50;
+    shadeStroke(l, 25, 44, tx, ty, 1.8, red);
+    fillPoly(l, {{tx - 2, ty}, {tx + 2, ty}, {tx, ty + 3}}, red[0]);
+  };
+  if (!rear) tail();
+  drawFigure(l, f);
+  if (rear) {
+    back(l, f);
+    tail();
+    if (lord) wings(2);  // over his shoulders when seen from behind
+  }
+  const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
+  if (lord) {
+    // The hellish pitchfork.
+    double x0 = hx, y0 = hy + 8, x1 = hx + (side ? 6 : 0), y1 = hy - 24;
+    if (p.attack) x0 = 12, y0 = 24, x1 = 40, y1 = 47;
+    shadeStroke(l, x0, y0, x1, y1, 2, pal::kBlack);
+    const double len = std::hypot(x1 - x0, y1 - y0), ux = (x1 - x0) / len, uy = (y1 - y0) / len;
+    for (int t = -1; t <= 1; ++t) {
+      const double bx = x1 - uy * t * 3.2, by = y1 + ux * t * 3.2;
+      shadeStroke(l, bx, by, bx + ux * (p.attack ? 8 : 6), by + uy * (p.attack ? 8 : 6), 1.4,
+                  pal::kFire);
+    }
+    thickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, pal::kFire[1]);
+    if (p.attack) {
+      Px glow = pal::kFire[3];
+      glow.a = 150;
+      fillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
+      armsTo(l, f, 17, 30, 31, 38);
+      roar(l, fr, 2.6);
+    }
+    return;
+  }
+  if (p.attack) {
+    // Claws spread on both raised hands, and the roar.
+    for (int s : {-1, 1})
+      for (int c = -1; c <= 1; ++c) {
+        const double x = 25 + s * 16;
+        fillPoly(l, {{x + c * 2.2, 12}, {x + c * 2.2 + 1, 12}, {x + c * 3.2 + s, 5}},
+                 rgb(0xf4ecd8));
+      }
+    armsTo(l, f, 9, 14, 41, 14);
+    roar(l, fr, 2.4);
+    return;
+  }
+  for (int c = -1; c <= 1; ++c)
+    l.set(static_cast<int>(hx + c), static_cast<int>(hy + 2), rgb(0xf0f0e0));
+}
+
+void zombie(Image& l, const MonsterPose& p) {
+  // Sickly pale skin and a faded blue shirt, so it shows on earth and grass alike.
+  Figure f = brute(ramp(0x2c4a50, 0x6a9490, 0x96c0b0, 0xd0ecd8),
+                   ramp(0x1c2640, 0x34446a, 0x50688e, 0x7a90b4),
+                   ramp(0x141420, 0x2a2a3c, 0x4a4a66, 0x6e6e8c), p);
+  f.bald = false;
+  f.hair = ramp(0x14140c, 0x26261a, 0x3a3a28, 0x4a4a38);
+  f.eyes = rgb(0xe02020);
+  f.bob = p.frame == 2 && !p.attack ? -1 : 0;
+  const bool side = f.facing == Facing::Right;
+  drawFigure(l, f);
+  const Frame fr = frameOf(f);
+  if (p.attack) {
+    // Both arms thrust at the viewer, grasping; the jaw hangs open.
+    for (int s : {-1, 1}) {
+      const double hx = fr.cx + s * 6, hy = fr.shoulder + 9;
+      shadeStroke(l, fr.shoulderX(s), fr.shoulder + 1.5, hx, hy, 4, f.top);
+      shadeEllipse(l, hx, hy + 1, 3.2, 3, f.skin);
+      for (int c = -1; c <= 1; ++c)
+        shadeStroke(l, hx + c * 1.6, hy + 2, hx + c * 2.2 + s, hy + 5.5, 1.3, f.skin);
+    }
+    fillEllipse(l, fr.cx, fr.headY + 3, 1.8, 2.2, rgb(0x200608));
+  } else if (!side) {  // arms reach forward
+    shadeStroke(l, 18, 30, 16, 38 - (p.frame == 2 ? 3 : 0), 3, f.skin);
+    shadeStroke(l, 32, 30, 34, 38 - (p.frame == 2 ? 0 : 3), 3, f.skin);
+  } else {
+    shadeStroke(l, 26, 30, 36, 31 + (p.frame == 2 ? 1 : 0), 3, f.skin);
+  }
+  for (int x = 19; x < 32; x += 3) l.set(x, 43, Px{}), l.set(x + 1, 44, f.top[0]);
+  l.set(22, 34, rgb(0x6a1010)), l.set(27, 37, rgb(0x6a1010));
+}
+
+void thief(Image& l, const MonsterPose& p) {
+  // A teal hooded cloak and blue-grey breeches: a colour no floor of the game shares.
+  const Ramp cloak = ramp(0x123240, 0x24586c, 0x3a7a92, 0x7ab4c8);
+  Figure f = brute(pal::kSkin, cloak, ramp(0x141c2c, 0x24304a, 0x3a4a6a, 0x5a6e94), p);
+  f.bald = false, f.hood = true;
+  f.hair = cloak;
+  const bool side = f.facing == Facing::Right;
+  if (p.attack) {  // a lunge: the dagger driven at the viewer, the other arm flung back
+    f.posedHands = true;
+    f.handX[0] = 10, f.handY[0] = 30, f.handX[1] = 33, f.handY[1] = 40;
+    f.bob = -1;
+    // The cloak flares out behind the lunge.
+    fillPoly(l, {{19, 26}, {31, 26}, {40, 48}, {33, 46}, {27, 50}, {20, 46}, {11, 47}}, cloak[0]);
+  }
+  drawFigure(l, f);
+  const Frame fr = frameOf(f);
+  if (f.facing == Facing::Front)
+    fillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, rgb(0x7a1a1a));
+  if (p.attack) {
+    shadeStroke(l, 33, 41, 37, 49, 2, pal::kSteel);  // the blade, point toward the viewer
+    l.set(37, 49, rgb(0xffffff));
+    for (int i = 0; i < 3; ++i)  // the speed of the thrust
+      line(l, 28 + i * 3, 32 + i, 33 + i * 3, 43 + i, rgb(0xe0f4ff));
+    shadeEllipse(l, 9, 33, 4, 3.5, pal::kCloth);  // the loot sack swung back
+    return;
+  }
+  const double up = side ? -kPi / 4 : -kPi / 2 - 0.3;
+  shadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX + std::cos(up) * 8,
+              f.nearHandY + std::sin(up) * 8, 1.6, pal::kSteel);  // dagger
+  shadeEllipse(l, side ? 17 : f.farHandX + 2, side ? 40 : f.farHandY + 2, 4, 3.5,
+               pal::kCloth);  // loot sack
+  l.set(side ? 17 : static_cast<int>(f.farHandX + 2), side ? 40 : static_cast<int>(f.farHandY + 2),
+        pal::kGold[3]);
+}
+
+// The Black Knight guards a dungeon: bigger than the hero and the armour stands, in blued black
+// plate with a red cape and plume, a glowing visor and a great axe.
+void knight(Image& l, const MonsterPose& p) {
+  const Ramp plate = ramp(0x0a0a10, 0x181a26, 0x3a4a78, 0x9aacdc);
+  const Ramp cape = ramp(0x4a0810, 0x8a1420, 0xb82030, 0xe85050);
+  Figure f;
+  f.facing = p.attack ? Facing::Front : p.facing;
+  f.step = p.frame == 2 ? 1 : -1;
+  f.skin = plate, f.hair = plate, f.top = plate, f.legs = plate, f.boots = plate;
+  f.belt = ramp(0x3a0a0a, 0x6a1414, 0x9a2020, 0xc84040);
+  f.helmet = true;
+  f.k = 1.3, f.girth = 1.15, f.feet = 55;
+  const bool rear = f.facing == Facing::Rear, side = f.facing == Facing::Right;
+  if (p.attack) {  // the axe raised high over the helmet in both gauntlets
+    f.posedHands = true;
+    f.handX[0] = 19, f.handY[0] = 6, f.handX[1] = 26, f.handY[1] = 11;
+  }
+  const Frame fr = frameOf(f);
+  // The axe: a long haft and a broad bearded blade.
+  auto axe = [&](double x0, double y0, double x1, double y1, int blade) {
+    shadeStroke(l, x0, y0, x1, y1, 2.2, pal::kBark);
+    const double bx = x1, by = y1;
+    fillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
+             pal::kSteel[2]);
+    line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
+         static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), pal::kSteel[3]);
+    fillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, pal::kSteel[0]);
+  };
+  if (p.attack) {  // held high behind the helmet, the blow about to fall
+    swingTrail(l, 24, 26, 22, -2.6, -1.9, rgb(0xe8f0ff));
+    axe(31, 14, 14, 2, -1);
+  }
+  if (!rear) {  // the cape hangs behind him, wider than his shoulders
+    const double w = side ? 6 : 12;
+    fillPoly(l,
+             {{fr.cx - w + (side ? -3 : 0), fr.shoulder},
+              {fr.cx + w - (side ? 6 : 0), fr.shoulder},
+              {fr.cx + w + 2 - (side ? 8 : 0), f.feet - 6},
+              {fr.cx - w - 2 - (side ? 4 : 0), f.feet - 5}},
+             cape[1]);
+  }
+  drawFigure(l, f);
+  for (int s : {-1, 1}) {  // pauldrons
+    if (side && s > 0) continue;
+    shadeEllipse(l, fr.shoulderX(s) - (side ? 1 : 0), fr.shoulder + 1.5, 4.2, 3.2, plate, 0.15);
+  }
+  if (rear) {
+    // The cape covers his back from the shoulders to the calves.
+    std::vector<Pt> c = {{fr.cx - 10, fr.shoulder + 1}, {fr.cx + 10, fr.shoulder + 1}};
+    for (int i = 0; i <= 6; ++i) c.push_back({fr.cx + 12 - i * 4.0, f.feet - 6.0 - (i % 2) * 2});
+    Image shape(l.w(), l.h());
+    fillPoly(shape, c, cape[1]);
+    for (int y = 0; y < l.h(); ++y)
+      for (int x = 0; x < l.w(); ++x)
+        if (shape.get(x, y).a) {
+          const double u = (x + 0.5 - fr.cx) / 12.0;
+          const double fold = ((x + 40) / 4) % 2 ? 0.12 : -0.12;
+          l.set(x, y, litShade(cape, 0.62 - 0.45 * u + fold - (y - fr.shoulder) * 0.006, x, y));
+        }
+  }
+  // The plume, tossed back, and the visor's red glow.
+  fillPoly(l,
+           {{fr.cx - 2, fr.headY - 5},
+            {fr.cx + 2, fr.headY - 12},
+            {fr.cx + 8, fr.headY - 17},
+            {fr.cx + 6, fr.headY - 11},
+            {fr.cx + 2, fr.headY - 5}},
+           cape[2]);
+  thickLine(l, fr.cx + 1, fr.headY - 9, fr.cx + 7, fr.headY - 16, 1, cape[3]);
+  if (f.facing == Facing::Front) {
+    for (int x = static_cast<int>(fr.cx - 3); x <= static_cast<int>(fr.cx + 2); ++x)
+      l.set(x, static_cast<int>(fr.headY), rgb(0xff3020));
+  } else if (side) {
+    l.set(static_cast<int>(fr.cx + 3), static_cast<int>(fr.headY), rgb(0xff3020));
+    l.set(static_cast<int>(fr.cx + 4), static_cast<int>(fr.headY), rgb(0xff3020));
+  }
+  if (p.attack) return;
+  const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
+  const int blade = side ? 1 : rear ? 1 : -1;
+  axe(hx, hy + 5, hx + (side ? 6 : blade * 2), hy - 20, blade);
+}
+
+}  // namespace
+
+void drawFolk(Image& l, std::string_view kind, const MonsterPose& p) {
+  if (kind == "OGRE")
+    ogre(l, p);
+  else if (kind == "DEMON" || kind == "DEMON LORD")
+    demon(l, kind == "DEMON LORD", p);
+  else if (kind == "ZOMBIE")
+    zombie(l, p);
+  else if (kind == "THIEF")
+    thief(l, p);
+  else
+    knight(l, p);
+}
+
+}  // namespace tq::art

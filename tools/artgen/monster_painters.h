@@ -1,0 +1,32 @@
+// Monster painters by body plan; monsters.cpp picks one per kind and finishes the layer.
+#pragma once
+
+#include <string_view>
+
+#include "canvas.h"
+#include "figure.h"
+
+namespace tq::art {
+
+// How a monster is drawn: its facing (Left is drawn as Right and mirrored by the caller), its
+// walking frame, or its blow, which always faces the viewer.
+struct MonsterPose {
+  Facing facing = Facing::Front;
+  int frame = 1;
+  bool attack = false;
+};
+
+void drawReptile(Image& l, std::string_view kind, const MonsterPose& p);  // wyvern, newt, ...
+void drawCrawler(Image& l, std::string_view kind, const MonsterPose& p);  // platers, beetle
+void drawBat(Image& l, const MonsterPose& p);
+void drawFolk(Image& l, std::string_view kind, const MonsterPose& p);   // ogre, demons, ...
+void drawShade(Image& l, std::string_view kind, const MonsterPose& p);  // the shadow demons
+void drawGhost(Image& l, const MonsterPose& p);                         // VEV
+
+// The path of a blow: a pale arc round (cx, cy) from angle a0 to a1 (radians, y down), thick
+// at its leading end and thinning behind.
+void swingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c);
+// Teeth along a mouth's edge: white points from (x0, y) to (x1, y), pointing down when `down`.
+void teeth(Image& l, double x0, double x1, double y, bool down);
+
+}  // namespace tq::art
