@@ -26,7 +26,7 @@ struct Listed {
 };
 
 // The game looks pictures up ignoring letter case and a doubled separator.
-std::string lookupKey(std::string p) {
+std::string LookupKey(std::string p) {
   std::string out;
   for (char c : p) {
     if (c == '\\') c = '/';
@@ -36,7 +36,7 @@ std::string lookupKey(std::string p) {
   return out;
 }
 
-std::vector<Listed> listedPictures() {
+std::vector<Listed> ListedPictures() {
   std::ifstream in(std::string(TQ_SOURCE_DIR) + "/tools/artgen/pictures.tsv");
   std::vector<Listed> out;
   std::string line;
@@ -81,22 +81,22 @@ Decoded decode(const fs::path& file) {
 class Pictures : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    listed_ = listedPictures();
+    listed_ = ListedPictures();
     for (const auto& e : fs::recursive_directory_iterator(TQ_GAME_DIR)) {
       if (!e.is_regular_file()) continue;
       const std::string rel = fs::relative(e.path(), TQ_GAME_DIR).generic_string();
-      onDisk_[lookupKey(rel)] = e.path();
+      onDisk_[LookupKey(rel)] = e.path();
     }
     for (const Listed& l : listed_) {
-      const auto it = onDisk_.find(lookupKey(l.path));
-      if (it != onDisk_.end()) decoded_[lookupKey(l.path)] = decode(it->second);
+      const auto it = onDisk_.find(LookupKey(l.path));
+      if (it != onDisk_.end()) decoded_[LookupKey(l.path)] = decode(it->second);
     }
   }
   static void TearDownTestSuite() {
     decoded_.clear();
     onDisk_.clear();
   }
-  static const Decoded& pic(const std::string& path) { return decoded_.at(lookupKey(path)); }
+  static const Decoded& pic(const std::string& path) { return decoded_.at(LookupKey(path)); }
 
   static std::vector<Listed> listed_;
   static std::map<std::string, fs::path> onDisk_;
@@ -112,7 +112,7 @@ TEST_F(Pictures, EveryListedPictureExistsDecodesAndHasItsSize) {
   ASSERT_GT(listed_.size(), 2600u);
   int missing = 0;
   for (const Listed& l : listed_) {
-    const auto it = decoded_.find(lookupKey(l.path));
+    const auto it = decoded_.find(LookupKey(l.path));
     if (it == decoded_.end()) {
       ADD_FAILURE() << "missing: " << l.path;
       if (++missing > 10) return;
@@ -183,8 +183,8 @@ TEST_F(Pictures, NoOtherTwoPicturesOfAGroundAreIdentical) {
     std::map<std::string, std::string> seen;
     size_t count = 0;
     for (const Listed& l : listed_) {
-      const std::string key = lookupKey(l.path);
-      if (key.rfind(lookupKey("Pics/" + g), 0) != 0) continue;
+      const std::string key = LookupKey(l.path);
+      if (key.rfind(LookupKey("Pics/" + g), 0) != 0) continue;
       ++count;
       const std::string canonical = "Pics/" + g + l.path.substr(l.path.find(g) + g.size());
       const std::vector<uint8_t>& px = pic(l.path).rgba;
@@ -248,10 +248,10 @@ double share(const Decoded& d, Pred pred) {
     if (pred(d.rgba[i], d.rgba[i + 1], d.rgba[i + 2])) ++hit;
   return all ? static_cast<double>(hit) / static_cast<double>(all) : 0.0;
 }
-bool shieldBlue(int r, int g, int b) {
+bool ShieldBlue(int r, int g, int b) {
   return b > 150 && b > r + 60 && b > g + 30;
 }
-bool bladePurple(int r, int g, int b) {
+bool BladePurple(int r, int g, int b) {
   return b > 120 && r > 60 && g < r - 20 && b > g + 50;
 }
 
@@ -265,10 +265,10 @@ TEST_F(Pictures, TheHeroWearsWhatHeCarries) {
         const std::string shield = "Pics/" + g + face + "SHIELD" + move + "2.bmp";
         const std::string shadow = "Pics/" + g + face + move + "12.bmp";
         const std::string shirt = "Pics/" + g + face + move + "2a.bmp";
-        EXPECT_LT(share(pic(plain), shieldBlue), 0.002) << plain;
-        EXPECT_GT(share(pic(shield), shieldBlue), 0.01) << shield;
-        EXPECT_LT(share(pic(plain), bladePurple), 0.002) << plain;
-        EXPECT_GT(share(pic(shadow), bladePurple), 0.004) << shadow;
+        EXPECT_LT(share(pic(plain), ShieldBlue), 0.002) << plain;
+        EXPECT_GT(share(pic(shield), ShieldBlue), 0.01) << shield;
+        EXPECT_LT(share(pic(plain), BladePurple), 0.002) << plain;
+        EXPECT_GT(share(pic(shadow), BladePurple), 0.004) << shadow;
         EXPECT_NE(pic(plain).rgba, pic(shirt).rgba) << shirt;
       }
 }
@@ -302,7 +302,7 @@ TEST_F(Pictures, TheCursorLoadsWithItsTipAtTheCorner) {
   EXPECT_EQ(cur.rgba[3], 255) << "the tip is the hot spot";
   EXPECT_EQ(cur.rgba[cur.rgba.size() - 1], 0) << "the far corner is clear";
   // The hot spot is stored in the directory entry where an icon keeps planes and bit count.
-  std::ifstream in(onDisk_.at(lookupKey("layout/cursor.cur")), std::ios::binary);
+  std::ifstream in(onDisk_.at(LookupKey("layout/cursor.cur")), std::ios::binary);
   char head[14] = {};
   in.read(head, sizeof head);
   EXPECT_EQ(head[2], 2) << "type cursor";
@@ -316,7 +316,7 @@ struct Box {
   int w() const { return x1 - x0 + 1; }
   int h() const { return y1 - y0 + 1; }
 };
-Box figureBox(const Decoded& d, const Decoded& floor) {
+Box FigureBox(const Decoded& d, const Decoded& floor) {
   Box b;
   for (int y = 0; y < d.h; ++y)
     for (int x = 0; x < d.w; ++x) {
@@ -334,7 +334,7 @@ TEST_F(Pictures, TheSwordSwingsTowardTheFacing) {
   for (const std::string g : kGrounds) {
     const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
     auto box = [&](const std::string& n) {
-      return figureBox(pic("Pics/" + g + n + ".bmp"), floor);
+      return FigureBox(pic("Pics/" + g + n + ".bmp"), floor);
     };
     EXPECT_GT(box("FIGHTWALK3").y1, box("WALK2").y1) << g << " down";
     EXPECT_LT(box("REARFIGHTWALK3").y0, box("REARWALK2").y0) << g << " up";
@@ -345,7 +345,7 @@ TEST_F(Pictures, TheSwordSwingsTowardTheFacing) {
 
 // Share of the figure's pixels (those that differ from the floor) that pass a colour test.
 template <typename Pred>
-double figureShare(const Decoded& d, const Decoded& floor, Pred pred) {
+double FigureShare(const Decoded& d, const Decoded& floor, Pred pred) {
   size_t hit = 0, all = 0;
   for (size_t i = 0; i + 3 < d.rgba.size(); i += 4) {
     int diff = 0;
@@ -371,13 +371,13 @@ TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
     const Decoded& floor = pic(p + "FLOOR.bmp");
     EXPECT_GT(brightness(pic(p + "GUYHIT1.bmp")), brightness(pic(p + "GUYHIT2.bmp")) + 15)
         << g << " white flash";
-    EXPECT_GT(figureShare(pic(p + "GUYHIT3.bmp"), floor, red), 0.5) << g << " red flash";
+    EXPECT_GT(FigureShare(pic(p + "GUYHIT3.bmp"), floor, red), 0.5) << g << " red flash";
     for (const char* calm : {"GUYHIT0", "GUYHIT2", "GUYHIT4"}) {
-      EXPECT_LT(figureShare(pic(p + calm + ".bmp"), floor, white), 0.3) << g << calm;
-      EXPECT_LT(figureShare(pic(p + calm + ".bmp"), floor, red), 0.3) << g << calm;
+      EXPECT_LT(FigureShare(pic(p + calm + ".bmp"), floor, white), 0.3) << g << calm;
+      EXPECT_LT(FigureShare(pic(p + calm + ".bmp"), floor, red), 0.3) << g << calm;
     }
-    const Box standing = figureBox(pic(p + "GUYDIE1.bmp"), floor);
-    const Box lying = figureBox(pic(p + "GUYDIE3.bmp"), floor);
+    const Box standing = FigureBox(pic(p + "GUYDIE1.bmp"), floor);
+    const Box lying = FigureBox(pic(p + "GUYDIE3.bmp"), floor);
     EXPECT_GT(standing.h(), standing.w()) << g;
     EXPECT_GT(lying.w(), lying.h()) << g;
     EXPECT_GT(lying.y0, standing.y0 + 10) << g;
@@ -543,8 +543,8 @@ TEST_F(Pictures, MonstersStandOutFromEveryGround) {
       ASSERT_GT(differ, 300) << g << " " << kind;
       EXPECT_LT(close, differ * 3 / 10) << g << " " << kind << " melts into the floor";
     }
-    const Box knight = figureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
-    const Box stand = figureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
+    const Box knight = FigureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
+    const Box stand = FigureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
     EXPECT_GT(knight.h(), stand.h()) << g;
     EXPECT_GT(knight.w() * knight.h(), stand.w() * stand.h()) << g;
   }

@@ -221,11 +221,11 @@ double SilentTail(const std::vector<double>& x, int rate) {
 
 struct Midi {
   int format = -1, tracks = 0, division = 0;
-  double seconds = 0;                   // up to the last end of track
-  std::set<int> channels_with_program;  // channels given an instrument
-  std::set<int> channels_with_notes;
-  std::set<int> channels_silenced_at_end;  // "all sound off" on the very last tick
-  int unmatched_notes = 0;
+  double seconds = 0;                 // up to the last end of track
+  std::set<int> channelsWithProgram;  // channels given an instrument
+  std::set<int> channelsWithNotes;
+  std::set<int> channelsSilencedAtEnd;  // "all sound off" on the very last tick
+  int unmatchedNotes = 0;
 };
 
 // Reads a Standard MIDI File: its length under its tempo map and what each channel does.
@@ -272,20 +272,20 @@ Midi ReadMidi(const std::filesystem::path& file) {
       const int d1 = static_cast<unsigned char>(b[p]);
       const int d2 = kind == 0xC0 || kind == 0xD0 ? 0 : static_cast<unsigned char>(b[p + 1]);
       p += kind == 0xC0 || kind == 0xD0 ? 1 : 2;
-      if (kind == 0xC0) m.channels_with_program.insert(ch);
+      if (kind == 0xC0) m.channelsWithProgram.insert(ch);
       if (kind == 0x90 && d2 > 0) {
-        m.channels_with_notes.insert(ch);
+        m.channelsWithNotes.insert(ch);
         ++open[ch * 128 + d1];
       } else if (kind == 0x80 || kind == 0x90) {
         --open[ch * 128 + d1];
       }
       if (kind == 0xB0 && d1 == 120) silences.emplace_back(tick, ch);
     }
-    for (const auto& [key, count] : open) m.unmatched_notes += std::abs(count);
+    for (const auto& [key, count] : open) m.unmatchedNotes += std::abs(count);
     at = stop;
   }
   for (const auto& [tick, ch] : silences)
-    if (tick == end) m.channels_silenced_at_end.insert(ch);
+    if (tick == end) m.channelsSilencedAtEnd.insert(ch);
   // Length: each stretch between tempo changes at its own tempo.
   std::uint32_t last = 0, tempo = 500000;
   for (const auto& [tick, us] : tempos) {
@@ -434,18 +434,18 @@ TEST(SoundFiles, MusicIsGeneralMidiWithAnInstrumentOnEveryChannel) {
     const Midi m = ReadMidi(Find(name));
     ASSERT_EQ(m.format, 1) << name;
     EXPECT_GT(m.tracks, 2) << name;
-    EXPECT_EQ(m.unmatched_notes, 0) << name;
+    EXPECT_EQ(m.unmatchedNotes, 0) << name;
     EXPECT_GT(m.seconds, 3.0) << name;
-    for (int ch : m.channels_with_notes) {
+    for (int ch : m.channelsWithNotes) {
       if (ch == 9) continue;  // the drum channel needs no instrument
-      EXPECT_TRUE(m.channels_with_program.count(ch)) << name << " channel " << ch;
+      EXPECT_TRUE(m.channelsWithProgram.count(ch)) << name << " channel " << ch;
     }
   }
   for (const std::string& name : kLoopingTunes) {
     const Midi m = ReadMidi(Find(name));
     EXPECT_GT(m.seconds, 20.0) << name << " repeats too soon";
     // Every voice stops dead on the last tick, so the repeat starts exactly in time.
-    EXPECT_EQ(m.channels_silenced_at_end, m.channels_with_notes) << name;
+    EXPECT_EQ(m.channelsSilencedAtEnd, m.channelsWithNotes) << name;
   }
 }
 

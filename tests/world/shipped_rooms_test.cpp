@@ -200,14 +200,14 @@ TEST(ShippedRooms, EveryFileIsWrittenFromItsLayout) {
           << layout.origin << " lays out room " << layout.number << " a second time";
     }
   }
-  std::set<int> on_disk;
+  std::set<int> onDisk;
   for (const fs::directory_entry& entry : fs::directory_iterator(FilesDir())) {
     const std::string name = entry.path().filename().string();
     ASSERT_EQ(name.rfind("ROOM", 0), 0U) << "unexpected file " << name;
-    on_disk.insert(std::stoi(name.substr(4)));
+    onDisk.insert(std::stoi(name.substr(4)));
   }
   const std::vector<int> expected = ExpectedFiles();
-  EXPECT_EQ(on_disk, std::set<int>(expected.begin(), expected.end()));
+  EXPECT_EQ(onDisk, std::set<int>(expected.begin(), expected.end()));
   EXPECT_EQ(rendered.size(), expected.size());
   for (const auto& [number, bytes] : rendered) {
     std::ifstream in(FilesDir() / ("ROOM" + std::to_string(number)), std::ios::binary);
@@ -257,10 +257,10 @@ TEST(ShippedRooms, TheOuterRingIsBlackAndTheNextRingHoldsNothingToStandOn) {
         if (r == 0 || r == 12 || c == 0 || c == 12) {
           EXPECT_EQ(room.at(r, c), "BLACK") << Where(room, r, c);
         } else if (IsRingEdge(r, c)) {
-          const bool exit_cell = std::any_of(kExitCells.begin(), kExitCells.end(),
-                                             [&](Cell e) { return e.r == r && e.c == c; });
+          const bool exitCell = std::any_of(kExitCells.begin(), kExitCells.end(),
+                                            [&](Cell e) { return e.r == r && e.c == c; });
           if (room.at(r, c) == "EXIT") {
-            EXPECT_TRUE(exit_cell) << "an exit off the four doorways: " << Where(room, r, c);
+            EXPECT_TRUE(exitCell) << "an exit off the four doorways: " << Where(room, r, c);
           } else {
             EXPECT_TRUE(IsSafeRingTag(room.at(r, c), room.ground))
                 << "the hero could end up standing in the ring: " << Where(room, r, c);
@@ -296,7 +296,7 @@ Cell Mirror(Cell exit) {
 
 TEST(ShippedRooms, EveryExitLeadsToARoomOfTheSameAreaWithAWayBack) {
   // The south doors by which the three dungeons and the ice dungeon are left.
-  const std::set<int> way_out = {550, 520, 561, 701};
+  const std::set<int> wayOut = {550, 520, 561, 701};
   for (const auto& [file, room] : Rooms()) {
     for (const Cell exit : kExitCells) {
       const bool open = room.at(exit.r, exit.c) == "EXIT";
@@ -312,7 +312,7 @@ TEST(ShippedRooms, EveryExitLeadsToARoomOfTheSameAreaWithAWayBack) {
         continue;
       }
       if (!open) continue;
-      if (exit.r == 11 && way_out.count(room.room) > 0) continue;
+      if (exit.r == 11 && wayOut.count(room.room) > 0) continue;
       const int target = EdgeTarget(room, exit);
       const Shipped* next = ByRoom(target);
       ASSERT_NE(next, nullptr) << "leads to room " << target
@@ -328,7 +328,7 @@ TEST(ShippedRooms, EveryExitLeadsToARoomOfTheSameAreaWithAWayBack) {
   for (const Cell at : FindAll(*ByRoom(560), "EXIT")) {
     EXPECT_TRUE(IsRingEdge(at.r, at.c)) << Where(*ByRoom(560), at.r, at.c);
   }
-  for (const int entry : way_out) {
+  for (const int entry : wayOut) {
     ASSERT_NE(ByRoom(entry), nullptr);
     EXPECT_EQ(ByRoom(entry)->at(11, 6), "EXIT") << "room " << entry << " must have its way out";
   }
@@ -433,7 +433,7 @@ TEST(ShippedRooms, ColouredDoorsKeepTheHeroInsideTheRoom) {
 }
 
 TEST(ShippedRooms, MonstersStandOnePerRoomAndOfTheRightKind) {
-  const std::set<std::string_view> overland_kinds = {"WYVERN", "PLATER", "NEWT", "BEETLE"};
+  const std::set<std::string_view> overlandKinds = {"WYVERN", "PLATER", "NEWT", "BEETLE"};
   for (const auto& [file, room] : Rooms()) {
     const std::vector<Cell> monsters = Monsters(room);
     for (const Cell m : monsters) {
@@ -442,7 +442,7 @@ TEST(ShippedRooms, MonstersStandOnePerRoomAndOfTheRightKind) {
         EXPECT_EQ(room.room, 704) << Where(room, m.r, m.c);
       }
       if (room.area == Area::Overland) {
-        EXPECT_TRUE(overland_kinds.count(tag) > 0) << Where(room, m.r, m.c);
+        EXPECT_TRUE(overlandKinds.count(tag) > 0) << Where(room, m.r, m.c);
       }
     }
     if (room.room == 704) continue;
@@ -472,22 +472,22 @@ TEST(ShippedRooms, NoMonsterSharesARoomWithTheSpentRuinstone) {
 
 TEST(ShippedRooms, ThreeKnightsGuardTheOnlyChestsOfTheDeepRooms) {
   std::map<Area, int> knights;
-  int overland_chests = 0;
+  int overlandChests = 0;
   for (const auto& [file, room] : Rooms()) {
     const auto chests = FindAll(room, "CHEST").size();
-    const auto knights_here = FindAll(room, "KNIGHT").size();
+    const auto knightsHere = FindAll(room, "KNIGHT").size();
     if (room.area == Area::Overland) {
-      overland_chests += static_cast<int>(chests);
-      EXPECT_EQ(knights_here, 0U) << "ROOM" << file;
+      overlandChests += static_cast<int>(chests);
+      EXPECT_EQ(knightsHere, 0U) << "ROOM" << file;
     } else if (room.area == Area::Shop) {
-      EXPECT_EQ(chests + knights_here, 0U) << "ROOM" << file;
+      EXPECT_EQ(chests + knightsHere, 0U) << "ROOM" << file;
     } else {
       // Each of these would hand out one more piece of the sword.
       EXPECT_EQ(chests, room.room == 703 ? 1U : 0U) << "ROOM" << file;
-      if (knights_here > 0) knights[room.area] += static_cast<int>(knights_here);
+      if (knightsHere > 0) knights[room.area] += static_cast<int>(knightsHere);
     }
   }
-  EXPECT_EQ(overland_chests, 3) << "one chest for each key";
+  EXPECT_EQ(overlandChests, 3) << "one chest for each key";
   EXPECT_EQ(knights,
             (std::map<Area, int>{{Area::Dungeon1, 1}, {Area::Dungeon2, 1}, {Area::Dungeon3, 1}}));
 }

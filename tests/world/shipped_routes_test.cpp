@@ -47,11 +47,11 @@ bool IsTemplate(int room) {
 
 // What the hero carries; each opens more of the world.
 struct Gear {
-  bool gold_key = false;
-  bool red_key = false;
-  bool purple_key = false;
-  bool shadow_sword = false;
-  bool boss_dead = false;  // the SHADOW BOSS is dead: the banner in room 704 is a purple door
+  bool goldKey = false;
+  bool redKey = false;
+  bool purpleKey = false;
+  bool shadowSword = false;
+  bool bossDead = false;  // the SHADOW BOSS is dead: the banner in room 704 is a purple door
 };
 
 // Where the hero stands and where the last shop, dungeon or stone entry will send him back.
@@ -59,10 +59,10 @@ struct Spot {
   int room = 0;  // kOverland stands for the generated overland between the templates
   int r = 0;
   int c = 0;
-  int ret_room = 0;
-  int ret_row = 0;
-  int ret_col = 0;
-  auto key() const { return std::tie(room, r, c, ret_room, ret_row, ret_col); }
+  int retRoom = 0;
+  int retRow = 0;
+  int retCol = 0;
+  auto key() const { return std::tie(room, r, c, retRoom, retRow, retCol); }
   bool operator<(const Spot& o) const { return key() < o.key(); }
 };
 
@@ -87,7 +87,7 @@ bool IsWalkable(std::string_view tag) {
 // nothing else: the designed ways must not depend on either.
 class Walker {
  public:
-  Walker(Gear gear, bool overland_links) : gear_(gear), overland_links_(overland_links) {}
+  Walker(Gear gear, bool overlandLinks) : gear_(gear), overland_links_(overlandLinks) {}
 
   std::set<Spot> From(Spot start) const {
     std::set<Spot> seen = {start};
@@ -108,7 +108,7 @@ class Walker {
   bool Passable(const std::string& tag) const {
     if (IsWalkable(tag)) return true;
     if (IsMonster(tag)) return tag != "VEV";
-    return gear_.shadow_sword && (tag == "ROCKS" || tag == "SPWALL");
+    return gear_.shadowSword && (tag == "ROCKS" || tag == "SPWALL");
   }
 
   // The hero stands on `spot` only if the rules let him enter its tile.
@@ -117,9 +117,9 @@ class Walker {
     if (spot.room == kOverland || Passable(Tag(spot.room, spot.r, spot.c))) out.push_back(spot);
   }
 
-  void Return(const Spot& from, int row_offset, std::vector<Spot>& out) const {
-    if (from.ret_room == 0) return;
-    Land({from.ret_room, from.ret_row - row_offset, from.ret_col, 0, 0, 0}, out);
+  void Return(const Spot& from, int rowOffset, std::vector<Spot>& out) const {
+    if (from.retRoom == 0) return;
+    Land({from.retRoom, from.retRow - rowOffset, from.retCol, 0, 0, 0}, out);
   }
 
   std::vector<Spot> Moves(const Spot& at) const {
@@ -129,7 +129,7 @@ class Walker {
       for (const auto& [room, grid] : World()) {
         if (!IsTemplate(room)) continue;
         for (const auto& [r, c] : {std::pair{2, 6}, {10, 6}, {6, 2}, {6, 10}}) {
-          Land({room, r, c, at.ret_room, at.ret_row, at.ret_col}, out);
+          Land({room, r, c, at.retRoom, at.retRow, at.retCol}, out);
         }
       }
       return out;
@@ -147,7 +147,7 @@ class Walker {
         Return(at, 1, out);  // any step down onto an EXIT of room 560 leaves the dungeon
       } else if (tag == "LADDERUP") {
         // Climbing up lets the hero onto the secret tree that hides the ladder.
-        const Spot up{at.room - 300, r, c, at.ret_room, at.ret_row, at.ret_col};
+        const Spot up{at.room - 300, r, c, at.retRoom, at.retRow, at.retCol};
         if (World().count(up.room) && Tag(up.room, r, c) == "STREE") {
           out.push_back(up);
         } else {
@@ -155,9 +155,9 @@ class Walker {
         }
       } else if (tag == "LADDERDOWN" || tag == "STREE") {
         // A secret tree is struck into a ladder first.
-        Land({at.room + 300, r, c, at.ret_room, at.ret_row, at.ret_col}, out);
+        Land({at.room + 300, r, c, at.retRoom, at.retRow, at.retCol}, out);
       } else if (OpensDoor(at.room, r, c, step)) {
-        Land({at.room, r + step.dr, c + step.dc, at.ret_room, at.ret_row, at.ret_col}, out);
+        Land({at.room, r + step.dr, c + step.dc, at.retRoom, at.retRow, at.retCol}, out);
       } else if (Entry(at, tag, step, out)) {
         // the entry rule moved the hero to another room
       } else if (Passable(tag)) {
@@ -170,11 +170,11 @@ class Walker {
   // A coloured door the hero holds the key to takes him to the tile beyond it.
   bool OpensDoor(int room, int r, int c, const Step& step) const {
     const std::string& tag = Tag(room, r, c);
-    if (tag == "GOLDDOOR") return gear_.gold_key;
-    if (tag == "REDDOOR") return gear_.red_key;
+    if (tag == "GOLDDOOR") return gear_.goldKey;
+    if (tag == "REDDOOR") return gear_.redKey;
     // Room 704's banner turns into a purple door once the SHADOW BOSS is dead.
-    const bool banner = room == 704 && r == 5 && c == 6 && tag == "SHELF" && gear_.boss_dead;
-    if (tag == "PURPLEDOOR" || banner) return gear_.purple_key && step.dc == 0;
+    const bool banner = room == 704 && r == 5 && c == 6 && tag == "SHELF" && gear_.bossDead;
+    if (tag == "PURPLEDOOR" || banner) return gear_.purpleKey && step.dc == 0;
     return false;
   }
 
@@ -184,9 +184,9 @@ class Walker {
     struct Rule {
       std::string_view tag;
       int room;
-      int ret_row;
-      int ret_col;
-      int land_row;
+      int retRow;
+      int retCol;
+      int landRow;
     };
     static constexpr std::array rules = {
         Rule{"DOOR", 401, 8, 6, 10},    Rule{"DOOR2", 402, 8, 6, 10},
@@ -196,9 +196,9 @@ class Walker {
         Rule{"RUINSTONE", 700, 8, 6, 2}};
     for (const Rule& rule : rules) {
       if (rule.tag != tag) continue;
-      const bool from_west = tag == "HOLE" && step.facing == "RIGHT";
-      if (step.facing != "REAR" && !from_west) return true;  // refused: not a walkable tile
-      Land({rule.room, rule.land_row, 6, at.room, rule.ret_row, rule.ret_col}, out);
+      const bool fromWest = tag == "HOLE" && step.facing == "RIGHT";
+      if (step.facing != "REAR" && !fromWest) return true;  // refused: not a walkable tile
+      Land({rule.room, rule.landRow, 6, at.room, rule.retRow, rule.retCol}, out);
       return true;
     }
     return false;
@@ -206,7 +206,7 @@ class Walker {
 
   void EdgeExit(const Spot& at, Spot next, std::vector<Spot>& out) const {
     if (IsTemplate(at.room)) {
-      if (overland_links_) out.push_back({kOverland, 0, 0, at.ret_room, at.ret_row, at.ret_col});
+      if (overland_links_) out.push_back({kOverland, 0, 0, at.retRoom, at.retRow, at.retCol});
       return;
     }
     if (next.r == 11) {
@@ -282,9 +282,9 @@ TEST(ShippedRoutes, TheChestsOpenInTheOrderOfTheKeysTheyHold) {
   // The first chest opened holds the golden key, the next the red and the last the purple.
   Gear gear;
   EXPECT_EQ(RoomsWithChestInReach(Walker(gear, true).From(kHome)), (std::set<int>{224}));
-  gear.gold_key = true;
+  gear.goldKey = true;
   EXPECT_EQ(RoomsWithChestInReach(Walker(gear, true).From(kHome)), (std::set<int>{224, 228}));
-  gear.red_key = true;
+  gear.redKey = true;
   EXPECT_EQ(RoomsWithChestInReach(Walker(gear, true).From(kHome)), (std::set<int>{224, 226, 228}));
 }
 
@@ -294,11 +294,11 @@ TEST(ShippedRoutes, TheMagicBagAndTheTorchAreForSaleToANewHero) {
   EXPECT_TRUE(ReachesNextTo(seen, 401, "TORCH"));
   EXPECT_TRUE(Visits(seen, 401)) << "the general store";
   Gear keyed;
-  keyed.gold_key = true;
-  const std::set<Spot> with_key = Walker(keyed, true).From(kHome);
+  keyed.goldKey = true;
+  const std::set<Spot> withKey = Walker(keyed, true).From(kHome);
   for (const std::string_view deed : TagsOf(TileGroup::ShopDeed)) {
     bool found = false;
-    for (int shop = 401; shop <= 403; ++shop) found = found || ReachesNextTo(with_key, shop, deed);
+    for (int shop = 401; shop <= 403; ++shop) found = found || ReachesNextTo(withKey, shop, deed);
     EXPECT_TRUE(found) << deed << " cannot be bought before the Far North";
   }
   EXPECT_FALSE(ReachesNextTo(seen, 402, "SHIELD")) << "the armourer's good stuff is locked up";
@@ -306,28 +306,27 @@ TEST(ShippedRoutes, TheMagicBagAndTheTorchAreForSaleToANewHero) {
 
 TEST(ShippedRoutes, EachBlackKnightIsReachedThroughItsGateAndTheHeroGetsOutAgain) {
   struct Case {
-    int knight_room;
+    int knightRoom;
     Gear needs;
-    Gear short_of;
+    Gear shortOf;
   };
   Gear gold;
-  gold.gold_key = true;
-  Gear gold_red = gold;
-  gold_red.red_key = true;
-  const std::array cases = {Case{538, {}, {}}, Case{533, gold, {}}, Case{598, gold_red, gold}};
+  gold.goldKey = true;
+  Gear goldRed = gold;
+  goldRed.redKey = true;
+  const std::array cases = {Case{538, {}, {}}, Case{533, gold, {}}, Case{598, goldRed, gold}};
   for (const Case& test : cases) {
     const std::set<Spot> seen = Walker(test.needs, true).From(kHome);
-    EXPECT_TRUE(ReachesNextTo(seen, test.knight_room, "KNIGHT")) << "room " << test.knight_room;
-    if (test.knight_room != 538) {
-      EXPECT_FALSE(
-          ReachesNextTo(Walker(test.short_of, true).From(kHome), test.knight_room, "KNIGHT"))
-          << "room " << test.knight_room << " is open without its key";
+    EXPECT_TRUE(ReachesNextTo(seen, test.knightRoom, "KNIGHT")) << "room " << test.knightRoom;
+    if (test.knightRoom != 538) {
+      EXPECT_FALSE(ReachesNextTo(Walker(test.shortOf, true).From(kHome), test.knightRoom, "KNIGHT"))
+          << "room " << test.knightRoom << " is open without its key";
     }
     // From the knight's hall the way leads back to the overland.
     for (const Spot& s : seen) {
-      if (s.room != test.knight_room) continue;
+      if (s.room != test.knightRoom) continue;
       EXPECT_TRUE(Visits(Walker(test.needs, true).From(s), kOverland))
-          << "trapped in room " << test.knight_room;
+          << "trapped in room " << test.knightRoom;
       break;
     }
   }
@@ -336,12 +335,12 @@ TEST(ShippedRoutes, EachBlackKnightIsReachedThroughItsGateAndTheHeroGetsOutAgain
 TEST(ShippedRoutes, TheRuinstoneNeedsTheShadowSwordAndThePurpleKey) {
   Gear all{true, true, true, true, false};
   EXPECT_TRUE(Visits(Walker(all, true).From(kHome), 700, 2, 6));
-  Gear no_sword = all;
-  no_sword.shadow_sword = false;
-  EXPECT_FALSE(Visits(Walker(no_sword, true).From(kHome), 700));
-  Gear no_purple = all;
-  no_purple.purple_key = false;
-  EXPECT_FALSE(Visits(Walker(no_purple, true).From(kHome), 700));
+  Gear noSword = all;
+  noSword.shadowSword = false;
+  EXPECT_FALSE(Visits(Walker(noSword, true).From(kHome), 700));
+  Gear noPurple = all;
+  noPurple.purpleKey = false;
+  EXPECT_FALSE(Visits(Walker(noPurple, true).From(kHome), 700));
 }
 
 TEST(ShippedRoutes, TheFarNorthLeadsToVevOnlyOnceTheShadowBossIsDead) {
@@ -353,7 +352,7 @@ TEST(ShippedRoutes, TheFarNorthLeadsToVevOnlyOnceTheShadowBossIsDead) {
   EXPECT_TRUE(Visits(before, 404)) << "the trading post";
   EXPECT_FALSE(ReachesNextTo(before, 704, "VEV")) << "VEV dies from one blow before his time";
   EXPECT_FALSE(Visits(before, 704, 4, 6));
-  gear.boss_dead = true;
+  gear.bossDead = true;
   const std::set<Spot> after = Walker(gear, false).From(arrival);
   EXPECT_TRUE(Visits(after, 704, 4, 6));
   EXPECT_TRUE(ReachesNextTo(after, 704, "VEV"));

@@ -23,14 +23,14 @@ void bricks(Image& l, const Ramp& stone, uint32_t seed) {
       double lgt = 0.45 + tone + (rand01(x, yy, seed + 1) - 0.5) * 0.15;
       if (ry == 0 || rx == 0) lgt += 0.35;
       if (ry == kRow - 2 || rx == kLen - 1) lgt -= 0.25;
-      Px c = litShade(stone, lgt, x, y);
+      Px c = LitShade(stone, lgt, x, y);
       if (ry == kRow - 1) c = scale(stone[0], 0.7);
       l.set(x, y, c);
     }
   }
 }
 
-void earthWall(Image& l) {
+void EarthWall(Image& l) {
   // Packed earth and stones, darker than the cave floor, with a lit ledge on each course.
   bricks(l, ramp(0x221810, 0x3a2c20, 0x54422f, 0x725c44), 75);
   for (int y = 0; y < kH; ++y)
@@ -47,7 +47,7 @@ void earthWall(Image& l) {
       l.set(x, y, vine[1]);
       l.set(x + 1, y, vine[0]);
       if (y % 5 == v % 5) {
-        fillEllipse(l, x + 2.5, y + 0.5, 2, 1.3, vine[2]);
+        FillEllipse(l, x + 2.5, y + 0.5, 2, 1.3, vine[2]);
         l.set(x + 2, y, vine[3]);
       }
     }
@@ -55,7 +55,7 @@ void earthWall(Image& l) {
 }
 
 void wall(Image& l, Ground g) {
-  if (g == Ground::Dirt) return earthWall(l);
+  if (g == Ground::Dirt) return EarthWall(l);
   bricks(l, pal::kStone, 73);
   if (g == Ground::Snow)
     for (int x = 0; x < kW; ++x)
@@ -67,30 +67,30 @@ void cracks(Image& l) {
   const Px dark = rgb(0x141418), lit = rgb(0xd0d0d8);
   const int path[][2] = {{24, 4}, {21, 12}, {26, 19}, {20, 27}, {27, 34}, {23, 42}, {28, 52}};
   for (size_t i = 0; i + 1 < std::size(path); ++i) {
-    thickLine(l, path[i][0], path[i][1], path[i + 1][0], path[i + 1][1], 1.8, dark);
+    ThickLine(l, path[i][0], path[i][1], path[i + 1][0], path[i + 1][1], 1.8, dark);
     line(l, path[i][0] + 1, path[i][1], path[i + 1][0] + 1, path[i + 1][1], lit);
   }
-  thickLine(l, 21, 12, 12, 16, 1.3, dark);
-  thickLine(l, 12, 16, 7, 14, 1, dark);
-  thickLine(l, 20, 27, 36, 24, 1.3, dark);
-  thickLine(l, 36, 24, 42, 28, 1, dark);
-  thickLine(l, 27, 34, 16, 40, 1.3, dark);
-  fillEllipse(l, 25, 28, 3, 2, dark);
+  ThickLine(l, 21, 12, 12, 16, 1.3, dark);
+  ThickLine(l, 12, 16, 7, 14, 1, dark);
+  ThickLine(l, 20, 27, 36, 24, 1.3, dark);
+  ThickLine(l, 36, 24, 42, 28, 1, dark);
+  ThickLine(l, 27, 34, 16, 40, 1.3, dark);
+  FillEllipse(l, 25, 28, 3, 2, dark);
 }
 
 void window(Image& l, Ground g) {
   wall(l, g);
-  shadeBox(l, 11, 10, 28, 30, pal::kWood);
+  ShadeBox(l, 11, 10, 28, 30, pal::kWood);
   for (int y = 13; y < 37; ++y)
     for (int x = 14; x < 36; ++x) {
       const double d = (x - 14) - (y - 13) * 0.8;
-      Px c = litShade(ramp(0x203858, 0x38608a, 0x6a9ac0, 0xc8e4f8), 0.35 + (y - 13) / 60.0, x, y);
+      Px c = LitShade(ramp(0x203858, 0x38608a, 0x6a9ac0, 0xc8e4f8), 0.35 + (y - 13) / 60.0, x, y);
       if (d > 4 && d < 8) c = rgb(0xd8f0ff);  // reflection streak
       l.set(x, y, c);
     }
-  fillRect(l, 24, 13, 2, 24, pal::kWood[1]);
-  fillRect(l, 14, 24, 22, 2, pal::kWood[1]);
-  shadeBox(l, 9, 40, 32, 4, pal::kWood);  // sill
+  FillRect(l, 24, 13, 2, 24, pal::kWood[1]);
+  FillRect(l, 14, 24, 22, 2, pal::kWood[1]);
+  ShadeBox(l, 9, 40, 32, 4, pal::kWood);  // sill
 }
 
 void roof(Image& l, Ground g) {
@@ -102,7 +102,7 @@ void roof(Image& l, Ground g) {
       const int strand = (x + course * 3) % 3;
       double lgt =
           0.75 - cy * 0.07 + (strand == 0 ? -0.2 : 0.0) + (rand01(x, course, 81) - 0.5) * 0.3;
-      Px c = litShade(straw, lgt, x, y);
+      Px c = LitShade(straw, lgt, x, y);
       if (cy == 7) c = straw[0];
       l.set(x, y, c);
     }
@@ -122,28 +122,28 @@ void chimney(Image& l, Ground g) {
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x)
       if (x < 14 || x > 35 || y < 14) c.set(x, y, Px{});
-  shadeBox(c, 12, 12, 26, 4, pal::kStone);
+  ShadeBox(c, 12, 12, 26, 4, pal::kStone);
   outline(c);
   composite(l, c);
-  fillRect(l, 16, 13, 18, 2, rgb(0x181410));
+  FillRect(l, 16, 13, 18, 2, rgb(0x181410));
   for (int i = 0; i < 3; ++i) {
     Px s = rgb(0xb8b8c0);
     s.a = static_cast<uint8_t>(200 - i * 50);
-    fillEllipse(l, 24 + i * 5, 9 - i * 3, 4 + i, 3 + i * 0.5, s);
+    FillEllipse(l, 24 + i * 5, 9 - i * 3, 4 + i, 3 + i * 0.5, s);
   }
 }
 
-void houseWall(Image& l) {
+void HouseWall(Image& l) {
   // Log cabin: stacked round logs with a snowy sill.
   for (int y = 0; y < kH; ++y) {
     const int yy = y % kR, ry = yy % 8;
     for (int x = 0; x < kW; ++x) {
       const double u = ry / 7.0 * 2 - 1;
       const double lgt = 0.75 - 0.5 * u - 0.3 * u * u + (rand01(x / 5, yy / 8, 91) - 0.5) * 0.2;
-      l.set(x, y, ry == 7 ? rgb(0x2a1a10) : litShade(pal::kBark, lgt, x, y));
+      l.set(x, y, ry == 7 ? rgb(0x2a1a10) : LitShade(pal::kBark, lgt, x, y));
     }
   }
-  for (int r = 0; r < 7; ++r) fillEllipse(l, (r % 2) ? 3 : 46, r * 8 + 3.5, 3, 3.5, pal::kWood[2]);
+  for (int r = 0; r < 7; ++r) FillEllipse(l, (r % 2) ? 3 : 46, r * 8 + 3.5, 3, 3.5, pal::kWood[2]);
   for (int x = 0; x < kW; ++x) l.set(x, 0, pal::kSnow[3]), l.set(x, 1, pal::kSnow[2]);
 }
 
@@ -152,8 +152,8 @@ void pit(Image& l, Ground g, int kind) {
   const Ramp rim = kind == 5           ? ramp(0x6a88b0, 0x9ab8dc, 0xcce0f4, 0xffffff)
                    : g == Ground::Snow ? pal::kStone
                                        : pal::kDirt;
-  fillEllipse(l, cx, cy, rx + 3, ry + 3, rim[1]);
-  fillEllipse(l, cx, cy - 1, rx + 2, ry + 2, rim[2]);
+  FillEllipse(l, cx, cy, rx + 3, ry + 3, rim[1]);
+  FillEllipse(l, cx, cy - 1, rx + 2, ry + 2, rim[2]);
   // The dark throat, lighter only at its far lip.
   for (int y = static_cast<int>(cy - ry); y <= static_cast<int>(cy + ry); ++y)
     for (int x = static_cast<int>(cx - rx); x <= static_cast<int>(cx + rx); ++x) {
@@ -162,51 +162,51 @@ void pit(Image& l, Ground g, int kind) {
       const double depth = 1 - (dy + 1) / 2;  // the far wall shows at the top
       Px c = rgb(0x060406);
       if (depth > 0.7)
-        c = litShade(ramp(0x060406, 0x181010, 0x2a2018, 0x3a2c20), (depth - 0.7) * 3, x, y);
+        c = LitShade(ramp(0x060406, 0x181010, 0x2a2018, 0x3a2c20), (depth - 0.7) * 3, x, y);
       l.set(x, y, c);
     }
   Rng rng(101 + static_cast<uint32_t>(kind));
   if (kind == 1) {  // ring of stones
     for (int i = 0; i < 11; ++i) {
       const double a = i / 11.0 * 6.283;
-      shadeEllipse(l, cx + std::cos(a) * (rx + 3), cy + std::sin(a) * (ry + 3), 3.2, 2.6,
+      ShadeEllipse(l, cx + std::cos(a) * (rx + 3), cy + std::sin(a) * (ry + 3), 3.2, 2.6,
                    pal::kStone);
     }
   } else if (kind == 2) {  // a frame of boards
-    shadeBox(l, 5, 14, 40, 4, pal::kWood);
-    shadeBox(l, 5, 43, 40, 4, pal::kWood);
-    shadeBox(l, 5, 14, 4, 33, pal::kWood);
-    shadeBox(l, 41, 14, 4, 33, pal::kWood);
+    ShadeBox(l, 5, 14, 40, 4, pal::kWood);
+    ShadeBox(l, 5, 43, 40, 4, pal::kWood);
+    ShadeBox(l, 5, 14, 4, 33, pal::kWood);
+    ShadeBox(l, 41, 14, 4, 33, pal::kWood);
   } else if (kind == 3) {  // bones and a skull at the lip
     const Ramp bone = ramp(0x8a8070, 0xb8ae98, 0xdcd4c0, 0xfaf6ea);
-    shadeEllipse(l, 12, 40, 4.5, 4, bone);
+    ShadeEllipse(l, 12, 40, 4.5, 4, bone);
     l.set(10, 40, rgb(0x201810)), l.set(13, 40, rgb(0x201810));
     l.set(11, 42, rgb(0x201810)), l.set(12, 42, rgb(0x201810));
-    shadeStroke(l, 32, 44, 42, 40, 2, bone);
-    shadeStroke(l, 30, 18, 40, 20, 2, bone);
-    fillEllipse(l, 32, 44, 1.5, 1.5, bone[3]);
-    fillEllipse(l, 42, 40, 1.5, 1.5, bone[3]);
+    ShadeStroke(l, 32, 44, 42, 40, 2, bone);
+    ShadeStroke(l, 30, 18, 40, 20, 2, bone);
+    FillEllipse(l, 32, 44, 1.5, 1.5, bone[3]);
+    FillEllipse(l, 42, 40, 1.5, 1.5, bone[3]);
   } else if (kind == 5) {  // icicles hang into the pit
     for (int i = 0; i < 7; ++i) {
       const double x = 12 + i * 4.3;
       const double len = 4 + (i * 5) % 6;
-      fillPoly(l, {{x - 1.5, cy - ry + 2}, {x + 1.5, cy - ry + 2}, {x, cy - ry + 2 + len}},
+      FillPoly(l, {{x - 1.5, cy - ry + 2}, {x + 1.5, cy - ry + 2}, {x, cy - ry + 2 + len}},
                rgb(0xd8ecff));
     }
   }
 }
 
-void exitTile(Image& l, Ground g) {
+void ExitTile(Image& l, Ground g) {
   if (g == Ground::Wood) {
     // The shop's exit door, set in the wall.
     bricks(l, pal::kStone, 73);
     for (int y = 0; y < kH; ++y)
       for (int x = 0; x < kW; ++x)
         if (y > 40) l.set(x, y, Px{});
-    shadeBox(l, 12, 6, 26, 36, pal::kWood);
+    ShadeBox(l, 12, 6, 26, 36, pal::kWood);
     for (int x = 16; x < 36; x += 5) line(l, x, 8, x, 40, pal::kWood[1]);
-    fillEllipse(l, 33, 25, 1.6, 1.6, pal::kGold[2]);
-    shadeBox(l, 14, 44, 22, 8, ramp(0x5a2020, 0x8a3030, 0xa84848, 0xc87070));  // mat
+    FillEllipse(l, 33, 25, 1.6, 1.6, pal::kGold[2]);
+    ShadeBox(l, 14, 44, 22, 8, ramp(0x5a2020, 0x8a3030, 0xa84848, 0xc87070));  // mat
     return;
   }
   // Outdoors: a patch of ground worn by feet, open toward every side. It fades into the floor
@@ -219,18 +219,18 @@ void exitTile(Image& l, Ground g) {
       const int yy = y % kR;
       const double dx = std::fabs(x + 0.5 - 25) / 25.0, dy = std::fabs(yy + 0.5 - 28) / 28.0;
       const double d = std::pow(std::pow(dx, 3) + std::pow(dy, 3), 1.0 / 3.0);
-      const double wobble = (periodicNoise(x, yy, 7, kW, kR, 115) - 0.5) * 0.55 +
-                            (periodicNoise(x, yy, 3, kW, kR, 116) - 0.5) * 0.2;
+      const double wobble = (PeriodicNoise(x, yy, 7, kW, kR, 115) - 0.5) * 0.55 +
+                            (PeriodicNoise(x, yy, 3, kW, kR, 116) - 0.5) * 0.2;
       const double e = d + wobble;
       if (e > 0.95) continue;
       if (e > 0.6 && bayer(x, y) < (e - 0.6) / 0.35) continue;
-      const double n = periodicNoise(x, yy, 6, kW, kR, 113);
-      l.set(x, y, litShade(path, 0.3 + n * 0.45, x, y));
+      const double n = PeriodicNoise(x, yy, 6, kW, kR, 113);
+      l.set(x, y, LitShade(path, 0.3 + n * 0.45, x, y));
     }
   // Footprints coming and going.
   const int steps[][2] = {{19, 12}, {27, 18}, {20, 26}, {29, 33}, {22, 41}, {33, 24}};
   for (const auto& st : steps) {
-    fillEllipse(l, st[0], st[1], 1.4, 2.2, path[0]);
+    FillEllipse(l, st[0], st[1], 1.4, 2.2, path[0]);
     l.set(st[0], st[1] - 2, path[1]);
   }
 }
@@ -247,67 +247,67 @@ void ladder(Image& l, Ground g, bool up) {
         c.a = static_cast<uint8_t>(std::max(0.0, 200 - y * 6.0));
         l.blend(x, y, c);
       }
-    fillEllipse(l, 25, 6, 14, 5, rgb(0xf8f0d0));
+    FillEllipse(l, 25, 6, 14, 5, rgb(0xf8f0d0));
   } else {
-    fillEllipse(l, 25, 36, 16, 11, g == Ground::Snow ? pal::kStone[1] : pal::kDirt[0]);
-    fillEllipse(l, 25, 37, 14, 9, rgb(0x080608));
+    FillEllipse(l, 25, 36, 16, 11, g == Ground::Snow ? pal::kStone[1] : pal::kDirt[0]);
+    FillEllipse(l, 25, 37, 14, 9, rgb(0x080608));
   }
   const int top = up ? 4 : 24, bottom = up ? 54 : 46;
   Image lad(kW, kH);
-  shadeBox(lad, 15, top, 4, bottom - top, wood);
-  shadeBox(lad, 31, top, 4, bottom - top, wood);
-  for (int y = top + 4; y < bottom - 2; y += 6) shadeBox(lad, 18, y, 14, 3, wood);
+  ShadeBox(lad, 15, top, 4, bottom - top, wood);
+  ShadeBox(lad, 31, top, 4, bottom - top, wood);
+  for (int y = top + 4; y < bottom - 2; y += 6) ShadeBox(lad, 18, y, 14, 3, wood);
   outline(lad);
   composite(l, lad);
 }
 
-void shopDoor(Image& l, Ground g, int shop) {
+void ShopDoor(Image& l, Ground g, int shop) {
   // Timber front with an open doorway and a signboard naming the trade.
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < kW; ++x) {
       const int plank = x / 6;
       l.set(x, y,
-            litShade(pal::kWood, 0.45 + rand01(plank, 0, 121) * 0.3 - ((x % 6) == 5 ? 0.35 : 0), x,
+            LitShade(pal::kWood, 0.45 + rand01(plank, 0, 121) * 0.3 - ((x % 6) == 5 ? 0.35 : 0), x,
                      y));
     }
-  shadeBox(l, 0, 0, kW, 4, pal::kBark);
+  ShadeBox(l, 0, 0, kW, 4, pal::kBark);
   for (int y = 18; y < 48; ++y)
     for (int x = 14; x < 36; ++x) {
       const double glow = 1.0 - (y - 18) / 40.0;
       l.set(x, y, mix(rgb(0x1a1008), rgb(0x8a5a20), glow * 0.6 * (1 - std::fabs(x - 25) / 14.0)));
     }
-  fillRect(l, 12, 16, 2, 32, pal::kBark[0]);
-  fillRect(l, 36, 16, 2, 32, pal::kBark[0]);
-  shadeBox(l, 12, 14, 26, 3, pal::kBark);
+  FillRect(l, 12, 16, 2, 32, pal::kBark[0]);
+  FillRect(l, 36, 16, 2, 32, pal::kBark[0]);
+  ShadeBox(l, 12, 14, 26, 3, pal::kBark);
   // The open door leaf swung inward.
-  shadeBox(l, 30, 19, 6, 29, pal::kWood);
-  shadeBox(l, 13, 4, 24, 9, pal::kParchment);
+  ShadeBox(l, 30, 19, 6, 29, pal::kWood);
+  ShadeBox(l, 13, 4, 24, 9, pal::kParchment);
   const double sx = 25, sy = 8.5;
   switch (shop) {
     case 1:  // shields and arms
-      fillPoly(
+      FillPoly(
           l, {{sx - 3, sy - 3}, {sx + 3, sy - 3}, {sx + 3, sy + 1}, {sx, sy + 4}, {sx - 3, sy + 1}},
           pal::kBlue[2]);
-      fillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 3, 2, 6, rgb(0xf0f0f0));
+      FillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 3, 2, 6, rgb(0xf0f0f0));
       break;
     case 2:  // potions
-      fillEllipse(l, sx, sy + 1, 3, 2.6, pal::kRed[2]);
-      fillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 4, 2, 3, rgb(0xd0d0e0));
+      FillEllipse(l, sx, sy + 1, 3, 2.6, pal::kRed[2]);
+      FillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 4, 2, 3, rgb(0xd0d0e0));
       break;
     case 3:  // supplies
-      fillEllipse(l, sx, sy + 1, 3.5, 3, pal::kCloth[1]);
-      fillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 3, 3, 2, pal::kCloth[0]);
+      FillEllipse(l, sx, sy + 1, 3.5, 3, pal::kCloth[1]);
+      FillRect(l, static_cast<int>(sx) - 1, static_cast<int>(sy) - 3, 3, 2, pal::kCloth[0]);
       l.set(static_cast<int>(sx), static_cast<int>(sy) + 1, pal::kGold[3]);
       break;
     default:  // a blade for the demon hunters
-      thickLine(l, sx - 5, sy + 3, sx + 5, sy - 3, 1.5, pal::kSteel[3]);
-      thickLine(l, sx - 4, sy, sx - 2, sy + 4, 1.2, pal::kGold[1]);
+      ThickLine(l, sx - 5, sy + 3, sx + 5, sy - 3, 1.5, pal::kSteel[3]);
+      ThickLine(l, sx - 4, sy, sx - 2, sy + 4, 1.2, pal::kGold[1]);
       break;
   }
-  if (g == Ground::Snow) fillRect(l, 0, 0, kW, 2, pal::kSnow[3]);
+  if (g == Ground::Snow) FillRect(l, 0, 0, kW, 2, pal::kSnow[3]);
 }
 
-void lockedDoor(Image& l, Ground g, int kind) {
+void LockedDoor(Image& l, Ground g, int kind) {
   bricks(l, g == Ground::Dirt ? pal::kDirt : pal::kStone, 73);
   for (int y = 50; y < kH; ++y)
     for (int x = 0; x < kW; ++x) l.set(x, y, Px{});
@@ -318,16 +318,16 @@ void lockedDoor(Image& l, Ground g, int kind) {
       const double dx = (x + 0.5 - 25) / 15.0, dy = (y - 20) / 14.0;
       if (y < 20 && dx * dx + dy * dy > 1) continue;
       double lgt = 0.55 - (x - 10) / 60.0 + (x % 7 == 0 ? -0.3 : 0.0);
-      l.set(x, y, litShade(r, lgt, x, y));
+      l.set(x, y, LitShade(r, lgt, x, y));
     }
   for (int y : {16, 36}) {
-    fillRect(l, 10, y, 30, 2, kind == 0 ? pal::kGold[0] : pal::kBlack[1]);
+    FillRect(l, 10, y, 30, 2, kind == 0 ? pal::kGold[0] : pal::kBlack[1]);
     for (int x = 12; x < 40; x += 5) l.set(x, y, pal::kSteel[3]);
   }
-  shadeBox(l, 29, 25, 6, 8, kind == 0 ? pal::kSteel : pal::kGold);
-  fillRect(l, 31, 28, 2, 3, rgb(0x100808));
+  ShadeBox(l, 29, 25, 6, 8, kind == 0 ? pal::kSteel : pal::kGold);
+  FillRect(l, 31, 28, 2, 3, rgb(0x100808));
   if (kind == 1)
-    for (int d = 0; d < 4; ++d) fillRect(l, 14 + d * 6, 8 + d * 3, 1, 6 + d * 2, rgb(0x4a0608));
+    for (int d = 0; d < 4; ++d) FillRect(l, 14 + d * 6, 8 + d * 3, 1, 6 + d * 2, rgb(0x4a0608));
   if (kind == 2) {  // glowing runes
     const Px glow = rgb(0xf0b0ff);
     for (int i = 0; i < 3; ++i) {
@@ -335,16 +335,16 @@ void lockedDoor(Image& l, Ground g, int kind) {
       line(l, x, y, x + 2, y + 3, glow);
       line(l, x + 2, y, x, y + 3, glow);
     }
-    fillEllipse(l, 25, 12, 2, 2, glow);
+    FillEllipse(l, 25, 12, 2, 2, glow);
   }
 }
 
 void ruinstone(Image& l, Ground g, bool active, int frame) {
   const Ramp stone = ramp(0x3a3a48, 0x5a5a6c, 0x7c7c90, 0xa8a8bc);
-  fillEllipse(l, 25, 50, 20, 5, stone[1]);
-  shadeCylinder(l, 6, 12, 9, 38, stone);
-  shadeCylinder(l, 35, 12, 9, 38, stone);
-  shadeBox(l, 3, 7, 44, 6, stone);
+  FillEllipse(l, 25, 50, 20, 5, stone[1]);
+  ShadeCylinder(l, 6, 12, 9, 38, stone);
+  ShadeCylinder(l, 35, 12, 9, 38, stone);
+  ShadeBox(l, 3, 7, 44, 6, stone);
   for (int y = 18; y < 46; y += 9) {
     line(l, 8, y, 12, y + 2, stone[0]);
     line(l, 37, y + 3, 41, y + 5, stone[0]);
@@ -359,7 +359,7 @@ void ruinstone(Image& l, Ground g, bool active, int frame) {
         if (r > 1) continue;
         const double a = std::atan2(dy, dx) + r * 4 + turn;
         const double v = 0.5 + 0.5 * std::sin(a * 3);
-        Px c = litShade(ramp(0x3a1a8a, 0x6a3ad0, 0x9a7af0, 0xe8e0ff), v * (1.1 - r), x, y);
+        Px c = LitShade(ramp(0x3a1a8a, 0x6a3ad0, 0x9a7af0, 0xe8e0ff), v * (1.1 - r), x, y);
         c.a = 235;
         l.blend(x, y, c);
       }
@@ -373,20 +373,20 @@ void ruinstone(Image& l, Ground g, bool active, int frame) {
     line(l, 9, 20, 12, 30, rgb(0x20202a));
     line(l, 40, 14, 38, 26, rgb(0x20202a));
     for (int x = 3; x < 47; ++x) l.set(x, 7, pal::kSnow[3]);
-    fillEllipse(l, 10, 12, 4, 1.5, pal::kSnow[2]);
-    fillEllipse(l, 40, 12, 4, 1.5, pal::kSnow[2]);
+    FillEllipse(l, 10, 12, 4, 1.5, pal::kSnow[2]);
+    FillEllipse(l, 40, 12, 4, 1.5, pal::kSnow[2]);
   }
   (void)g;
 }
 
 void crate(Image& l) {
   const Ramp pine = ramp(0x7a5a2a, 0xa88040, 0xc8a058, 0xe8c888);
-  shadeBox(l, 10, 22, 30, 28, pine);
+  ShadeBox(l, 10, 22, 30, 28, pine);
   for (int y = 27; y < 46; y += 6) line(l, 12, y, 37, y, pine[1]);
-  thickLine(l, 12, 24, 37, 47, 3, pine[3]);
+  ThickLine(l, 12, 24, 37, 47, 3, pine[3]);
   line(l, 12, 26, 36, 48, pine[1]);
-  shadeBox(l, 10, 22, 30, 3, pine);
-  shadeBox(l, 10, 47, 30, 3, pine);
+  ShadeBox(l, 10, 22, 30, 3, pine);
+  ShadeBox(l, 10, 47, 30, 3, pine);
   for (int x : {12, 37}) l.set(x, 23, pal::kSteel[1]), l.set(x, 48, pal::kSteel[1]);
 }
 
@@ -397,182 +397,182 @@ void barrel(Image& l) {
     for (int x = 25 - half; x < 25 + half; ++x) {
       const double u = (x + 0.5 - 25) / half;
       const double lgt = 0.8 - 0.6 * u - 0.35 * u * u;
-      l.set(x, y, litShade(pal::kWood, lgt, x, y));
+      l.set(x, y, LitShade(pal::kWood, lgt, x, y));
     }
   }
   for (int y : {22, 33, 46})
     for (int x = 14; x < 37; ++x)
       if (l.get(x, y).a) l.set(x, y, pal::kSteel[x < 22 ? 2 : 1]), l.set(x, y + 1, pal::kSteel[0]);
-  fillEllipse(l, 25, 19, 9, 3, pal::kWood[1]);
-  fillEllipse(l, 25, 19, 7, 2, pal::kWood[0]);
+  FillEllipse(l, 25, 19, 9, 3, pal::kWood[1]);
+  FillEllipse(l, 25, 19, 7, 2, pal::kWood[0]);
 }
 
 void table(Image& l) {
-  shadeBox(l, 12, 40, 4, 12, pal::kWood);
-  shadeBox(l, 34, 40, 4, 12, pal::kWood);
-  shadeBox(l, 6, 26, 38, 15, pal::kWood);
+  ShadeBox(l, 12, 40, 4, 12, pal::kWood);
+  ShadeBox(l, 34, 40, 4, 12, pal::kWood);
+  ShadeBox(l, 6, 26, 38, 15, pal::kWood);
   for (int y = 30; y < 40; y += 4) line(l, 8, y, 42, y, pal::kWood[1]);
-  shadeBox(l, 6, 40, 38, 3, pal::kBark);
-  fillEllipse(l, 18, 31, 4, 2, rgb(0xe8e8f0));  // a plate and a mug
-  fillEllipse(l, 18, 31, 2, 1, rgb(0xc8c8d0));
-  shadeBox(l, 30, 27, 5, 6, pal::kSteel);
+  ShadeBox(l, 6, 40, 38, 3, pal::kBark);
+  FillEllipse(l, 18, 31, 4, 2, rgb(0xe8e8f0));  // a plate and a mug
+  FillEllipse(l, 18, 31, 2, 1, rgb(0xc8c8d0));
+  ShadeBox(l, 30, 27, 5, 6, pal::kSteel);
 }
 
 void bed(Image& l) {
-  shadeBox(l, 11, 6, 28, 6, pal::kWood);  // headboard
-  shadeBox(l, 12, 11, 26, 40, pal::kWood);
-  shadeBox(l, 14, 12, 22, 8, ramp(0xa0a0b0, 0xc8c8d8, 0xe8e8f0, 0xffffff));  // pillow
+  ShadeBox(l, 11, 6, 28, 6, pal::kWood);  // headboard
+  ShadeBox(l, 12, 11, 26, 40, pal::kWood);
+  ShadeBox(l, 14, 12, 22, 8, ramp(0xa0a0b0, 0xc8c8d8, 0xe8e8f0, 0xffffff));  // pillow
   for (int y = 20; y < 50; ++y)
     for (int x = 13; x < 37; ++x) {
       const bool check = ((x / 4) + (y / 4)) % 2 == 0;
       l.set(x, y,
-            litShade(check ? pal::kRed : ramp(0x6a1a1a, 0xa03030, 0xc85050, 0xe88080),
+            LitShade(check ? pal::kRed : ramp(0x6a1a1a, 0xa03030, 0xc85050, 0xe88080),
                      0.5 + (y == 20 ? 0.4 : 0) - (x > 34 ? 0.3 : 0), x, y));
     }
-  fillRect(l, 13, 20, 24, 2, rgb(0xf0f0f8));  // folded sheet
-  shadeBox(l, 11, 49, 28, 4, pal::kWood);
+  FillRect(l, 13, 20, 24, 2, rgb(0xf0f0f8));  // folded sheet
+  ShadeBox(l, 11, 49, 28, 4, pal::kWood);
 }
 
 void shelf(Image& l, Ground g) {
   if (g == Ground::Snow) {
     // A torn banner bearing the ghost's face.
-    shadeStroke(l, 10, 6, 40, 6, 3, pal::kBark);
+    ShadeStroke(l, 10, 6, 40, 6, 3, pal::kBark);
     for (int y = 8; y < 48; ++y)
       for (int x = 12; x < 38; ++x) {
         if (y > 42 && ((x - 12) / 4) % 2 == (y - 42) / 3 % 2) continue;
-        l.set(x, y, litShade(pal::kPurple, 0.45 - (x - 12) / 80.0 + (x % 5 == 0 ? 0.15 : 0), x, y));
+        l.set(x, y, LitShade(pal::kPurple, 0.45 - (x - 12) / 80.0 + (x % 5 == 0 ? 0.15 : 0), x, y));
       }
-    fillRect(l, 12, 8, 26, 2, pal::kGold[2]);
-    shadeEllipse(l, 25, 24, 7, 8, ramp(0x8a9aa8, 0xb8c8d4, 0xdce8f0, 0xffffff));
-    fillPoly(l, {{18, 26}, {32, 26}, {30, 38}, {25, 34}, {20, 38}}, rgb(0xc8d8e4));
-    fillEllipse(l, 22, 23, 1.5, 2, rgb(0x1a0a2a));
-    fillEllipse(l, 28, 23, 1.5, 2, rgb(0x1a0a2a));
-    fillEllipse(l, 25, 29, 2, 1.5, rgb(0x1a0a2a));
+    FillRect(l, 12, 8, 26, 2, pal::kGold[2]);
+    ShadeEllipse(l, 25, 24, 7, 8, ramp(0x8a9aa8, 0xb8c8d4, 0xdce8f0, 0xffffff));
+    FillPoly(l, {{18, 26}, {32, 26}, {30, 38}, {25, 34}, {20, 38}}, rgb(0xc8d8e4));
+    FillEllipse(l, 22, 23, 1.5, 2, rgb(0x1a0a2a));
+    FillEllipse(l, 28, 23, 1.5, 2, rgb(0x1a0a2a));
+    FillEllipse(l, 25, 29, 2, 1.5, rgb(0x1a0a2a));
     return;
   }
-  shadeBox(l, 6, 8, 38, 44, pal::kBark);
+  ShadeBox(l, 6, 8, 38, 44, pal::kBark);
   for (int y : {10, 24, 38}) {
-    fillRect(l, 8, y, 34, 12, pal::kBark[0]);
-    shadeBox(l, 7, y + 12, 36, 2, pal::kWood);
+    FillRect(l, 8, y, 34, 12, pal::kBark[0]);
+    ShadeBox(l, 7, y + 12, 36, 2, pal::kWood);
   }
   // Jars, books and odds and ends.
   const uint32_t books[] = {0x8a2a2a, 0x2a4a8a, 0x3a6a2a, 0x8a6a2a, 0x5a2a6a};
   for (int i = 0; i < 6; ++i)
-    shadeBox(l, 9 + i * 3, 13 + (i % 2), 3, 9 - (i % 2), rampFrom(books[i % 5]));
-  shadeEllipse(l, 33, 18, 4, 4, ramp(0x3a5a3a, 0x5a8a5a, 0x8ab88a, 0xd0f0d0));
-  shadeEllipse(l, 14, 33, 4, 4, ramp(0x6a4a2a, 0x9a6a3a, 0xc89a5a, 0xf0d0a0));
-  shadeBox(l, 22, 29, 6, 7, pal::kSteel);
-  shadeEllipse(l, 35, 32, 4, 4, pal::kRed);
-  for (int i = 0; i < 4; ++i) shadeBox(l, 10 + i * 8, 42, 5, 8, rampFrom(books[(i + 2) % 5]));
+    ShadeBox(l, 9 + i * 3, 13 + (i % 2), 3, 9 - (i % 2), RampFrom(books[i % 5]));
+  ShadeEllipse(l, 33, 18, 4, 4, ramp(0x3a5a3a, 0x5a8a5a, 0x8ab88a, 0xd0f0d0));
+  ShadeEllipse(l, 14, 33, 4, 4, ramp(0x6a4a2a, 0x9a6a3a, 0xc89a5a, 0xf0d0a0));
+  ShadeBox(l, 22, 29, 6, 7, pal::kSteel);
+  ShadeEllipse(l, 35, 32, 4, 4, pal::kRed);
+  for (int i = 0; i < 4; ++i) ShadeBox(l, 10 + i * 8, 42, 5, 8, RampFrom(books[(i + 2) % 5]));
 }
 
 void sign(Image& l, Ground g) {
-  shadeBox(l, 23, 26, 4, 26, pal::kBark);
-  shadeBox(l, 8, 12, 34, 16, pal::kWood);
+  ShadeBox(l, 23, 26, 4, 26, pal::kBark);
+  ShadeBox(l, 8, 12, 34, 16, pal::kWood);
   for (int y = 16; y < 26; y += 3) line(l, 12, y, 12 + (y * 7) % 18 + 8, y, pal::kWood[0]);
   for (int x : {10, 39}) l.set(x, 14, pal::kSteel[1]), l.set(x, 25, pal::kSteel[1]);
-  if (g == Ground::Snow) fillRect(l, 8, 11, 34, 2, pal::kSnow[3]);
+  if (g == Ground::Snow) FillRect(l, 8, 11, 34, 2, pal::kSnow[3]);
 }
 
 void chest(Image& l) {
-  shadeBox(l, 8, 30, 34, 20, pal::kWood);
+  ShadeBox(l, 8, 30, 34, 20, pal::kWood);
   for (int y = 12; y < 31; ++y)
     for (int x = 8; x < 42; ++x) {
       const double dy = (y - 30) / 14.0;
       if (dy * dy + ((x - 25) / 60.0) * ((x - 25) / 60.0) > 1.2 && y < 20) continue;
-      l.set(x, y, litShade(pal::kWood, 0.8 - (30 - y) * -0.02 - (x - 8) / 60.0, x, y));
+      l.set(x, y, LitShade(pal::kWood, 0.8 - (30 - y) * -0.02 - (x - 8) / 60.0, x, y));
     }
-  for (int x : {12, 36}) shadeBox(l, x, 16, 3, 34, pal::kGold);
-  shadeBox(l, 8, 29, 34, 3, pal::kGold);
-  shadeBox(l, 22, 28, 6, 8, pal::kGold);
-  fillRect(l, 24, 31, 2, 3, rgb(0x201008));
+  for (int x : {12, 36}) ShadeBox(l, x, 16, 3, 34, pal::kGold);
+  ShadeBox(l, 8, 29, 34, 3, pal::kGold);
+  ShadeBox(l, 22, 28, 6, 8, pal::kGold);
+  FillRect(l, 24, 31, 2, 3, rgb(0x201008));
 }
 
 void campfire(Image& l, int frame) {
   for (int i = 0; i < 8; ++i) {
     const double a = i / 8.0 * 6.283;
-    shadeEllipse(l, 25 + std::cos(a) * 15, 45 + std::sin(a) * 6, 3.5, 2.8, pal::kStone);
+    ShadeEllipse(l, 25 + std::cos(a) * 15, 45 + std::sin(a) * 6, 3.5, 2.8, pal::kStone);
   }
-  shadeStroke(l, 14, 48, 36, 40, 4, pal::kBark);
-  shadeStroke(l, 14, 40, 36, 48, 4, pal::kBark);
+  ShadeStroke(l, 14, 48, 36, 40, 4, pal::kBark);
+  ShadeStroke(l, 14, 40, 36, 48, 4, pal::kBark);
   // Flames: tongues that sway between the two frames.
   const double sway = frame == 2 ? 2.5 : -2.0;
   const double tongues[][3] = {{25, 14, 7}, {19, 24, 5}, {31, 22, 5}, {23, 26, 4}, {28, 20, 4}};
   for (auto& t : tongues) {
     const double tx = t[0] + sway * (t[1] < 20 ? 1.0 : -0.6);
-    fillPoly(l, {{t[0] - t[2], 44}, {t[0] + t[2], 44}, {tx, t[1]}}, pal::kFire[1]);
+    FillPoly(l, {{t[0] - t[2], 44}, {t[0] + t[2], 44}, {tx, t[1]}}, pal::kFire[1]);
   }
   for (auto& t : tongues) {
     const double tx = t[0] + sway * 0.5;
-    fillPoly(l, {{t[0] - t[2] * 0.5, 44}, {t[0] + t[2] * 0.5, 44}, {tx, t[1] + 8}}, pal::kFire[2]);
+    FillPoly(l, {{t[0] - t[2] * 0.5, 44}, {t[0] + t[2] * 0.5, 44}, {tx, t[1] + 8}}, pal::kFire[2]);
   }
-  fillEllipse(l, 25, 41, 5, 3, pal::kFire[3]);
+  FillEllipse(l, 25, 41, 5, 3, pal::kFire[3]);
   l.set(frame == 2 ? 30 : 18, frame == 2 ? 10 : 12, pal::kFire[2]);
   l.set(frame == 2 ? 20 : 33, frame == 2 ? 7 : 9, pal::kFire[3]);
 }
 
 void well(Image& l) {
-  shadeBox(l, 9, 8, 3, 30, pal::kBark);
-  shadeBox(l, 38, 8, 3, 30, pal::kBark);
-  fillPoly(l, {{4, 10}, {25, 0}, {46, 10}, {44, 13}, {25, 4}, {6, 13}}, pal::kStraw[2]);
-  fillPoly(l, {{6, 12}, {25, 3}, {44, 12}, {44, 14}, {6, 14}}, pal::kStraw[1]);
-  shadeStroke(l, 10, 17, 40, 17, 2, pal::kWood);
+  ShadeBox(l, 9, 8, 3, 30, pal::kBark);
+  ShadeBox(l, 38, 8, 3, 30, pal::kBark);
+  FillPoly(l, {{4, 10}, {25, 0}, {46, 10}, {44, 13}, {25, 4}, {6, 13}}, pal::kStraw[2]);
+  FillPoly(l, {{6, 12}, {25, 3}, {44, 12}, {44, 14}, {6, 14}}, pal::kStraw[1]);
+  ShadeStroke(l, 10, 17, 40, 17, 2, pal::kWood);
   line(l, 25, 18, 25, 26, rgb(0x6a5a40));
-  shadeBox(l, 22, 26, 6, 5, pal::kWood);
-  shadeCylinder(l, 8, 32, 34, 18, pal::kStone);
+  ShadeBox(l, 22, 26, 6, 5, pal::kWood);
+  ShadeCylinder(l, 8, 32, 34, 18, pal::kStone);
   for (int y = 36; y < 50; y += 5)
     for (int x = 10 + (y % 2) * 4; x < 42; x += 8) line(l, x, y, x, y + 4, pal::kStone[0]);
-  fillEllipse(l, 25, 32, 17, 5, pal::kStone[2]);
-  fillEllipse(l, 25, 32, 13, 3.5, rgb(0x0a1020));
-  fillEllipse(l, 27, 33, 4, 1, pal::kWater[1]);
+  FillEllipse(l, 25, 32, 17, 5, pal::kStone[2]);
+  FillEllipse(l, 25, 32, 13, 3.5, rgb(0x0a1020));
+  FillEllipse(l, 27, 33, 4, 1, pal::kWater[1]);
 }
 
-void armorStand(Image& l) {
-  shadeBox(l, 17, 49, 16, 4, pal::kWood);
-  shadeBox(l, 24, 40, 2, 10, pal::kWood);
+void ArmorStand(Image& l) {
+  ShadeBox(l, 17, 49, 16, 4, pal::kWood);
+  ShadeBox(l, 24, 40, 2, 10, pal::kWood);
   const Ramp s = pal::kSteel;
-  shadeEllipse(l, 25, 10, 5.5, 6, s);
-  fillRect(l, 22, 10, 7, 2, rgb(0x101018));  // visor slit
-  fillPoly(l, {{25, 2}, {27, 5}, {23, 5}}, pal::kRed[2]);
-  shadeEllipse(l, 15, 20, 5, 4, s);
-  shadeEllipse(l, 35, 20, 5, 4, s);
-  shadeBox(l, 17, 17, 16, 18, s);
-  shadeStroke(l, 12, 22, 11, 36, 3.5, s);
-  shadeStroke(l, 38, 22, 39, 36, 3.5, s);
-  fillRect(l, 18, 33, 14, 3, pal::kBark[1]);
-  shadeStroke(l, 21, 36, 21, 46, 4, s);
-  shadeStroke(l, 29, 36, 29, 46, 4, s);
+  ShadeEllipse(l, 25, 10, 5.5, 6, s);
+  FillRect(l, 22, 10, 7, 2, rgb(0x101018));  // visor slit
+  FillPoly(l, {{25, 2}, {27, 5}, {23, 5}}, pal::kRed[2]);
+  ShadeEllipse(l, 15, 20, 5, 4, s);
+  ShadeEllipse(l, 35, 20, 5, 4, s);
+  ShadeBox(l, 17, 17, 16, 18, s);
+  ShadeStroke(l, 12, 22, 11, 36, 3.5, s);
+  ShadeStroke(l, 38, 22, 39, 36, 3.5, s);
+  FillRect(l, 18, 33, 14, 3, pal::kBark[1]);
+  ShadeStroke(l, 21, 36, 21, 46, 4, s);
+  ShadeStroke(l, 29, 36, 29, 46, 4, s);
   line(l, 25, 19, 25, 32, s[0]);
-  fillEllipse(l, 25, 24, 2, 2, pal::kGold[2]);
+  FillEllipse(l, 25, 24, 2, 2, pal::kGold[2]);
 }
 
-void weaponRack(Image& l) {
-  shadeBox(l, 6, 14, 38, 3, pal::kWood);
-  shadeBox(l, 6, 40, 38, 3, pal::kWood);
-  shadeBox(l, 6, 14, 3, 38, pal::kWood);
-  shadeBox(l, 41, 14, 3, 38, pal::kWood);
+void WeaponRack(Image& l) {
+  ShadeBox(l, 6, 14, 38, 3, pal::kWood);
+  ShadeBox(l, 6, 40, 38, 3, pal::kWood);
+  ShadeBox(l, 6, 14, 3, 38, pal::kWood);
+  ShadeBox(l, 41, 14, 3, 38, pal::kWood);
   // Sword, spear, axe and mace.
-  shadeStroke(l, 15, 6, 15, 40, 2.5, pal::kSteel);
-  shadeStroke(l, 11, 38, 19, 38, 2, pal::kGold);
-  shadeStroke(l, 15, 40, 15, 47, 2, pal::kBark);
-  shadeStroke(l, 23, 4, 23, 50, 2, pal::kBark);
-  fillPoly(l, {{21, 8}, {25, 8}, {23, 1}}, pal::kSteel[2]);
-  shadeStroke(l, 31, 10, 31, 50, 2, pal::kBark);
-  fillPoly(l, {{31, 10}, {38, 7}, {38, 19}, {31, 16}}, pal::kSteel[2]);
+  ShadeStroke(l, 15, 6, 15, 40, 2.5, pal::kSteel);
+  ShadeStroke(l, 11, 38, 19, 38, 2, pal::kGold);
+  ShadeStroke(l, 15, 40, 15, 47, 2, pal::kBark);
+  ShadeStroke(l, 23, 4, 23, 50, 2, pal::kBark);
+  FillPoly(l, {{21, 8}, {25, 8}, {23, 1}}, pal::kSteel[2]);
+  ShadeStroke(l, 31, 10, 31, 50, 2, pal::kBark);
+  FillPoly(l, {{31, 10}, {38, 7}, {38, 19}, {31, 16}}, pal::kSteel[2]);
   line(l, 37, 8, 37, 18, pal::kSteel[3]);
-  shadeStroke(l, 38, 22, 38, 50, 2, pal::kBark);
-  shadeEllipse(l, 38, 21, 3.5, 3.5, pal::kSteel);
+  ShadeStroke(l, 38, 22, 38, 50, 2, pal::kBark);
+  ShadeEllipse(l, 38, 21, 3.5, 3.5, pal::kSteel);
 }
 
 }  // namespace
 
-bool paintBuilt(Image& l, Ground g, std::string_view tag, int frame) {
+bool PaintBuilt(Image& l, Ground g, std::string_view tag, int frame) {
   if (tag == "WALL")
     wall(l, g);
   else if (tag == "SPWALL")
     wall(l, g), cracks(l);
   else if (tag == "HOUSEWALL")
-    houseWall(l);
+    HouseWall(l);
   else if (tag == "WINDOW")
     window(l, g);
   else if (tag == "ROOF")
@@ -580,9 +580,9 @@ bool paintBuilt(Image& l, Ground g, std::string_view tag, int frame) {
   else if (tag == "CHIMNEY")
     chimney(l, g);
   else if (tag == "BLACK")
-    fillRect(l, 0, 0, kW, kH, rgb(0x000000));
+    FillRect(l, 0, 0, kW, kH, rgb(0x000000));
   else if (tag == "EXIT")
-    exitTile(l, g);
+    ExitTile(l, g);
   else if (tag == "HOLE")
     pit(l, g, 1);
   else if (tag == "HOLE2")
@@ -596,19 +596,19 @@ bool paintBuilt(Image& l, Ground g, std::string_view tag, int frame) {
   else if (tag == "LADDERDOWN")
     ladder(l, g, false);
   else if (tag == "DOOR")
-    shopDoor(l, g, 1);
+    ShopDoor(l, g, 1);
   else if (tag == "DOOR2")
-    shopDoor(l, g, 2);
+    ShopDoor(l, g, 2);
   else if (tag == "DOOR3")
-    shopDoor(l, g, 3);
+    ShopDoor(l, g, 3);
   else if (tag == "DOOR4")
-    shopDoor(l, g, 4);
+    ShopDoor(l, g, 4);
   else if (tag == "GOLDDOOR")
-    lockedDoor(l, g, 0);
+    LockedDoor(l, g, 0);
   else if (tag == "REDDOOR")
-    lockedDoor(l, g, 1);
+    LockedDoor(l, g, 1);
   else if (tag == "PURPLEDOOR")
-    lockedDoor(l, g, 2);
+    LockedDoor(l, g, 2);
   else if (tag == "RUINSTONE")
     ruinstone(l, g, true, frame);
   else if (tag == "RUINSTONESNOW")
@@ -632,9 +632,9 @@ bool paintBuilt(Image& l, Ground g, std::string_view tag, int frame) {
   else if (tag == "WELL")
     well(l);
   else if (tag == "ARMORSTAND")
-    armorStand(l);
+    ArmorStand(l);
   else if (tag == "WEAPONRACK")
-    weaponRack(l);
+    WeaponRack(l);
   else
     return false;
   return true;

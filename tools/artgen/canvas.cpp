@@ -47,12 +47,12 @@ void Image::tint(int x, int y, Px c, double amount) {
   d.a = keep;
 }
 
-void fillRect(Image& img, int x, int y, int w, int h, Px c) {
+void FillRect(Image& img, int x, int y, int w, int h, Px c) {
   for (int j = y; j < y + h; ++j)
     for (int i = x; i < x + w; ++i) img.blend(i, j, c);
 }
 
-void fillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c) {
+void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c) {
   if (rx <= 0 || ry <= 0) return;
   for (int y = static_cast<int>(std::floor(cy - ry)); y <= static_cast<int>(std::ceil(cy + ry));
        ++y)
@@ -82,7 +82,7 @@ void line(Image& img, int x0, int y0, int x1, int y1, Px c) {
   }
 }
 
-void forEachNearSegment(double x0, double y0, double x1, double y1, double radius,
+void ForEachNearSegment(double x0, double y0, double x1, double y1, double radius,
                         const std::function<void(int, int, double, double, double)>& fn) {
   const double len = std::hypot(x1 - x0, y1 - y0);
   const int minX = static_cast<int>(std::floor(std::min(x0, x1) - radius));
@@ -100,12 +100,12 @@ void forEachNearSegment(double x0, double y0, double x1, double y1, double radiu
     }
 }
 
-void thickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c) {
-  forEachNearSegment(x0, y0, x1, y1, width / 2.0,
+void ThickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c) {
+  ForEachNearSegment(x0, y0, x1, y1, width / 2.0,
                      [&](int x, int y, double, double, double) { img.blend(x, y, c); });
 }
 
-void fillPoly(Image& img, const std::vector<Pt>& pts, Px c) {
+void FillPoly(Image& img, const std::vector<Pt>& pts, Px c) {
   if (pts.size() < 3) return;
   double minY = pts[0].y, maxY = pts[0].y;
   for (const Pt& p : pts) {
@@ -155,7 +155,7 @@ void outline(Image& layer, double darkness) {
   layer = out;
 }
 
-void mirrorX(Image& img) {
+void MirrorX(Image& img) {
   Image copy = img;
   for (int y = 0; y < img.h(); ++y)
     for (int x = 0; x < img.w(); ++x) img.set(x, y, copy.get(img.w() - 1 - x, y));
@@ -175,7 +175,7 @@ void darken(Image& img, double cx, double cy, double rx, double ry, double amoun
     }
 }
 
-Image scaleNearest(const Image& src, int factor) {
+Image ScaleNearest(const Image& src, int factor) {
   Image out(src.w() * factor, src.h() * factor);
   for (int y = 0; y < out.h(); ++y)
     for (int x = 0; x < out.w(); ++x) out.set(x, y, src.get(x / factor, y / factor));

@@ -43,25 +43,25 @@ class Image {
   std::vector<Px> px_;
 };
 
-void fillRect(Image& img, int x, int y, int w, int h, Px c);
-void fillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c);
+void FillRect(Image& img, int x, int y, int w, int h, Px c);
+void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c);
 void line(Image& img, int x0, int y0, int x1, int y1, Px c);
 // Calls `fn(x, y, qx, qy, d)` for every pixel whose centre lies within `radius` of the segment
 // (x0,y0)-(x1,y1); (qx, qy) is the nearest point of the segment and d the distance to it.
-void forEachNearSegment(double x0, double y0, double x1, double y1, double radius,
+void ForEachNearSegment(double x0, double y0, double x1, double y1, double radius,
                         const std::function<void(int, int, double, double, double)>& fn);
-void thickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c);
+void ThickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c);
 struct Pt {
   double x, y;
 };
-void fillPoly(Image& img, const std::vector<Pt>& pts, Px c);
+void FillPoly(Image& img, const std::vector<Pt>& pts, Px c);
 
 // Layers: objects are painted on a transparent layer, outlined, then laid over the ground.
 void composite(Image& dst, const Image& src, int ox = 0, int oy = 0);
 void outline(Image& layer, double darkness = 0.35);  // dark rim around the opaque shape
-void mirrorX(Image& img);
+void MirrorX(Image& img);
 void darken(Image& img, double cx, double cy, double rx, double ry, double amount);
-Image scaleNearest(const Image& src, int factor);
+Image ScaleNearest(const Image& src, int factor);
 Image flatten(const Image& src, Px background);  // every pixel opaque
 
 // Ordered dithering threshold in [0, 1) for pixel (x, y).

@@ -12,33 +12,33 @@ namespace tq::art {
 
 namespace {
 
-void addTiles(std::vector<Picture>& out, Ground g) {
+void AddTiles(std::vector<Picture>& out, Ground g) {
   const std::string G = groundName(g);
   const std::string pics = "Pics/" + G;
   for (const std::string& tag : tileTags())
     out.push_back(
-        {pics + tag + ".bmp", FileKind::Bmp, [g, tag] { return paintTile(g, tag); }, G + " tiles"});
+        {pics + tag + ".bmp", FileKind::Bmp, [g, tag] { return PaintTile(g, tag); }, G + " tiles"});
   if (g == Ground::Snow)
-    out.push_back({pics + "HOUSEWALL.bmp", FileKind::Bmp, [g] { return paintTile(g, "HOUSEWALL"); },
+    out.push_back({pics + "HOUSEWALL.bmp", FileKind::Bmp, [g] { return PaintTile(g, "HOUSEWALL"); },
                    G + " tiles"});
   for (const std::string& tag : tileTags())
-    if (isAnimatedTile(tag))
-      out.push_back({pics + tag + "2.bmp", FileKind::Bmp, [g, tag] { return paintTile(g, tag, 2); },
+    if (IsAnimatedTile(tag))
+      out.push_back({pics + tag + "2.bmp", FileKind::Bmp, [g, tag] { return PaintTile(g, tag, 2); },
                      G + " tiles"});
-  out.push_back({pics + "WATER20.bmp", FileKind::Bmp, [g] { return paintTile(g, "WATER", 20); },
+  out.push_back({pics + "WATER20.bmp", FileKind::Bmp, [g] { return PaintTile(g, "WATER", 20); },
                  G + " tiles"});
   for (const std::string& tag : breakableTags())
     for (int f = 1; f <= 4; ++f)
       out.push_back({pics + tag + "KILL" + std::to_string(f) + ".bmp", FileKind::Bmp,
                      [g, tag, f] {
-                       Image l = objectLayer(g, tag, 1);
-                       if (!isFullCover(tag)) outline(l);
-                       return paintBreak(g, l, f, seedOf(tag));
+                       Image l = ObjectLayer(g, tag, 1);
+                       if (!IsFullCover(tag)) outline(l);
+                       return PaintBreak(g, l, f, seedOf(tag));
                      },
                      G + " breaking"});
 }
 
-void addMonsters(std::vector<Picture>& out, Ground g) {
+void AddMonsters(std::vector<Picture>& out, Ground g) {
   const std::string G = groundName(g);
   const std::string pics = "Pics/" + G;
   for (const std::string& kind : monsterKinds()) {
@@ -46,19 +46,19 @@ void addMonsters(std::vector<Picture>& out, Ground g) {
       for (Facing f : {Facing::Front, Facing::Rear, Facing::Left, Facing::Right})
         out.push_back(
             {pics + kind + facingWord(f) + (frame == 2 ? "2" : "") + ".bmp", FileKind::Bmp,
-             [g, kind, f, frame] { return paintMonster(g, kind, f, frame); }, G + " monsters"});
+             [g, kind, f, frame] { return PaintMonster(g, kind, f, frame); }, G + " monsters"});
     for (int k = 1; k <= 4; ++k)
       out.push_back({pics + kind + "KILL" + std::to_string(k) + ".bmp", FileKind::Bmp,
                      [g, kind, k] {
-                       return paintBreak(g, monsterLayer(kind, Facing::Front, 1), k, seedOf(kind));
+                       return PaintBreak(g, MonsterLayer(kind, Facing::Front, 1), k, seedOf(kind));
                      },
                      G + " monsters"});
     out.push_back({pics + kind + "attack.bmp", FileKind::Bmp,
-                   [g, kind] { return paintMonsterAttack(g, kind); }, G + " monsters"});
+                   [g, kind] { return PaintMonsterAttack(g, kind); }, G + " monsters"});
   }
 }
 
-void addHero(std::vector<Picture>& out, Ground g) {
+void AddHero(std::vector<Picture>& out, Ground g) {
   const std::string G = groundName(g);
   const std::string pics = "Pics/" + G;
   struct Face {
@@ -78,38 +78,38 @@ void addHero(std::vector<Picture>& out, Ground g) {
           const std::string tail = std::to_string(fr) + (shirt ? "a" : "") + ".bmp";
           const std::string mid = std::string(fc.word) + (shield ? "SHIELD" : "");
           out.push_back({pics + mid + "WALK" + tail, FileKind::Bmp,
-                         [g, look, fr] { return paintHero(g, look, HeroPose::Walk, fr % 10); },
+                         [g, look, fr] { return PaintHero(g, look, HeroPose::Walk, fr % 10); },
                          G + " hero"});
           out.push_back({pics + mid + "FIGHTWALK" + tail, FileKind::Bmp,
-                         [g, look, fr] { return paintHero(g, look, HeroPose::Swing, fr % 10); },
+                         [g, look, fr] { return PaintHero(g, look, HeroPose::Swing, fr % 10); },
                          G + " hero"});
           if (fc.facing == Facing::Front)  // the redraw marker swings like the front view
             out.push_back({pics + "XXX" + (shield ? "SHIELD" : "") + "FIGHTWALK" + tail,
                            FileKind::Bmp,
-                           [g, look, fr] { return paintHero(g, look, HeroPose::Swing, fr % 10); },
+                           [g, look, fr] { return PaintHero(g, look, HeroPose::Swing, fr % 10); },
                            G + " hero"});
         }
   for (const Face& fc : faces)
     for (int fr = 1; fr <= 3; ++fr)
       out.push_back({pics + fc.word + "WATERWALK" + std::to_string(fr) + ".bmp", FileKind::Bmp,
-                     [g, fc, fr] { return paintHero(g, HeroLook{fc.facing}, HeroPose::Swim, fr); },
+                     [g, fc, fr] { return PaintHero(g, HeroLook{fc.facing}, HeroPose::Swim, fr); },
                      G + " hero"});
   out.push_back({pics + "sBLOCK.bmp", FileKind::Bmp,
                  [g] {
-                   return paintHero(g, HeroLook{Facing::Front, true, false}, HeroPose::Block, 1);
+                   return PaintHero(g, HeroLook{Facing::Front, true, false}, HeroPose::Block, 1);
                  },
                  G + " hero"});
   out.push_back({pics + "sBLOCKa.bmp", FileKind::Bmp,
                  [g] {
-                   return paintHero(g, HeroLook{Facing::Front, true, true}, HeroPose::Block, 1);
+                   return PaintHero(g, HeroLook{Facing::Front, true, true}, HeroPose::Block, 1);
                  },
                  G + " hero"});
   for (int f = 0; f <= 4; ++f)
     out.push_back({pics + "GUYHIT" + std::to_string(f) + ".bmp", FileKind::Bmp,
-                   [g, f] { return paintHero(g, HeroLook{}, HeroPose::Hurt, f); }, G + " hero"});
+                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Hurt, f); }, G + " hero"});
   for (int f = 1; f <= 4; ++f)
     out.push_back({pics + "GUYDIE" + std::to_string(f) + ".bmp", FileKind::Bmp,
-                   [g, f] { return paintHero(g, HeroLook{}, HeroPose::Die, f); }, G + " hero"});
+                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Die, f); }, G + " hero"});
 }
 
 }  // namespace
@@ -117,24 +117,24 @@ void addHero(std::vector<Picture>& out, Ground g) {
 std::vector<Picture> catalogue() {
   std::vector<Picture> out;
   for (Ground g : kGrounds) {
-    addTiles(out, g);
-    addMonsters(out, g);
-    addHero(out, g);
+    AddTiles(out, g);
+    AddMonsters(out, g);
+    AddHero(out, g);
   }
-  out.push_back({"Pics/MakeWorld.bmp", FileKind::Bmp, makeWorldPicture, "screens"});
-  out.push_back({"Icons/tqtitle.bmp", FileKind::Bmp, titlePicture, "screens"});
-  out.push_back({"Icons/TQend1.bmp", FileKind::Bmp, endPicture, "screens"});
+  out.push_back({"Pics/MakeWorld.bmp", FileKind::Bmp, MakeWorldPicture, "screens"});
+  out.push_back({"Icons/tqtitle.bmp", FileKind::Bmp, TitlePicture, "screens"});
+  out.push_back({"Icons/TQend1.bmp", FileKind::Bmp, EndPicture, "screens"});
   for (const char* n : {"PIECE0", "PIECE1", "PIECE2", "PIECE3", "Medal3", "Medal", "Medal2",
                         "CrystalBall", "CrystalBall2", "torchout", "TORCH", "TORCH2"}) {
     const std::string name = n;
     out.push_back(
-        {"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return itemIcon(name); }, "item icons"});
+        {"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return ItemIcon(name); }, "item icons"});
   }
   out.push_back(
-      {"Icons/SSWORD.BMP", FileKind::Bmp, [] { return itemIcon("SSWORD"); }, "item icons"});
+      {"Icons/SSWORD.BMP", FileKind::Bmp, [] { return ItemIcon("SSWORD"); }, "item icons"});
   for (const char* n : {"heartPIC", "heartPIC2", "HEADPIC", "HEADPIC2", "starPIC", "starPIC2"}) {
     const std::string name = n;
-    out.push_back({"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return statusIcon(name); },
+    out.push_back({"Icons/" + name + ".bmp", FileKind::Bmp, [name] { return StatusIcon(name); },
                    "status icons"});
   }
   std::vector<std::string> maps = {
@@ -146,19 +146,19 @@ std::vector<Picture> catalogue() {
   for (int i = 1; i <= 16; ++i) maps.push_back("Ldun" + std::to_string(i));
   for (const std::string& m : maps)
     out.push_back(
-        {"Icons/" + m + ".bmp", FileKind::Bmp, [m] { return mapIcon(m); }, "map squares"});
+        {"Icons/" + m + ".bmp", FileKind::Bmp, [m] { return MapIcon(m); }, "map squares"});
   for (int k = 1; k <= 3; ++k)
     out.push_back({"Icons/RAIN" + std::to_string(k) + ".ico", FileKind::Ico,
-                   [k] { return rainFrame(k); }, "rain"});
+                   [k] { return RainFrame(k); }, "rain"});
   const std::pair<const char*, const char*> menu[] = {
       {"NEW", "noNEW"},         {"LOAD", "NOload"},   {"SAVE", "NOsave"},
       {"NUMBERS", "Nonumbers"}, {"PAUSE", "NOpause"}, {"QUIT", "NOquit"}};
   for (const auto& [on, off] : menu) {
     const std::string name = on;
     out.push_back({std::string("MENU/") + on + ".ico", FileKind::Ico,
-                   [name] { return toolbarIcon(name, true); }, "toolbar"});
+                   [name] { return ToolbarIcon(name, true); }, "toolbar"});
     out.push_back({std::string("MENU/") + off + ".ico", FileKind::Ico,
-                   [name] { return toolbarIcon(name, false); }, "toolbar"});
+                   [name] { return ToolbarIcon(name, false); }, "toolbar"});
   }
   for (const char* n :
        {"window.ico",      "cursor.cur",    "scroll.bmp",   "parchment.bmp", "sword.bmp",
@@ -174,7 +174,7 @@ std::vector<Picture> catalogue() {
                      name.find("parchment") != std::string::npos ||
                      name.find("bar") != std::string::npos;
     out.push_back(
-        {name, kind, [name] { return layoutPicture(name); }, big ? "layout" : "layout icons"});
+        {name, kind, [name] { return LayoutPicture(name); }, big ? "layout" : "layout icons"});
   }
   return out;
 }

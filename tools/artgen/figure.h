@@ -18,7 +18,7 @@ struct Figure {
   Ramp skin, hair, top, legs, boots, belt;
   bool hood = false, helmet = false, horns = false, bald = false, beard = false;
   Px eyes = rgb(0x181018);
-  // Where the hands ended up, for swords and shields (filled in by drawFigure).
+  // Where the hands ended up, for swords and shields (filled in by DrawFigure).
   mutable double nearHandX = 0, nearHandY = 0, farHandX = 0, farHandY = 0;
   double armLift = 0;  // raises the sword arm, 0..1
   // Front and rear views: a pose may put the hands where it wants them ([0] on the picture's
@@ -28,9 +28,9 @@ struct Figure {
 };
 
 // Draws the figure; a side view faces right unless facing is Left.
-void drawFigure(Image& l, const Figure& f);
+void DrawFigure(Image& l, const Figure& f);
 
 // Rotates a layer about (px, py) by the angle in radians (nearest pixel).
-Image rotateLayer(const Image& src, double px, double py, double angle);
+Image RotateLayer(const Image& src, double px, double py, double angle);
 
 }  // namespace tq::art

@@ -23,7 +23,7 @@ uint32_t rowBytesMask(int w) {
   return ((static_cast<uint32_t>(w) + 31) / 32) * 4;
 }
 
-void infoHeader(std::vector<uint8_t>& out, int w, int h, uint32_t imageBytes) {
+void InfoHeader(std::vector<uint8_t>& out, int w, int h, uint32_t imageBytes) {
   put32(out, 40);
   put32(out, static_cast<uint32_t>(w));
   put32(out, static_cast<uint32_t>(h));
@@ -68,7 +68,7 @@ std::vector<uint8_t> encodeIconLike(const Image& img, uint16_t type, uint16_t a,
   put16(out, b);  // icon: bit count; cursor: hot spot y
   put32(out, imageBytes);
   put32(out, 6 + 16);
-  infoHeader(out, img.w(), img.h() * 2, xorBytes + andBytes);  // height covers both masks
+  InfoHeader(out, img.w(), img.h() * 2, xorBytes + andBytes);  // height covers both masks
   pixels24(out, img, true);
   for (int y = img.h() - 1; y >= 0; --y) {
     std::vector<uint8_t> row(rowBytesMask(img.w()), 0);
@@ -91,7 +91,7 @@ std::vector<uint8_t> encodeBmp(const Image& img) {
   put32(out, 54 + imageBytes);
   put32(out, 0);
   put32(out, 54);
-  infoHeader(out, img.w(), img.h(), imageBytes);
+  InfoHeader(out, img.w(), img.h(), imageBytes);
   pixels24(out, img, false);
   return out;
 }
@@ -104,7 +104,7 @@ std::vector<uint8_t> encodeCursor(const Image& img, int hotX, int hotY) {
   return encodeIconLike(img, 2, static_cast<uint16_t>(hotX), static_cast<uint16_t>(hotY));
 }
 
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

@@ -14,6 +14,6 @@ std::vector<uint8_t> encodeBmp(const Image& img);
 std::vector<uint8_t> encodeIcon(const Image& img);
 std::vector<uint8_t> encodeCursor(const Image& img, int hotX, int hotY);
 
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace tq::art

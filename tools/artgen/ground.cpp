@@ -12,21 +12,21 @@ namespace {
 constexpr int kW = kTileW, kR = kTileRepeatH;
 
 // Distance on the wrapped tile, so details near an edge continue on the next cell.
-double wrapDist(double ax, double ay, double bx, double by) {
+double WrapDist(double ax, double ay, double bx, double by) {
   double dx = std::fabs(ax - bx), dy = std::fabs(ay - by);
   dx = std::min(dx, kW - dx);
   dy = std::min(dy, kR - dy);
   return std::hypot(dx, dy);
 }
 
-void paintGrass(Image& img) {
+void PaintGrass(Image& img) {
   const uint32_t seed = 11;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
       // Mostly fine mottling: broad blotches would show the tile repeating across a meadow.
-      const double n = periodicNoise(x, y, 10, kW, kR, seed) * 0.45 +
-                       periodicNoise(x, y, 5, kW, kR, seed + 1) * 0.55;
-      img.set(x, y, litShade(pal::kGrass, 0.22 + n * 0.42, x, y));
+      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.45 +
+                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.55;
+      img.set(x, y, LitShade(pal::kGrass, 0.22 + n * 0.42, x, y));
     }
   // Tufts of blades: a dark root and lighter tips leaning a little.
   Rng rng(seed);
@@ -51,13 +51,13 @@ void paintGrass(Image& img) {
   }
 }
 
-void paintDirt(Image& img) {
+void PaintDirt(Image& img) {
   const uint32_t seed = 23;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = periodicNoise(x, y, 10, kW, kR, seed) * 0.55 +
-                       periodicNoise(x, y, 5, kW, kR, seed + 1) * 0.45;
-      Px c = litShade(pal::kDirt, 0.15 + n * 0.55, x, y);
+      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.55 +
+                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.45;
+      Px c = LitShade(pal::kDirt, 0.15 + n * 0.55, x, y);
       if (rand01(x, y, seed + 2) < 0.05) c = pal::kDirt[0];
       img.set(x, y, c);
     }
@@ -79,7 +79,7 @@ void paintDirt(Image& img) {
   }
 }
 
-void paintPlanks(Image& img) {
+void PaintPlanks(Image& img) {
   constexpr int kPlank = 7;
   for (int y = 0; y < kR; ++y) {
     const int plank = y / kPlank, row = y % kPlank;
@@ -87,10 +87,10 @@ void paintPlanks(Image& img) {
     const double tone = rand01(plank, 1, 41) * 0.25;
     for (int x = 0; x < kW; ++x) {
       const int seg = ((x - joint + kW) % kW) < 25 ? 0 : 1;
-      const double grain = periodicNoise(x * 0.35, y * 2.0, 4, kW, kR * 2, 43 + seg) * 0.35;
+      const double grain = PeriodicNoise(x * 0.35, y * 2.0, 4, kW, kR * 2, 43 + seg) * 0.35;
       double l = 0.42 + tone + grain - (seg ? 0.08 : 0.0);
       if (row == 0) l += 0.3;
-      Px c = litShade(pal::kWood, l, x, y);
+      Px c = LitShade(pal::kWood, l, x, y);
       if (row == kPlank - 1) c = pal::kWood[0];
       if (x == joint || x == (joint + 25) % kW)
         c = row == kPlank - 1 ? rgb(0x3c2410) : pal::kWood[0];
@@ -104,20 +104,20 @@ void paintPlanks(Image& img) {
   }
 }
 
-void paintSnow(Image& img) {
+void PaintSnow(Image& img) {
   const uint32_t seed = 57;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = periodicNoise(x, y, 14, kW, kR, seed) * 0.65 +
-                       periodicNoise(x, y, 7, kW, kR, seed + 1) * 0.35;
-      img.set(x, y, litShade(pal::kSnow, 0.35 + n * 0.55, x, y));
+      const double n = PeriodicNoise(x, y, 14, kW, kR, seed) * 0.65 +
+                       PeriodicNoise(x, y, 7, kW, kR, seed + 1) * 0.35;
+      img.set(x, y, LitShade(pal::kSnow, 0.35 + n * 0.55, x, y));
     }
   Rng rng(seed);
   for (int i = 0; i < 5; ++i) {  // soft dents and their lit rims
     const double cx = rng.range(0, kW - 1), cy = rng.range(0, kR - 1);
     for (int y = 0; y < kR; ++y)
       for (int x = 0; x < kW; ++x) {
-        const double d = wrapDist(x, y, cx, cy);
+        const double d = WrapDist(x, y, cx, cy);
         if (d < 1.8)
           img.set(x, y, pal::kSnow[1]);
         else if (d < 2.6 && y < cy)
@@ -143,20 +143,20 @@ const char* groundName(Ground g) {
   return "GRASS";
 }
 
-Image paintGround(Ground g) {
+Image PaintGround(Ground g) {
   Image img(kTileW, kTileH, rgb(0));
   switch (g) {
     case Ground::Grass:
-      paintGrass(img);
+      PaintGrass(img);
       break;
     case Ground::Dirt:
-      paintDirt(img);
+      PaintDirt(img);
       break;
     case Ground::Wood:
-      paintPlanks(img);
+      PaintPlanks(img);
       break;
     case Ground::Snow:
-      paintSnow(img);
+      PaintSnow(img);
       break;
   }
   for (int y = kR; y < kTileH; ++y)

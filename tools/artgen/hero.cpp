@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-Figure heroFigure(const HeroLook& look) {
+Figure HeroFigure(const HeroLook& look) {
   Figure f;
   f.facing = look.facing;
   f.skin = pal::kSkin;
@@ -26,20 +26,20 @@ Figure heroFigure(const HeroLook& look) {
   return f;
 }
 
-void drawSword(Image& l, double hx, double hy, double angle, bool shadow, double len = 15) {
+void DrawSword(Image& l, double hx, double hy, double angle, bool shadow, double len = 15) {
   const double dx = std::cos(angle), dy = std::sin(angle);
   const Ramp blade = shadow ? ramp(0x120820, 0x24124a, 0x4a2c8a, 0xd0b0ff) : pal::kSteel;
   if (shadow) {  // the dark blade glows
     Px aura = rgb(0xa070ff);
     aura.a = 110;
-    thickLine(l, hx + dx * 3, hy + dy * 3, hx + dx * len, hy + dy * len, 4.5, aura);
+    ThickLine(l, hx + dx * 3, hy + dy * 3, hx + dx * len, hy + dy * len, 4.5, aura);
   }
-  shadeStroke(l, hx + dx * 2, hy + dy * 2, hx + dx * len, hy + dy * len, 2.2, blade);
+  ShadeStroke(l, hx + dx * 2, hy + dy * 2, hx + dx * len, hy + dy * len, 2.2, blade);
   l.set(static_cast<int>(hx + dx * (len * 0.6)), static_cast<int>(hy + dy * (len * 0.6)), blade[3]);
   // Guard across the blade and the grip behind the hand.
-  shadeStroke(l, hx + dx * 2 - dy * 3, hy + dy * 2 + dx * 3, hx + dx * 2 + dy * 3,
+  ShadeStroke(l, hx + dx * 2 - dy * 3, hy + dy * 2 + dx * 3, hx + dx * 2 + dy * 3,
               hy + dy * 2 - dx * 3, 1.6, shadow ? pal::kPurple : pal::kGold);
-  shadeStroke(l, hx - dx * 2, hy - dy * 2, hx + dx * 1, hy + dy * 1, 1.8, pal::kBark);
+  ShadeStroke(l, hx - dx * 2, hy - dy * 2, hx + dx * 1, hy + dy * 1, 1.8, pal::kBark);
 }
 
 // The hunter's quiver: worn on the back, its strap across the chest.
@@ -55,22 +55,22 @@ void quiver(Image& l, const Figure& f, bool behind) {
   };
   if (f.facing == Facing::Front && !behind) {
     fletch(f.cx + 4, shoulder - 4);
-    thickLine(l, f.cx + 5, shoulder + 0.5, f.cx - 4.5, hip - 1.5, 1.4, leather[1]);
+    ThickLine(l, f.cx + 5, shoulder + 0.5, f.cx - 4.5, hip - 1.5, 1.4, leather[1]);
   } else if (f.facing == Facing::Rear && !behind) {
-    shadeStroke(l, f.cx + 4, shoulder - 2, f.cx - 3, hip - 3, 4, leather);
+    ShadeStroke(l, f.cx + 4, shoulder - 2, f.cx - 3, hip - 3, 4, leather);
     fletch(f.cx + 3, shoulder - 5);
   } else if (f.facing == Facing::Right && !behind) {
-    thickLine(l, f.cx - 1, shoulder + 0.5, f.cx + 2, hip - 1.5, 1.2, leather[1]);  // the strap
+    ThickLine(l, f.cx - 1, shoulder + 0.5, f.cx + 2, hip - 1.5, 1.2, leather[1]);  // the strap
   }
 }
 
-void drawShieldAt(Image& l, double x, double y, double w) {
-  drawItem(l, "SHIELD", x, y, w / 12.0);
+void DrawShieldAt(Image& l, double x, double y, double w) {
+  DrawItem(l, "SHIELD", x, y, w / 12.0);
 }
 
-Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
+Image HeroLayer(const HeroLook& look, HeroPose pose, int frame) {
   Image l(kTileW, kTileH);
-  Figure f = heroFigure(look);
+  Figure f = HeroFigure(look);
   const bool side = look.facing == Facing::Left || look.facing == Facing::Right;
   HeroLook drawn = look;
   if (look.facing == Facing::Left) drawn.facing = Facing::Right;  // mirrored at the end
@@ -79,46 +79,46 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
   if (pose == HeroPose::Walk) {
     f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
     f.bob = frame == 2 ? 0.6 : 0;
-    if (side && look.shield) drawShieldAt(l, f.cx + 5, f.feet - 21, 12);
+    if (side && look.shield) DrawShieldAt(l, f.cx + 5, f.feet - 21, 12);
     quiver(l, f, true);
-    drawFigure(l, f);
+    DrawFigure(l, f);
     quiver(l, f, false);
     if (drawn.facing == Facing::Front) {
-      drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.25, look.shadowSword);
-      if (look.shield) drawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
+      DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.25, look.shadowSword);
+      if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
     } else if (drawn.facing == Facing::Rear) {
-      if (look.shield) drawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
-      drawSword(l, f.farHandX, f.farHandY, -kPi / 2 + 0.25, look.shadowSword);
+      if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
+      DrawSword(l, f.farHandX, f.farHandY, -kPi / 2 + 0.25, look.shadowSword);
     } else {
-      drawSword(l, f.nearHandX, f.nearHandY, -kPi / 4, look.shadowSword);
+      DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 4, look.shadowSword);
     }
   } else if (pose == HeroPose::Swing) {
     // Three beats: wind up, cut, follow through toward the facing.
     double angle = 0, hx = 0, hy = 0;
-    if (side && look.shield) drawShieldAt(l, f.cx - 4, f.feet - 21, 12);
+    if (side && look.shield) DrawShieldAt(l, f.cx - 4, f.feet - 21, 12);
     if (side) f.armLift = frame == 1 ? 1.0 : frame == 2 ? 0.6 : 0.2;
     f.step = side ? 1 : 0;
     quiver(l, f, true);
-    drawFigure(l, f);
+    DrawFigure(l, f);
     quiver(l, f, false);
     if (drawn.facing == Facing::Front) {
       const double a[] = {-kPi * 0.85, kPi * 0.2, kPi * 0.5};
       angle = a[frame - 1];
       hx = frame == 1 ? 17 : frame == 2 ? 19 : 22;
       hy = frame == 1 ? 26 : frame == 2 ? 40 : 43;
-      drawSword(l, hx, hy, angle, look.shadowSword, 17);
-      if (look.shield) drawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
+      DrawSword(l, hx, hy, angle, look.shadowSword, 17);
+      if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
     } else if (drawn.facing == Facing::Rear) {
       const double a[] = {-kPi * 0.1, -kPi * 0.3, -kPi * 0.5};
       angle = a[frame - 1];
       hx = frame == 1 ? 33 : frame == 2 ? 31 : 27;
       hy = frame == 1 ? 30 : frame == 2 ? 24 : 19;
-      if (look.shield) drawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
-      drawSword(l, hx, hy, angle, look.shadowSword, 17);
+      if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
+      DrawSword(l, hx, hy, angle, look.shadowSword, 17);
     } else {
       const double a[] = {-kPi * 0.65, -kPi * 0.3, 0.0};
       angle = a[frame - 1];
-      drawSword(l, f.nearHandX, f.nearHandY, angle, look.shadowSword, 19);
+      DrawSword(l, f.nearHandX, f.nearHandY, angle, look.shadowSword, 19);
     }
     // A whoosh arc on the cutting frames.
     if (frame >= 2) {
@@ -136,27 +136,27 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
     }
   } else if (pose == HeroPose::Block) {
     f.bob = -2;
-    drawFigure(l, f);
+    DrawFigure(l, f);
     quiver(l, f, false);
-    drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.6, false);
-    drawShieldAt(l, 26, f.feet - 20, 19);
+    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.6, false);
+    DrawShieldAt(l, 26, f.feet - 20, 19);
     const Px spark = rgb(0xfff8c0);
     for (int i = 0; i < 8; ++i) {
       const double a = i * kPi / 4;
-      thickLine(l, 34 + std::cos(a) * 2, 20 + std::sin(a) * 2, 34 + std::cos(a) * (i % 2 ? 4 : 6),
+      ThickLine(l, 34 + std::cos(a) * 2, 20 + std::sin(a) * 2, 34 + std::cos(a) * (i % 2 ? 4 : 6),
                 20 + std::sin(a) * (i % 2 ? 4 : 6), 1, spark);
     }
   } else if (pose == HeroPose::Hurt) {
     f.cx += (frame == 1 || frame == 3) ? -2 : (frame == 2 || frame == 4) ? 2 : 0;
-    drawFigure(l, f);
+    DrawFigure(l, f);
     quiver(l, f, false);
-    drawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.9, false);
+    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.9, false);
     if (frame == 1 || frame == 3) {  // the flash of the blow
       for (int y = 0; y < l.h(); ++y)
         for (int x = 0; x < l.w(); ++x)
           l.tint(x, y, frame == 1 ? rgb(0xffffff) : rgb(0xff3020), frame == 1 ? 0.8 : 0.6);
     } else if (frame == 2 || frame == 4) {
-      for (int i = 0; i < 3; ++i) drawItem(l, "HEART", 14 + i * 11 + frame, 12 + (i % 2) * 3, 0.3);
+      for (int i = 0; i < 3; ++i) DrawItem(l, "HEART", 14 + i * 11 + frame, 12 + (i % 2) * 3, 0.3);
     } else {  // recovering: dizzy stars circle his head
       const Px star = rgb(0xfff080);
       for (int i = 0; i < 3; ++i) {
@@ -170,9 +170,9 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
   } else if (pose == HeroPose::Die) {
     Image body(kTileW, kTileH);
     if (frame == 1) f.bob = -3;
-    drawFigure(body, f);
+    DrawFigure(body, f);
     const double angles[] = {0.15, 0.8, kPi / 2, kPi / 2};
-    body = rotateLayer(body, 25, f.feet - 2, angles[frame - 1]);
+    body = RotateLayer(body, 25, f.feet - 2, angles[frame - 1]);
     if (frame >= 3) {  // lying on the ground: shift him down into the cell
       Image moved(kTileW, kTileH);
       composite(moved, body, -10, -4);
@@ -181,16 +181,16 @@ Image heroLayer(const HeroLook& look, HeroPose pose, int frame) {
     if (frame == 4)
       for (int y = 0; y < body.h(); ++y)
         for (int x = 0; x < body.w(); ++x) body.tint(x, y, rgb(0x8090a0), 0.45);
-    if (frame >= 2) drawSword(l, 34, 50, -0.15, false);
+    if (frame >= 2) DrawSword(l, 34, 50, -0.15, false);
     composite(l, body);
     if (frame == 4) {  // his spirit leaves
       Px wisp = rgb(0xe8f0ff);
       wisp.a = 150;
-      fillEllipse(l, 25, 22, 4, 5, wisp);
-      fillEllipse(l, 26, 29, 2, 3, wisp);
+      FillEllipse(l, 25, 22, 4, 5, wisp);
+      FillEllipse(l, 26, 29, 2, 3, wisp);
     }
   }
-  if (look.facing == Facing::Left) mirrorX(l);
+  if (look.facing == Facing::Left) MirrorX(l);
   return l;
 }
 
@@ -206,20 +206,20 @@ void ripple(Image& img, double cx, double cy, double r, int frame) {
 
 }  // namespace
 
-Image paintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
+Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
   if (pose == HeroPose::Swim) {
-    Image img = paintTile(g, "WATER", frame == 2 ? 2 : 1);
+    Image img = PaintTile(g, "WATER", frame == 2 ? 2 : 1);
     Image l(kTileW, kTileH);
-    Figure f = heroFigure(
+    Figure f = HeroFigure(
         HeroLook{look.facing == Facing::Left ? Facing::Right : look.facing, false, false, false});
     f.feet = 56 + (frame == 2 ? 1 : 0);
     f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
-    drawFigure(l, f);
+    DrawFigure(l, f);
     // Everything below the waterline is hidden.
     const int waterline = 35 + (frame == 2 ? 1 : 0);
     for (int y = waterline; y < kTileH; ++y)
       for (int x = 0; x < kTileW; ++x) l.set(x, y, Px{});
-    if (look.facing == Facing::Left) mirrorX(l);
+    if (look.facing == Facing::Left) MirrorX(l);
     outline(l);
     composite(img, l);
     for (int x = 16; x < 35; ++x) img.set(x, waterline, pal::kWater[3]);
@@ -227,19 +227,19 @@ Image paintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
     ripple(img, 25, waterline + 2, 19 + frame, frame + 1);
     // Arms stroking the water on either side.
     const double reach = frame == 2 ? 3 : frame == 1 ? 6 : 0;
-    fillEllipse(img, 12 - reach * 0.3, waterline + 1, 2.5, 1.2, pal::kSkin[2]);
-    fillEllipse(img, 38 + reach * 0.3, waterline + 1, 2.5, 1.2, pal::kSkin[2]);
+    FillEllipse(img, 12 - reach * 0.3, waterline + 1, 2.5, 1.2, pal::kSkin[2]);
+    FillEllipse(img, 38 + reach * 0.3, waterline + 1, 2.5, 1.2, pal::kSkin[2]);
     return img;
   }
-  Image img = paintGround(g);
-  Image l = heroLayer(look, pose, frame);
+  Image img = PaintGround(g);
+  Image l = HeroLayer(look, pose, frame);
   darken(img, 26, 52, 9, 2.5, 0.32);
   outline(l);
   composite(img, l);
   return img;
 }
 
-void drawBrother(Image& l) {
+void DrawBrother(Image& l) {
   Figure f;
   f.skin = pal::kSkin;
   f.hair = ramp(0x6a4a14, 0x9a7020, 0xc89a38, 0xf0c860);
@@ -248,12 +248,12 @@ void drawBrother(Image& l) {
   f.boots = ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
   f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
   f.k = 0.92;
-  drawFigure(l, f);
+  DrawFigure(l, f);
   // Arms raised in joy.
-  shadeStroke(l, 19, 31, 14, 21, 3, f.top);
-  shadeStroke(l, 31, 31, 36, 21, 3, f.top);
-  shadeEllipse(l, 14, 20, 1.8, 1.8, f.skin);
-  shadeEllipse(l, 36, 20, 1.8, 1.8, f.skin);
+  ShadeStroke(l, 19, 31, 14, 21, 3, f.top);
+  ShadeStroke(l, 31, 31, 36, 21, 3, f.top);
+  ShadeEllipse(l, 14, 20, 1.8, 1.8, f.skin);
+  ShadeEllipse(l, 36, 20, 1.8, 1.8, f.skin);
 }
 
 }  // namespace tq::art

@@ -17,9 +17,9 @@ struct HeroLook {
 enum class HeroPose { Walk, Swing, Swim, Block, Hurt, Die };
 
 // The finished 50 x 58 cell; frame is 1..3 for walk, swim and swing, 0..4 for hurt, 1..4 for die.
-Image paintHero(Ground g, const HeroLook& look, HeroPose pose, int frame);
+Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame);
 
 // The hero's brother shares his build with other colours.
-void drawBrother(Image& l);
+void DrawBrother(Image& l);
 
 }  // namespace tq::art

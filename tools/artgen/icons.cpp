@@ -14,93 +14,93 @@ namespace tq::art {
 
 namespace {
 
-Image onGrey(const Image& layer) {
+Image OnGrey(const Image& layer) {
   return flatten(layer, rgb(kFrameGrey));
 }
 
 Image item17(std::string_view item, int frame = 1, bool glow = false) {
   Image l(17, 17);
-  drawItem(l, item, 8.5, 8.5, 0.92, frame, glow);
+  DrawItem(l, item, 8.5, 8.5, 0.92, frame, glow);
   outline(l);
-  return onGrey(l);
+  return OnGrey(l);
 }
 
-void glowRing(Image& l, double cx, double cy, double r, Px c) {
+void GlowRing(Image& l, double cx, double cy, double r, Px c) {
   c.a = 120;
-  fillEllipse(l, cx, cy, r, r, c);
+  FillEllipse(l, cx, cy, r, r, c);
 }
 
-Image headIcon(bool blink) {
+Image HeadIcon(bool blink) {
   Image l(15, 15);
   Figure f;
   f.skin = blink ? ramp(0x8a3030, 0xb84848, 0xe07070, 0xf8a8a8) : pal::kSkin;
   f.hair = ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
-  shadeEllipse(l, 7.5, 8, 5, 5.5, f.skin);
-  shadeEllipse(l, 7.5, 5.2, 5.2, 3.2, f.hair);
+  ShadeEllipse(l, 7.5, 8, 5, 5.5, f.skin);
+  ShadeEllipse(l, 7.5, 5.2, 5.2, 3.2, f.hair);
   l.set(5, 8, rgb(0x181018)), l.set(9, 8, rgb(0x181018));
   line(l, 6, 11, 8, 11, f.skin[0]);
   if (blink) l.set(11, 3, rgb(0x80c0ff)), l.set(11, 4, rgb(0x80c0ff));  // a bead of sweat
   outline(l);
-  return onGrey(l);
+  return OnGrey(l);
 }
 
-Image starIcon(bool flash) {
+Image StarIcon(bool flash) {
   Image l(15, 15);
-  if (flash) glowRing(l, 7.5, 7.5, 7.5, rgb(0xfff8a0));
+  if (flash) GlowRing(l, 7.5, 7.5, 7.5, rgb(0xfff8a0));
   std::vector<Pt> pts;
   for (int i = 0; i < 10; ++i) {
     const double a = -1.5708 + i * 0.6283, r = i % 2 ? 2.8 : 6.5;
     pts.push_back({7.5 + std::cos(a) * r, 8 + std::sin(a) * r});
   }
-  fillPoly(l, pts, flash ? rgb(0xffffff) : pal::kGold[2]);
-  fillEllipse(l, 7, 7, 1.5, 1.5, flash ? rgb(0xfff8d0) : pal::kGold[3]);
+  FillPoly(l, pts, flash ? rgb(0xffffff) : pal::kGold[2]);
+  FillEllipse(l, 7, 7, 1.5, 1.5, flash ? rgb(0xfff8d0) : pal::kGold[3]);
   outline(l);
-  return onGrey(l);
+  return OnGrey(l);
 }
 
-Image heartIcon(bool blink) {
+Image HeartIcon(bool blink) {
   Image l(15, 15);
-  drawItem(l, "HEART", 7.5, 7.0, 1.0);
+  DrawItem(l, "HEART", 7.5, 7.0, 1.0);
   if (blink)
     for (int y = 0; y < 15; ++y)
       for (int x = 0; x < 15; ++x) l.tint(x, y, rgb(0x301010), 0.55);
   outline(l);
-  return onGrey(l);
+  return OnGrey(l);
 }
 
 // Map squares: the overland seen from above on a grass ground.
-Image mapBase(uint32_t seed) {
+Image MapBase(uint32_t seed) {
   Image l(17, 17);
   for (int y = 0; y < 17; ++y)
     for (int x = 0; x < 17; ++x)
-      l.set(x, y, litShade(pal::kGrass, 0.35 + rand01(x, y, seed) * 0.3, x, y));
+      l.set(x, y, LitShade(pal::kGrass, 0.35 + rand01(x, y, seed) * 0.3, x, y));
   return l;
 }
-void mapTree(Image& l, double x, double y) {
-  shadeEllipse(l, x, y, 2.3, 2.3, pal::kLeafDark);
+void MapTree(Image& l, double x, double y) {
+  ShadeEllipse(l, x, y, 2.3, 2.3, pal::kLeafDark);
 }
-void forestRing(Image& l) {
+void ForestRing(Image& l) {
   for (int i = 0; i < 17; i += 3) {
-    mapTree(l, i + 1, 1.5), mapTree(l, i + 1, 15.5), mapTree(l, 1.5, i + 1),
-        mapTree(l, 15.5, i + 1);
+    MapTree(l, i + 1, 1.5), MapTree(l, i + 1, 15.5), MapTree(l, 1.5, i + 1),
+        MapTree(l, 15.5, i + 1);
   }
 }
-void mapWater(Image& l, double cx, double cy, double rx, double ry) {
-  shadeEllipse(l, cx, cy, rx, ry, pal::kWater, 0.1);
+void MapWater(Image& l, double cx, double cy, double rx, double ry) {
+  ShadeEllipse(l, cx, cy, rx, ry, pal::kWater, 0.1);
 }
-void mapHouse(Image& l, double cx, double cy, const Ramp& roofColour) {
-  shadeBox(l, static_cast<int>(cx - 4), static_cast<int>(cy - 1), 8, 5, pal::kStone);
-  fillPoly(l, {{cx - 5.5, cy}, {cx + 5.5, cy}, {cx, cy - 5}}, roofColour[2]);
-  fillPoly(l, {{cx, cy - 5}, {cx + 5.5, cy}, {cx, cy}}, roofColour[1]);
+void MapHouse(Image& l, double cx, double cy, const Ramp& roofColour) {
+  ShadeBox(l, static_cast<int>(cx - 4), static_cast<int>(cy - 1), 8, 5, pal::kStone);
+  FillPoly(l, {{cx - 5.5, cy}, {cx + 5.5, cy}, {cx, cy - 5}}, roofColour[2]);
+  FillPoly(l, {{cx, cy - 5}, {cx + 5.5, cy}, {cx, cy}}, roofColour[1]);
   l.set(static_cast<int>(cx), static_cast<int>(cy + 2), pal::kWood[0]);
   l.set(static_cast<int>(cx), static_cast<int>(cy + 3), pal::kWood[0]);
 }
-void mapHole(Image& l, double cx, double cy, Px rim) {
-  fillEllipse(l, cx, cy, 4, 3.2, rim);
-  fillEllipse(l, cx, cy + 0.3, 3, 2.3, rgb(0x080408));
+void MapHole(Image& l, double cx, double cy, Px rim) {
+  FillEllipse(l, cx, cy, 4, 3.2, rim);
+  FillEllipse(l, cx, cy + 0.3, 3, 2.3, rgb(0x080408));
 }
 
-Image dunIcon(int n, bool ladderUp) {
+Image DunIcon(int n, bool ladderUp) {
   // Which sides each room shape opens to: north, south, west, east.
   static const char* open[] = {"",   "",   "S",  "W",   "N",   "E",   "SW",  "NS",  "SE",
                                "NW", "WE", "NE", "NWE", "NSW", "SWE", "NSE", "NSWE"};
@@ -109,13 +109,13 @@ Image dunIcon(int n, bool ladderUp) {
   for (int y = 0; y < 17; ++y)
     for (int x = 0; x < 17; ++x)
       l.set(x, y,
-            litShade(ramp(0x1a1410, 0x2a2018, 0x3a2e22, 0x4a3c2e), 0.3 + rand01(x, y, 5) * 0.4, x,
+            LitShade(ramp(0x1a1410, 0x2a2018, 0x3a2e22, 0x4a3c2e), 0.3 + rand01(x, y, 5) * 0.4, x,
                      y));
   const Ramp floor = pal::kDirt;
   auto carve = [&](int x0, int y0, int x1, int y1) {
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x)
-        l.set(x, y, litShade(floor, 0.55 + rand01(x, y, 6) * 0.3, x, y));
+        l.set(x, y, LitShade(floor, 0.55 + rand01(x, y, 6) * 0.3, x, y));
   };
   carve(4, 4, 12, 12);
   for (char c : sides) {
@@ -131,8 +131,8 @@ Image dunIcon(int n, bool ladderUp) {
   return l;
 }
 
-Image overlandIcon(std::string_view n) {
-  Image l = mapBase(seedOf(n));
+Image OverlandIcon(std::string_view n) {
+  Image l = MapBase(seedOf(n));
   const auto flowers = [&](Px c) {
     for (int i = 0; i < 9; ++i) {
       const int x = 4 + (i * 5) % 10, y = 4 + (i * 3) % 10;
@@ -140,48 +140,48 @@ Image overlandIcon(std::string_view n) {
     }
   };
   if (n == "floor") {
-    forestRing(l);
-    mapTree(l, 8, 8);
+    ForestRing(l);
+    MapTree(l, 8, 8);
   } else if (n == "house") {
-    forestRing(l);
-    mapHouse(l, 8.5, 9, pal::kStraw);
+    ForestRing(l);
+    MapHouse(l, 8.5, 9, pal::kStraw);
   } else if (n == "house2") {
-    mapHouse(l, 6, 7, pal::kRed);
-    mapHouse(l, 11, 12, pal::kStraw);
+    MapHouse(l, 6, 7, pal::kRed);
+    MapHouse(l, 11, 12, pal::kStraw);
   } else if (n == "house3") {
-    mapHouse(l, 8.5, 8, pal::kBlue);
-    mapTree(l, 3, 14), mapTree(l, 14, 14);
+    MapHouse(l, 8.5, 8, pal::kBlue);
+    MapTree(l, 3, 14), MapTree(l, 14, 14);
   } else if (n == "hole") {
-    forestRing(l);
-    mapHole(l, 8.5, 8.5, pal::kStone[2]);
+    ForestRing(l);
+    MapHole(l, 8.5, 8.5, pal::kStone[2]);
   } else if (n == "hole2") {
-    mapHole(l, 8.5, 8.5, pal::kWood[2]);
-    mapTree(l, 3, 3), mapTree(l, 14, 14);
+    MapHole(l, 8.5, 8.5, pal::kWood[2]);
+    MapTree(l, 3, 3), MapTree(l, 14, 14);
   } else if (n == "hole3") {
-    mapHole(l, 8.5, 8.5, rgb(0xe8e0d0));
-    mapTree(l, 14, 3), mapTree(l, 3, 14);
+    MapHole(l, 8.5, 8.5, rgb(0xe8e0d0));
+    MapTree(l, 14, 3), MapTree(l, 3, 14);
   } else if (n == "pond")
-    mapWater(l, 8.5, 8.5, 5.5, 4.5);
+    MapWater(l, 8.5, 8.5, 5.5, 4.5);
   else if (n == "pond2")
-    mapWater(l, 8.5, 8.5, 7, 6);
+    MapWater(l, 8.5, 8.5, 7, 6);
   else if (n == "pond3") {
-    mapWater(l, 7, 8, 5, 6);
-    mapTree(l, 14, 4);
+    MapWater(l, 7, 8, 5, 6);
+    MapTree(l, 14, 4);
   } else if (n == "pond4") {
-    mapWater(l, 9, 9, 6, 3.5);
-    forestRing(l);
+    MapWater(l, 9, 9, 6, 3.5);
+    ForestRing(l);
   } else if (n == "ponds") {
-    mapWater(l, 5, 5, 3.2, 2.6), mapWater(l, 12, 11, 3.2, 2.6), mapWater(l, 5, 13, 2.5, 2);
+    MapWater(l, 5, 5, 3.2, 2.6), MapWater(l, 12, 11, 3.2, 2.6), MapWater(l, 5, 13, 2.5, 2);
   } else if (n == "swamp" || n == "swamp2") {
     for (int y = 0; y < 17; ++y)
       for (int x = 0; x < 17; ++x)
         if (rand01(x / 2, y / 2, n == "swamp" ? 8u : 9u) < 0.55)
-          l.set(x, y, litShade(ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44), 0.4, x, y));
-    if (n == "swamp2") mapTree(l, 8, 8);
+          l.set(x, y, LitShade(ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44), 0.4, x, y));
+    if (n == "swamp2") MapTree(l, 8, 8);
   } else if (n == "ruinstone") {
-    shadeBox(l, 4, 5, 3, 9, pal::kStone), shadeBox(l, 10, 5, 3, 9, pal::kStone);
-    shadeBox(l, 3, 3, 11, 2, pal::kStone);
-    fillRect(l, 7, 6, 3, 7, pal::kPurple[2]);
+    ShadeBox(l, 4, 5, 3, 9, pal::kStone), ShadeBox(l, 10, 5, 3, 9, pal::kStone);
+    ShadeBox(l, 3, 3, 11, 2, pal::kStone);
+    FillRect(l, 7, 6, 3, 7, pal::kPurple[2]);
   } else if (n == "maze" || n == "MAZE2") {
     for (int y = 0; y < 17; ++y)
       for (int x = 0; x < 17; ++x) {
@@ -197,22 +197,22 @@ Image overlandIcon(std::string_view n) {
   else if (n == "flower3")
     flowers(pal::kBlue[3]);
   else if (n == "rock") {
-    shadeEllipse(l, 7, 9, 4, 3.5, pal::kStone), shadeEllipse(l, 11, 10, 3.5, 3, pal::kStone);
+    ShadeEllipse(l, 7, 9, 4, 3.5, pal::kStone), ShadeEllipse(l, 11, 10, 3.5, 3, pal::kStone);
   } else if (n == "RUINS1" || n == "RUINS2") {
     const bool two = n == "RUINS2";
-    shadeBox(l, 3, 3, 11, 2, pal::kStone), shadeBox(l, 3, 3, 2, two ? 11 : 7, pal::kStone);
-    shadeBox(l, 12, two ? 7 : 3, 2, 7, pal::kStone),
-        shadeBox(l, 6, 12, two ? 4 : 8, 2, pal::kStone);
+    ShadeBox(l, 3, 3, 11, 2, pal::kStone), ShadeBox(l, 3, 3, 2, two ? 11 : 7, pal::kStone);
+    ShadeBox(l, 12, two ? 7 : 3, 2, 7, pal::kStone),
+        ShadeBox(l, 6, 12, two ? 4 : 8, 2, pal::kStone);
   } else if (n == "WATERCROSS") {
-    fillRect(l, 6, 0, 5, 17, pal::kWater[2]);
-    fillRect(l, 0, 6, 17, 5, pal::kWater[2]);
-    fillRect(l, 7, 0, 1, 17, pal::kWater[3]);
+    FillRect(l, 6, 0, 5, 17, pal::kWater[2]);
+    FillRect(l, 0, 6, 17, 5, pal::kWater[2]);
+    FillRect(l, 7, 0, 1, 17, pal::kWater[3]);
   } else if (n == "GARDEN") {
     for (int y = 3; y < 15; y += 3)
       for (int x = 3; x < 15; x += 2) l.set(x, y, (x + y) % 4 ? pal::kRed[3] : pal::kGold[3]);
     for (int i = 2; i < 15; ++i) l.set(i, 1, pal::kWood[2]), l.set(i, 15, pal::kWood[2]);
   } else if (n == "ladder") {
-    forestRing(l);
+    ForestRing(l);
     for (int y = 4; y <= 12; ++y) l.set(6, y, pal::kWood[3]), l.set(10, y, pal::kWood[3]);
     for (int y = 5; y <= 12; y += 2) line(l, 7, y, 9, y, pal::kWood[1]);
   }
@@ -220,54 +220,54 @@ Image overlandIcon(std::string_view n) {
 }
 
 // Toolbar pictures, drawn large and kept simple.
-Image toolbarLayer(std::string_view name) {
+Image ToolbarLayer(std::string_view name) {
   Image l(32, 32);
   if (name == "NEW") {  // a fresh world: a sprouting sapling on a globe of earth
-    shadeEllipse(l, 16, 22, 12, 8, pal::kGrass);
-    shadeStroke(l, 16, 20, 16, 9, 2.4, pal::kBark);
-    shadeEllipse(l, 11, 10, 5, 3.5, pal::kLeaf);
-    shadeEllipse(l, 21, 8, 5, 3.5, pal::kLeaf);
+    ShadeEllipse(l, 16, 22, 12, 8, pal::kGrass);
+    ShadeStroke(l, 16, 20, 16, 9, 2.4, pal::kBark);
+    ShadeEllipse(l, 11, 10, 5, 3.5, pal::kLeaf);
+    ShadeEllipse(l, 21, 8, 5, 3.5, pal::kLeaf);
     for (int i = 0; i < 4; ++i) l.set(5 + i * 7, 4 + (i % 2) * 3, rgb(0xfff8a0));
   } else if (name == "LOAD") {  // an open book with the saved journey
-    fillPoly(l, {{3, 9}, {16, 12}, {16, 28}, {3, 25}}, pal::kParchment[2]);
-    fillPoly(l, {{29, 9}, {16, 12}, {16, 28}, {29, 25}}, pal::kParchment[1]);
+    FillPoly(l, {{3, 9}, {16, 12}, {16, 28}, {3, 25}}, pal::kParchment[2]);
+    FillPoly(l, {{29, 9}, {16, 12}, {16, 28}, {29, 25}}, pal::kParchment[1]);
     for (int y = 14; y < 24; y += 3)
       line(l, 6, y, 13, y + 1, pal::kParchment[0]), line(l, 19, y + 1, 26, y, pal::kParchment[0]);
-    thickLine(l, 16, 2, 16, 8, 3, rgb(0x40c040));
-    fillPoly(l, {{11, 7}, {21, 7}, {16, 12}}, rgb(0x40c040));
+    ThickLine(l, 16, 2, 16, 8, 3, rgb(0x40c040));
+    FillPoly(l, {{11, 7}, {21, 7}, {16, 12}}, rgb(0x40c040));
   } else if (name == "SAVE") {  // a chest being locked
-    shadeBox(l, 4, 14, 24, 14, pal::kWood);
-    fillPoly(l, {{4, 14}, {28, 14}, {26, 7}, {6, 7}}, pal::kWood[2]);
-    shadeBox(l, 4, 13, 24, 2, pal::kGold);
-    shadeBox(l, 13, 15, 6, 7, pal::kGold);
-    fillRect(l, 15, 17, 2, 3, rgb(0x201008));
+    ShadeBox(l, 4, 14, 24, 14, pal::kWood);
+    FillPoly(l, {{4, 14}, {28, 14}, {26, 7}, {6, 7}}, pal::kWood[2]);
+    ShadeBox(l, 4, 13, 24, 2, pal::kGold);
+    ShadeBox(l, 13, 15, 6, 7, pal::kGold);
+    FillRect(l, 15, 17, 2, 3, rgb(0x201008));
   } else if (name == "NUMBERS") {  // a bar beside its number
-    shadeBox(l, 3, 6, 26, 8, pal::kRed);
-    shadeBox(l, 3, 6, 16, 8, ramp(0xa02020, 0xd03030, 0xf05050, 0xff9090));
+    ShadeBox(l, 3, 6, 26, 8, pal::kRed);
+    ShadeBox(l, 3, 6, 16, 8, ramp(0xa02020, 0xd03030, 0xf05050, 0xff9090));
     // The digits 1 and 0 in chunky pixels.
-    shadeBox(l, 8, 17, 3, 11, pal::kSteel);
-    fillRect(l, 6, 18, 2, 2, pal::kSteel[2]);
-    shadeBox(l, 15, 17, 10, 11, pal::kSteel);
-    fillRect(l, 18, 20, 4, 5, Px{});
+    ShadeBox(l, 8, 17, 3, 11, pal::kSteel);
+    FillRect(l, 6, 18, 2, 2, pal::kSteel[2]);
+    ShadeBox(l, 15, 17, 10, 11, pal::kSteel);
+    FillRect(l, 18, 20, 4, 5, Px{});
   } else if (name == "PAUSE") {  // an hourglass
-    shadeBox(l, 7, 3, 18, 3, pal::kWood);
-    shadeBox(l, 7, 26, 18, 3, pal::kWood);
-    fillPoly(l, {{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}, rgb(0xd8ecf8));
-    fillPoly(l, {{11, 8}, {21, 8}, {16, 14}}, pal::kStraw[2]);
-    fillPoly(l, {{16, 19}, {21, 25}, {11, 25}}, pal::kStraw[2]);
+    ShadeBox(l, 7, 3, 18, 3, pal::kWood);
+    ShadeBox(l, 7, 26, 18, 3, pal::kWood);
+    FillPoly(l, {{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}, rgb(0xd8ecf8));
+    FillPoly(l, {{11, 8}, {21, 8}, {16, 14}}, pal::kStraw[2]);
+    FillPoly(l, {{16, 19}, {21, 25}, {11, 25}}, pal::kStraw[2]);
   } else if (name == "QUIT") {  // an open door with the way out
-    shadeBox(l, 6, 3, 18, 26, pal::kStone);
-    fillRect(l, 9, 6, 12, 23, rgb(0x100c08));
-    fillPoly(l, {{9, 6}, {16, 9}, {16, 31}, {9, 29}}, pal::kWood[2]);
-    thickLine(l, 20, 18, 30, 18, 3, pal::kRed[2]);
-    fillPoly(l, {{27, 13}, {32, 18}, {27, 23}}, pal::kRed[2]);
+    ShadeBox(l, 6, 3, 18, 26, pal::kStone);
+    FillRect(l, 9, 6, 12, 23, rgb(0x100c08));
+    FillPoly(l, {{9, 6}, {16, 9}, {16, 31}, {9, 29}}, pal::kWood[2]);
+    ThickLine(l, 20, 18, 30, 18, 3, pal::kRed[2]);
+    FillPoly(l, {{27, 13}, {32, 18}, {27, 23}}, pal::kRed[2]);
   }
   return l;
 }
 
 }  // namespace
 
-Image itemIcon(std::string_view n) {
+Image ItemIcon(std::string_view n) {
   if (n == "PIECE0") {  // an empty slot: the outline where the sword will go
     Image l(17, 17, rgb(kFrameGrey));
     for (int i = 2; i < 15; ++i) l.set(i, 16 - i, (i % 2) ? rgb(0x909098) : rgb(kFrameGrey));
@@ -279,33 +279,33 @@ Image itemIcon(std::string_view n) {
     const int pieces = n.back() - '0';
     const Ramp blade = ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff);
     const Ramp hilt = ramp(0x3a2010, 0x5a3a20, 0x7a5430, 0x9a7040);
-    shadeStroke(l, 13, 3, 15.5, 0.5, 2, hilt);
-    shadeStroke(l, 10.5, 3.5, 14.5, 7.5, 1.6, pal::kGold);
-    fillEllipse(l, 15.5, 1.5, 1.2, 1.2, pal::kPurple[3]);
-    if (pieces >= 2) shadeStroke(l, 11, 6, 6.5, 10.5, 2.4, blade);
+    ShadeStroke(l, 13, 3, 15.5, 0.5, 2, hilt);
+    ShadeStroke(l, 10.5, 3.5, 14.5, 7.5, 1.6, pal::kGold);
+    FillEllipse(l, 15.5, 1.5, 1.2, 1.2, pal::kPurple[3]);
+    if (pieces >= 2) ShadeStroke(l, 11, 6, 6.5, 10.5, 2.4, blade);
     if (pieces >= 3) {
-      shadeStroke(l, 5.5, 11.5, 2.5, 14.5, 2.4, blade);
-      fillPoly(l, {{3.0, 13.0}, {0.5, 16.5}, {4.0, 15.0}}, blade[2]);
+      ShadeStroke(l, 5.5, 11.5, 2.5, 14.5, 2.4, blade);
+      FillPoly(l, {{3.0, 13.0}, {0.5, 16.5}, {4.0, 15.0}}, blade[2]);
     }
     for (int i = pieces; i < 3; ++i)  // dotted outline of a missing piece
       for (int t = 0; t < 5; t += 2) l.set(9 - i * 4 + 1 - t, 7 + i * 4 - 1 + t, rgb(0x909098));
     outline(l);
-    return onGrey(l);
+    return OnGrey(l);
   }
   if (n == "SSWORD") {
     Image l(17, 17);
-    glowRing(l, 8.5, 8.5, 8, pal::kPurple[3]);
-    drawItem(l, "SHADOWSWORD", 8.5, 8.5, 1.0);
+    GlowRing(l, 8.5, 8.5, 8, pal::kPurple[3]);
+    DrawItem(l, "SHADOWSWORD", 8.5, 8.5, 1.0);
     outline(l);
-    return onGrey(l);
+    return OnGrey(l);
   }
   if (n == "Medal3") return item17("MEDAL");
   if (n == "Medal") {
     Image l(17, 17);
-    glowRing(l, 8.5, 10, 6.5, pal::kGold[2]);
-    drawItem(l, "MEDAL", 8.5, 8.5, 0.92);
+    GlowRing(l, 8.5, 10, 6.5, pal::kGold[2]);
+    DrawItem(l, "MEDAL", 8.5, 8.5, 0.92);
     outline(l);
-    return onGrey(l);
+    return OnGrey(l);
   }
   if (n == "Medal2") return item17("MEDAL", 1, true);
   if (n == "CrystalBall") return item17("CRYSTALBALL");
@@ -316,23 +316,23 @@ Image itemIcon(std::string_view n) {
   return item17(n);
 }
 
-Image statusIcon(std::string_view n) {
-  if (n == "heartPIC") return heartIcon(false);
-  if (n == "heartPIC2") return heartIcon(true);
-  if (n == "HEADPIC") return headIcon(false);
-  if (n == "HEADPIC2") return headIcon(true);
-  if (n == "starPIC") return starIcon(false);
-  return starIcon(true);
+Image StatusIcon(std::string_view n) {
+  if (n == "heartPIC") return HeartIcon(false);
+  if (n == "heartPIC2") return HeartIcon(true);
+  if (n == "HEADPIC") return HeadIcon(false);
+  if (n == "HEADPIC2") return HeadIcon(true);
+  if (n == "starPIC") return StarIcon(false);
+  return StarIcon(true);
 }
 
-Image mapIcon(std::string_view n) {
-  if (n.starts_with("Ldun")) return dunIcon(std::stoi(std::string(n.substr(4))), true);
-  if (n.starts_with("dun")) return dunIcon(std::stoi(std::string(n.substr(3))), false);
-  return overlandIcon(n);
+Image MapIcon(std::string_view n) {
+  if (n.starts_with("Ldun")) return DunIcon(std::stoi(std::string(n.substr(4))), true);
+  if (n.starts_with("dun")) return DunIcon(std::stoi(std::string(n.substr(3))), false);
+  return OverlandIcon(n);
 }
 
-Image toolbarIcon(std::string_view name, bool enabled) {
-  Image l = toolbarLayer(name);
+Image ToolbarIcon(std::string_view name, bool enabled) {
+  Image l = ToolbarLayer(name);
   if (!enabled)
     for (int y = 0; y < l.h(); ++y)
       for (int x = 0; x < l.w(); ++x) {
@@ -345,7 +345,7 @@ Image toolbarIcon(std::string_view name, bool enabled) {
   return l;
 }
 
-Image rainFrame(int k) {
+Image RainFrame(int k) {
   Image l(48, 48);
   for (int i = 0; i < 26; ++i) {
     const int x = static_cast<int>(hash3(i, k, 131) % 48),

@@ -10,11 +10,11 @@ namespace tq::art {
 // The grey of the frames the small icons sit in.
 inline constexpr uint32_t kFrameGrey = 0xc0c0c0;
 
-Image itemIcon(std::string_view name);    // Icons/PIECE0 .. TORCH2 (17 x 17)
-Image statusIcon(std::string_view name);  // heartPIC, HEADPIC, starPIC and blinks (15 x 15)
-Image mapIcon(std::string_view name);     // icons/floor .. Ldun16 (17 x 17)
-Image toolbarIcon(std::string_view name, bool enabled);  // 32 x 32 with transparency
-Image rainFrame(int k);                                  // 48 x 48 with transparency
-Image layoutPicture(std::string_view name);  // layout/*.bmp and the window icon and cursor
+Image ItemIcon(std::string_view name);    // Icons/PIECE0 .. TORCH2 (17 x 17)
+Image StatusIcon(std::string_view name);  // heartPIC, HEADPIC, starPIC and blinks (15 x 15)
+Image MapIcon(std::string_view name);     // icons/floor .. Ldun16 (17 x 17)
+Image ToolbarIcon(std::string_view name, bool enabled);  // 32 x 32 with transparency
+Image RainFrame(int k);                                  // 48 x 48 with transparency
+Image LayoutPicture(std::string_view name);  // layout/*.bmp and the window icon and cursor
 
 }  // namespace tq::art

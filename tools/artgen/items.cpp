@@ -19,14 +19,14 @@ struct Pen {
   double X(double x) const { return cx + x * s; }
   double Y(double y) const { return cy + y * s; }
   void ball(double x, double y, double rx, double ry, const Ramp& r, double bias = 0) const {
-    shadeEllipse(l, X(x), Y(y), std::max(0.7, rx * s), std::max(0.7, ry * s), r, bias);
+    ShadeEllipse(l, X(x), Y(y), std::max(0.7, rx * s), std::max(0.7, ry * s), r, bias);
   }
   void stroke(double x0, double y0, double x1, double y1, double w, const Ramp& r) const {
-    shadeStroke(l, X(x0), Y(y0), X(x1), Y(y1), std::max(1.0, w * s), r);
+    ShadeStroke(l, X(x0), Y(y0), X(x1), Y(y1), std::max(1.0, w * s), r);
   }
   void poly(std::vector<Pt> pts, Px c) const {
     for (Pt& p : pts) p = {X(p.x), Y(p.y)};
-    fillPoly(l, pts, c);
+    FillPoly(l, pts, c);
   }
   void dot(double x, double y, Px c) const {
     l.set(static_cast<int>(std::floor(X(x))), static_cast<int>(std::floor(Y(y))), c);
@@ -96,7 +96,7 @@ void berries(const Pen& p) {
   p.ball(3, -5, 2, 1, pal::kLeaf);
 }
 
-void heartShape(const Pen& p, const Ramp& r, double k) {
+void HeartShape(const Pen& p, const Ramp& r, double k) {
   p.ball(-2.6 * k, -1.5 * k, 3.2 * k, 3.2 * k, r);
   p.ball(2.6 * k, -1.5 * k, 3.2 * k, 3.2 * k, r);
   p.poly({{-5.7 * k, -0.6 * k}, {5.7 * k, -0.6 * k}, {0, 6 * k}}, r[2]);
@@ -109,10 +109,10 @@ void symbol(const Pen& p, bool life, int frame) {
                          : ramp(0x1a3880, 0x3060c0, 0x60a0f0, 0xd0f0ff);
   Px glow = halo[frame == 2 ? 3 : 2];
   glow.a = 90;
-  fillEllipse(p.l, p.X(0), p.Y(0), 8.5 * p.s, 8.5 * p.s, glow);
+  FillEllipse(p.l, p.X(0), p.Y(0), 8.5 * p.s, 8.5 * p.s, glow);
   p.ball(0, 0, 6.5, 6.5, halo, frame == 2 ? 0.2 : 0.0);
   if (life) {
-    heartShape(p, ramp(0xc0c0c8, 0xe0e0e8, 0xffffff, 0xffffff), 0.65);
+    HeartShape(p, ramp(0xc0c0c8, 0xe0e0e8, 0xffffff, 0xffffff), 0.65);
   } else {
     // A lightning fist: a bolt of strength.
     p.poly({{1, -5}, {-3, 0.5}, {0, 0.5}, {-1.5, 5}, {3.5, -1}, {0.5, -1}}, rgb(0xfff4a0));
@@ -148,7 +148,7 @@ void shirt(const Pen& p) {
 
 // A length of blade along the axis (ax, ay) from s0 to s1, `half` wide each side of it. A
 // broken end is jagged; a pointed end tapers to the tip over its last `taper` units.
-void bladePiece(const Pen& p, double ax, double ay, double s0, double s1, double half, double taper,
+void BladePiece(const Pen& p, double ax, double ay, double s0, double s1, double half, double taper,
                 const Ramp& blade) {
   const double nx = -ay, ny = ax;
   auto at = [&](double s, double t) { return Pt{ax * s + nx * t, ay * s + ny * t}; };
@@ -179,7 +179,7 @@ void bladePiece(const Pen& p, double ax, double ay, double s0, double s1, double
   p.dot(shine.x, shine.y, blade[3]);
 }
 
-void swordPart(const Pen& p, int part, bool shadow) {
+void SwordPart(const Pen& p, int part, bool shadow) {
   const Ramp blade = shadow ? ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff) : pal::kSteel;
   if (part == 1 || part == 0) {  // hilt, with the scabbard behind it
     if (part == 1) p.stroke(-6, 6, 2, -2, 3, ramp(0x1a1020, 0x2e1e38, 0x4a3458, 0x6a5080));
@@ -197,8 +197,8 @@ void swordPart(const Pen& p, int part, bool shadow) {
   // The loose pieces of the shadow blade: the middle, broken at both ends, lies wide and flat;
   // the tip points up the other way. Their glow marks them as one sword.
   const Ramp loose = ramp(0x2a1850, 0x5a3aa0, 0x8a6ad0, 0xe8dcff);
-  if (part == 2) bladePiece(p, 0.87, -0.5, -8, 8, 2.6, 0, loose);
-  if (part == 3) bladePiece(p, -0.42, -0.91, -6, 10, 2.1, 11, loose);
+  if (part == 2) BladePiece(p, 0.87, -0.5, -8, 8, 2.6, 0, loose);
+  if (part == 3) BladePiece(p, -0.42, -0.91, -6, 10, 2.1, 11, loose);
   if (part == 1) return;
   const Px spark = rgb(0xf4ecff);  // a glint of the magic in it
   for (const Pt& q : {Pt{-5, -5}, Pt{6, 4}}) {
@@ -249,7 +249,7 @@ void glove(const Pen& p) {
   p.stroke(-4, 6, 4, 6, 3, pal::kGold);
 }
 
-void crystalBall(const Pen& p, bool flash) {
+void CrystalBall(const Pen& p, bool flash) {
   p.poly({{-5, 5}, {5, 5}, {6, 8}, {-6, 8}}, pal::kGold[1]);
   p.stroke(-5, 5.5, 5, 5.5, 1.4, pal::kGold);
   p.ball(0, -1, 6, 6,
@@ -296,7 +296,7 @@ void food(const Pen& p) {
 
 }  // namespace
 
-void drawItem(Image& l, std::string_view item, double cx, double cy, double s, int frame,
+void DrawItem(Image& l, std::string_view item, double cx, double cy, double s, int frame,
               bool glow) {
   const Pen p{l, cx, cy, s};
   if (item == "COIN")
@@ -334,15 +334,15 @@ void drawItem(Image& l, std::string_view item, double cx, double cy, double s, i
   else if (item == "SHIRT")
     shirt(p);
   else if (item == "SWORD1")
-    swordPart(p, 1, true);
+    SwordPart(p, 1, true);
   else if (item == "SWORD2")
-    swordPart(p, 2, true);
+    SwordPart(p, 2, true);
   else if (item == "SWORD3")
-    swordPart(p, 3, true);
+    SwordPart(p, 3, true);
   else if (item == "SHADOWSWORD")
-    swordPart(p, 0, true);
+    SwordPart(p, 0, true);
   else if (item == "HUNTERSWORD")
-    swordPart(p, 0, false);
+    SwordPart(p, 0, false);
   else if (item == "SHIELD")
     shield(p);
   else if (item == "TORCH")
@@ -352,23 +352,23 @@ void drawItem(Image& l, std::string_view item, double cx, double cy, double s, i
   else if (item == "GLOVE")
     glove(p);
   else if (item == "CRYSTALBALL")
-    crystalBall(p, glow);
+    CrystalBall(p, glow);
   else if (item == "MEDAL")
     medal(p, glow);
   else if (item == "FOOD")
     food(p);
   else if (item == "HEART")
-    heartShape(p, pal::kRed, 1.0);
+    HeartShape(p, pal::kRed, 1.0);
 }
 
-bool paintItemTile(Image& l, Ground /*g*/, std::string_view tag, int frame) {
+bool PaintItemTile(Image& l, Ground /*g*/, std::string_view tag, int frame) {
   static const std::string_view loot[] = {"COIN",        "BAG",     "GOLDBAG",     "LIFEPOTION",
                                           "POWERPOTION", "APPLES",  "BLUEBERRIES", "LIFESYMBOL",
                                           "POWERSYMBOL", "GOLDKEY", "REDKEY",      "PURPLEKEY",
                                           "SHIRT",       "SWORD1",  "SWORD2",      "SWORD3"};
   for (std::string_view t : loot)
     if (t == tag) {
-      drawItem(l, tag, 25, 38, 1.6, frame);
+      DrawItem(l, tag, 25, 38, 1.6, frame);
       return true;
     }
   // Shop deeds: a sealed parchment showing what it buys.
@@ -382,12 +382,12 @@ bool paintItemTile(Image& l, Ground /*g*/, std::string_view tag, int frame) {
       {"POWER", "POWERPOTION"}, {"FOOD", "FOOD"}};
   for (const Deed& d : deeds)
     if (d.tag == tag) {
-      shadeBox(l, 9, 14, 32, 36, pal::kParchment);
-      shadeStroke(l, 8, 14, 42, 14, 4, pal::kParchment);  // rolled top edge
-      shadeStroke(l, 8, 50, 42, 50, 4, pal::kParchment);
+      ShadeBox(l, 9, 14, 32, 36, pal::kParchment);
+      ShadeStroke(l, 8, 14, 42, 14, 4, pal::kParchment);  // rolled top edge
+      ShadeStroke(l, 8, 50, 42, 50, 4, pal::kParchment);
       for (int y = 40; y < 46; y += 2) line(l, 14, y, 30, y, pal::kParchment[0]);
-      drawItem(l, d.item, 25, 28, 1.1, 1);
-      shadeEllipse(l, 36, 44, 3.5, 3.5, pal::kRed);  // wax seal
+      DrawItem(l, d.item, 25, 28, 1.1, 1);
+      ShadeEllipse(l, 36, 44, 3.5, 3.5, pal::kRed);  // wax seal
       return true;
     }
   return false;

@@ -9,7 +9,7 @@ namespace tq::art {
 
 // Draws an item centred at (cx, cy); s = 1 fits a 16-pixel box. frame 2 is the second
 // picture of animated items (coins, symbols); 'glow' lights up blinking icons.
-void drawItem(Image& l, std::string_view item, double cx, double cy, double s, int frame = 1,
+void DrawItem(Image& l, std::string_view item, double cx, double cy, double s, int frame = 1,
               bool glow = false);
 
 }  // namespace tq::art

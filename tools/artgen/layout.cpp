@@ -23,8 +23,8 @@ Image parchment(int w, int h) {
   Image l(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const double stain = periodicNoise(x, y, 22, w * 2, h * 2, 5) * 0.6 +
-                           periodicNoise(x + 7, y + 3, 11, w * 2, h * 2, 6) * 0.4;
+      const double stain = PeriodicNoise(x, y, 22, w * 2, h * 2, 5) * 0.6 +
+                           PeriodicNoise(x + 7, y + 3, 11, w * 2, h * 2, 6) * 0.4;
       const double ex = std::min(x + 0.5, w - x - 0.5) / 12.0;
       const double ey = std::min(y + 0.5, h - y - 0.5) / 18.0;
       const double rim = std::min(1.0, std::min(ex, ey));  // 0 at the edge, 1 inside
@@ -41,9 +41,9 @@ Image parchment(int w, int h) {
 // it, and the game keeps the scrolling text between the rollers (the top and bottom
 // kScrollRollerRows rows). Round the rollers' knobs the title picture shows, since the scroll box
 // sits over it at (24, 67).
-Image introScroll() {
+Image IntroScroll() {
   constexpr int W = 113, H = 161, kRoll = 9;  // the game's renderer knows the roller height
-  const Image title = titlePicture();
+  const Image title = TitlePicture();
   Image l(W, H);
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
@@ -57,12 +57,12 @@ Image introScroll() {
     const int inL = static_cast<int>(rand01(0, y / 3, 31) * 2.0);
     const int inR = static_cast<int>(rand01(1, y / 3, 31) * 2.0);
     for (int x = inL; x < W - inR; ++x) {
-      const double n = periodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
+      const double n = PeriodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
       const int edge = std::min({x - inL, W - inR - 1 - x, y - kRoll, H - kRoll - 1 - y});
       double lgt = 0.35 + n * 0.4;
       if (edge < 4) lgt -= (4 - edge) * 0.09;  // singed, darker edges
       if (y < kRoll + 3) lgt -= 0.25;          // the shadow under the top roller
-      l.set(x, y, litShade(paper, lgt, x, y));
+      l.set(x, y, LitShade(paper, lgt, x, y));
     }
   }
   for (int side = 0; side < 2; ++side) {
@@ -71,26 +71,26 @@ Image introScroll() {
       const double u = (y + 0.5) / kRoll * 2.0 - 1.0;  // -1 top .. 1 bottom
       const double lgt = 0.8 - 0.55 * u - 0.35 * u * u;
       for (int x = 3; x < W - 3; ++x) {
-        Px c = litShade(pal::kWood, lgt, x, y0 + y);
+        Px c = LitShade(pal::kWood, lgt, x, y0 + y);
         if (y == 0 || y == kRoll - 1) c = rgb(0x2a1808);
         l.set(x, y0 + y, c);
       }
     }
     for (const double kx : {2.5, W - 2.5}) {  // the knobs
-      fillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, rgb(0x2a1808));
-      shadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, pal::kGold);
+      FillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, rgb(0x2a1808));
+      ShadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, pal::kGold);
     }
   }
   return l;
 }
 
 Image bar(uint32_t base) {
-  const Ramp r = rampFrom(base);
+  const Ramp r = RampFrom(base);
   Image l(80, 14);
   for (int y = 0; y < 14; ++y)
     for (int x = 0; x < 80; ++x) {
       const double u = (y - 4.5) / 7.0;
-      Px c = litShade(r, 0.9 - 0.6 * u - 0.25 * u * u, x, y);
+      Px c = LitShade(r, 0.9 - 0.6 * u - 0.25 * u * u, x, y);
       if (y == 2 && x > 2 && x < 77) c = r[3];  // the gloss line
       if (y == 0 || y == 13 || x == 0 || x == 79) c = r[0];
       l.set(x, y, c);
@@ -98,93 +98,93 @@ Image bar(uint32_t base) {
   return l;
 }
 
-Image heroHead(int size) {
+Image HeroHead(int size) {
   Image l(size, size);
   const double c = size / 2.0, k = size / 17.0;
-  shadeEllipse(l, c, c + 1 * k, 5.5 * k, 6 * k, pal::kSkin);
-  shadeEllipse(l, c, c - 2.5 * k, 5.8 * k, 3.8 * k, ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38));
-  fillRect(l, static_cast<int>(c - 2.5 * k), static_cast<int>(c + 1 * k),
+  ShadeEllipse(l, c, c + 1 * k, 5.5 * k, 6 * k, pal::kSkin);
+  ShadeEllipse(l, c, c - 2.5 * k, 5.8 * k, 3.8 * k, ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38));
+  FillRect(l, static_cast<int>(c - 2.5 * k), static_cast<int>(c + 1 * k),
            std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), rgb(0x181018));
-  fillRect(l, static_cast<int>(c + 1.5 * k), static_cast<int>(c + 1 * k),
+  FillRect(l, static_cast<int>(c + 1.5 * k), static_cast<int>(c + 1 * k),
            std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), rgb(0x181018));
   return l;
 }
 
 Image marker(bool under) {
   Image l(17, 17);
-  fillEllipse(l, 8.5, 8.5, 8, 8, under ? rgb(0xf0c040) : rgb(0xe02020));
-  fillEllipse(l, 8.5, 8.5, 6.5, 6.5, rgb(0xffffff));
-  Image head = heroHead(17);
+  FillEllipse(l, 8.5, 8.5, 8, 8, under ? rgb(0xf0c040) : rgb(0xe02020));
+  FillEllipse(l, 8.5, 8.5, 6.5, 6.5, rgb(0xffffff));
+  Image head = HeroHead(17);
   composite(l, head);
   outline(l);
   return flatten(l, rgb(0x3a2a1c));  // the map's vellum
 }
 
-Image mapButton(bool close) {
+Image MapButton(bool close) {
   Image l(16, 17);
   // A folded map: three panels with a route and a cross.
-  fillPoly(l, {{1, 3}, {6, 1}, {6, 14}, {1, 16}}, pal::kParchment[2]);
-  fillPoly(l, {{6, 1}, {10, 3}, {10, 16}, {6, 14}}, pal::kParchment[1]);
-  fillPoly(l, {{10, 3}, {15, 1}, {15, 14}, {10, 16}}, pal::kParchment[2]);
+  FillPoly(l, {{1, 3}, {6, 1}, {6, 14}, {1, 16}}, pal::kParchment[2]);
+  FillPoly(l, {{6, 1}, {10, 3}, {10, 16}, {6, 14}}, pal::kParchment[1]);
+  FillPoly(l, {{10, 3}, {15, 1}, {15, 14}, {10, 16}}, pal::kParchment[2]);
   for (int i = 0; i < 5; ++i) l.set(3 + i * 2, 10 - (i % 2) * 2, pal::kRed[1]);
   if (close) {
-    thickLine(l, 3, 4, 13, 14, 2.2, pal::kRed[2]);
-    thickLine(l, 13, 4, 3, 14, 2.2, pal::kRed[2]);
+    ThickLine(l, 3, 4, 13, 14, 2.2, pal::kRed[2]);
+    ThickLine(l, 13, 4, 3, 14, 2.2, pal::kRed[2]);
   } else {
-    fillEllipse(l, 12, 6, 1.5, 1.5, rgb(0x40c040));
+    FillEllipse(l, 12, 6, 1.5, 1.5, rgb(0x40c040));
   }
   outline(l);
   return flatten(l, rgb(kFrameGrey));
 }
 
-Image enemyIcon() {
+Image EnemyIcon() {
   Image l(15, 15);
-  shadeEllipse(l, 7.5, 8, 5.5, 5.5, pal::kRed);
+  ShadeEllipse(l, 7.5, 8, 5.5, 5.5, pal::kRed);
   for (int s : {-1, 1})
-    fillPoly(l, {{7.5 + s * 2, 4}, {7.5 + s * 5, 4}, {7.5 + s * 6, -0.5}}, rgb(0xe8dcc0));
+    FillPoly(l, {{7.5 + s * 2, 4}, {7.5 + s * 5, 4}, {7.5 + s * 6, -0.5}}, rgb(0xe8dcc0));
   l.set(5, 8, rgb(0xfff040)), l.set(9, 8, rgb(0xfff040));
   line(l, 5, 11, 10, 11, rgb(0x300808));
   outline(l);
   return flatten(l, rgb(kFrameGrey));
 }
 
-Image goldIcon() {
+Image GoldIcon() {
   Image l(15, 15);
-  drawItem(l, "COIN", 7.5, 7.5, 0.85);
+  DrawItem(l, "COIN", 7.5, 7.5, 0.85);
   outline(l);
   return flatten(l, rgb(kFrameGrey));
 }
 
 Image item(std::string_view name, int w, int h, double s) {
   Image l(w, h);
-  drawItem(l, name, w / 2.0, h / 2.0, s);
+  DrawItem(l, name, w / 2.0, h / 2.0, s);
   outline(l);
   return flatten(l, rgb(kFrameGrey));
 }
 
 }  // namespace
 
-Image layoutPicture(std::string_view n) {
+Image LayoutPicture(std::string_view n) {
   if (n == "layout/window.ico") {
     Image l(32, 32);
-    Image head = heroHead(32);
+    Image head = HeroHead(32);
     composite(l, head, 0, 2);
-    shadeStroke(l, 27, 4, 20, 20, 2.6, pal::kSteel);
-    shadeStroke(l, 18, 16, 24, 22, 2, pal::kGold);
+    ShadeStroke(l, 27, 4, 20, 20, 2.6, pal::kSteel);
+    ShadeStroke(l, 18, 16, 24, 22, 2, pal::kGold);
     outline(l);
     return l;
   }
   if (n == "layout/cursor.cur") {  // a small sword pointing up and to the left
     Image l(32, 32);
-    fillPoly(l, {{0, 0}, {4, 1}, {16, 13}, {13, 16}, {1, 4}}, pal::kSteel[3]);
-    fillPoly(l, {{4, 1}, {16, 13}, {14, 15}, {2, 3}}, pal::kSteel[1]);
-    thickLine(l, 11, 19, 19, 11, 2.4, pal::kGold[2]);
-    thickLine(l, 16, 16, 22, 22, 2.6, pal::kBark[2]);
-    fillEllipse(l, 23, 23, 2, 2, pal::kGold[2]);
+    FillPoly(l, {{0, 0}, {4, 1}, {16, 13}, {13, 16}, {1, 4}}, pal::kSteel[3]);
+    FillPoly(l, {{4, 1}, {16, 13}, {14, 15}, {2, 3}}, pal::kSteel[1]);
+    ThickLine(l, 11, 19, 19, 11, 2.4, pal::kGold[2]);
+    ThickLine(l, 16, 16, 22, 22, 2.6, pal::kBark[2]);
+    FillEllipse(l, 23, 23, 2, 2, pal::kGold[2]);
     outline(l, 0.2);
     return l;
   }
-  if (n == "layout/scroll.bmp") return introScroll();
+  if (n == "layout/scroll.bmp") return IntroScroll();
   if (n == "layout/parchment.bmp") return parchment(88, 133);
   if (n == "layout/sword.bmp") return item("HUNTERSWORD", 17, 17, 1.0);
   if (n == "layout/shirt.bmp") return item("SHIRT", 17, 17, 0.95);
@@ -194,8 +194,8 @@ Image layoutPicture(std::string_view n) {
   if (n == "layout/bar2.bmp") return bar(0xe8c030);
   if (n == "layout/bar3.bmp") return bar(0xa040c0);
   if (n == "layout/bar4.bmp") return bar(0x40c040);
-  if (n == "layout/mapopen.bmp") return mapButton(false);
-  if (n == "layout/mapclose.bmp") return mapButton(true);
+  if (n == "layout/mapopen.bmp") return MapButton(false);
+  if (n == "layout/mapclose.bmp") return MapButton(true);
   if (n == "layout/marker.bmp") return marker(false);
   if (n == "layout/markerunder.bmp") return marker(true);
   if (n == "layout/shield.bmp") return item("SHIELD", 17, 17, 0.95);
@@ -204,8 +204,8 @@ Image layoutPicture(std::string_view n) {
   if (n == "layout/goldkey.bmp") return item("goldkey", 17, 7, 0.85);
   if (n == "layout/redkey.bmp") return item("redkey", 17, 7, 0.85);
   if (n == "layout/purplekey.bmp") return item("purplekey", 17, 7, 0.85);
-  if (n == "layout/goldicon.bmp") return goldIcon();
-  return enemyIcon();
+  if (n == "layout/goldicon.bmp") return GoldIcon();
+  return EnemyIcon();
 }
 
 }  // namespace tq::art

@@ -21,7 +21,7 @@ namespace {
 
 using namespace tq::art;
 
-bool savePng(const Image& img, const std::string& path) {
+bool SavePng(const Image& img, const std::string& path) {
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.w(), img.h(), 32, SDL_PIXELFORMAT_RGBA32);
   if (!s) return false;
   for (int y = 0; y < img.h(); ++y) {
@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
       return usage();
   }
   if (!room.empty()) {  // a developer's look at one room: GAME_DIR is the PNG to write
-    const Image img = roomPreview(room);
-    return !img.w() || !savePng(img, root.string()) ? 1 : 0;
+    const Image img = RoomPreview(room);
+    return !img.w() || !SavePng(img, root.string()) ? 1 : 0;
   }
   const auto start = std::chrono::steady_clock::now();
   std::vector<Picture> todo;
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
       const Picture& p = todo[i];
       Image img = p.paint();
       const std::filesystem::path file = root / p.path;
-      if (!writeFile(file.string(), encode(p, img))) {
+      if (!WriteFile(file.string(), encode(p, img))) {
         std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
         failed = true;
       }
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     label = label.substr(0, label.rfind('.'));
     sheet.push_back({label, todo[i].group, std::move(painted[i])});
   }
-  if (!sheetPath.empty() && !savePng(contactSheet(sheet, 40, zoom), sheetPath)) {
+  if (!sheetPath.empty() && !SavePng(ContactSheet(sheet, 40, zoom), sheetPath)) {
     std::fprintf(stderr, "artgen: cannot write %s: %s\n", sheetPath.c_str(), IMG_GetError());
     return 1;
   }

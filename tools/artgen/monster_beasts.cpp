@@ -19,7 +19,7 @@ struct Reptile {
   Px spot = rgb(0);
 };
 
-Reptile reptileOf(std::string_view kind, int frame) {
+Reptile ReptileOf(std::string_view kind, int frame) {
   if (kind == "WYVERN") {
     // Violet with a cream belly: it must not melt into the grass it hunts in.
     Reptile r{ramp(0x36184e, 0x582a7a, 0x7e46a8, 0xb482dc),
@@ -49,10 +49,10 @@ Reptile reptileOf(std::string_view kind, int frame) {
   return r;
 }
 
-void reptileWings(Image& l, const Reptile& r, Facing f, double up) {
+void ReptileWings(Image& l, const Reptile& r, Facing f, double up) {
   const double k = r.k;
   if (f == Facing::Right) {
-    fillPoly(l, {{22, 34}, {30, 34}, {26 - 6 * k, 12 * (2 - k) + up}, {14 - 4 * k, 18 + up}},
+    FillPoly(l, {{22, 34}, {30, 34}, {26 - 6 * k, 12 * (2 - k) + up}, {14 - 4 * k, 18 + up}},
              r.wing[1]);
     for (int i = 0; i < 3; ++i)
       line(l, 26, 34, static_cast<int>(14 - 4 * k + i * 6), static_cast<int>(18 + up - i * 2),
@@ -60,7 +60,7 @@ void reptileWings(Image& l, const Reptile& r, Facing f, double up) {
     return;
   }
   for (int s : {-1, 1}) {
-    fillPoly(l,
+    FillPoly(l,
              {{25.0 + s * 4, 32},
               {25.0 + s * 22 * k, 18 + up},
               {25.0 + s * 24 * k, 30 + up * 0.5},
@@ -74,39 +74,39 @@ void reptileWings(Image& l, const Reptile& r, Facing f, double up) {
 
 void claws(Image& l, double x, double y, int dir) {
   for (int i = -1; i <= 1; ++i)
-    fillPoly(l, {{x + i * 2.0, y}, {x + i * 2.0 + 1.2, y}, {x + i * 2.6 + dir * 0.6, y + 3.2}},
+    FillPoly(l, {{x + i * 2.0, y}, {x + i * 2.0 + 1.2, y}, {x + i * 2.6 + dir * 0.6, y + 3.2}},
              rgb(0xf4ecd8));
 }
 
 // The lunge: the head thrust at the viewer with the jaws wide, the fore claws up, the wings
 // (if any) thrown high, and fire from the dragon's throat.
-void reptileLunge(Image& l, const Reptile& r) {
+void ReptileLunge(Image& l, const Reptile& r) {
   const double k = r.k;
-  if (r.wings) reptileWings(l, r, Facing::Front, -10);
+  if (r.wings) ReptileWings(l, r, Facing::Front, -10);
   for (int s : {-1, 1}) {  // hind legs braced wide
-    shadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 14 * k, 54, 3.5 * k, r.body);
+    ShadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 14 * k, 54, 3.5 * k, r.body);
     claws(l, 25 + s * 14 * k, 53.5, s);
   }
-  shadeEllipse(l, 25, 43, 9 * k, 10 * k, r.body);
+  ShadeEllipse(l, 25, 43, 9 * k, 10 * k, r.body);
   for (int y = 38; y < 52; ++y)
     for (int x = static_cast<int>(25 - 4 * k); x < 25 + 4 * k; ++x)
       if (l.get(x, y).a && (y % 3)) l.set(x, y, r.belly[2]);
   for (int s : {-1, 1}) {  // fore legs raised, claws out
-    shadeStroke(l, 25 + s * 7 * k, 38, 25 + s * 16 * k, 33, 3.5 * k, r.body);
+    ShadeStroke(l, 25 + s * 7 * k, 38, 25 + s * 16 * k, 33, 3.5 * k, r.body);
     claws(l, 25 + s * 17 * k, 32, s);
   }
   if (r.horns)
     for (int s : {-1, 1})
-      fillPoly(l,
+      FillPoly(l,
                {{25 + s * 4 * k, 30 - 5 * k},
                 {25 + s * 6 * k, 31 - 5 * k},
                 {25 + s * 10 * k, 21 - 5 * k}},
                rgb(0xe8dcc0));
   // The head, close and low, its jaws wide open.
   const double hy = 35 - 2 * k;
-  shadeEllipse(l, 25, hy, 8.5 * k, 6.5 * k, r.body);
-  fillEllipse(l, 25, hy + 3.5 * k, 5.5 * k, 3.6 * k, rgb(0x3a0610));
-  fillEllipse(l, 25, hy + 4.5 * k, 3.5 * k, 2 * k, rgb(0x8a1a2a));  // the tongue
+  ShadeEllipse(l, 25, hy, 8.5 * k, 6.5 * k, r.body);
+  FillEllipse(l, 25, hy + 3.5 * k, 5.5 * k, 3.6 * k, rgb(0x3a0610));
+  FillEllipse(l, 25, hy + 4.5 * k, 3.5 * k, 2 * k, rgb(0x8a1a2a));  // the tongue
   teeth(l, 25 - 4.5 * k, 25 + 4.5 * k, hy + 1 * k, true);
   teeth(l, 25 - 4 * k, 25 + 4 * k, hy + 6.5 * k, false);
   for (int s : {-1, 1}) {  // narrowed eyes under a hard brow
@@ -125,7 +125,7 @@ void reptileLunge(Image& l, const Reptile& r) {
   if (r.fire)  // a gout of fire rolling out at the viewer
     for (int i = 0; i < 7; ++i) {
       const double y = hy + 6 + i * 2.2, w = 2.5 + i * 1.4;
-      fillEllipse(l, 25 + std::sin(i * 1.3) * 1.5, y, w, 2.3,
+      FillEllipse(l, 25 + std::sin(i * 1.3) * 1.5, y, w, 2.3,
                   i < 2   ? pal::kFire[3]
                   : i < 5 ? pal::kFire[2]
                           : pal::kFire[1]);
@@ -135,71 +135,71 @@ void reptileLunge(Image& l, const Reptile& r) {
 void reptile(Image& l, const Reptile& r, Facing f, int frame) {
   const double k = r.k;
   const int step = frame == 2 ? 1 : -1;
-  if (r.wings) reptileWings(l, r, f, frame == 2 ? -6 : 0);
+  if (r.wings) ReptileWings(l, r, f, frame == 2 ? -6 : 0);
   if (f == Facing::Right) {
-    shadeStroke(l, 25 - 8 * k, 42, 25 - 20 * k, 50 + step, 5 * k, r.body);  // tail
-    shadeStroke(l, 25 - 20 * k, 50 + step, 4, 48, 2.5, r.body);
+    ShadeStroke(l, 25 - 8 * k, 42, 25 - 20 * k, 50 + step, 5 * k, r.body);  // tail
+    ShadeStroke(l, 25 - 20 * k, 50 + step, 4, 48, 2.5, r.body);
     for (int s : {-1, 1}) {
-      shadeStroke(l, 25 + s * 6 * k, 43, 25 + s * 6 * k + step * s * 2, 52, 3.2 * k, r.body);
-      shadeStroke(l, 25 + s * 6 * k - 2, 43, 25 + s * 6 * k - 2 - step * s * 2, 51, 3 * k,
+      ShadeStroke(l, 25 + s * 6 * k, 43, 25 + s * 6 * k + step * s * 2, 52, 3.2 * k, r.body);
+      ShadeStroke(l, 25 + s * 6 * k - 2, 43, 25 + s * 6 * k - 2 - step * s * 2, 51, 3 * k,
                   Ramp{{r.body[0], r.body[0], r.body[1], r.body[2]}});
     }
-    shadeEllipse(l, 25, 41, 12 * k, 7 * k, r.body);
+    ShadeEllipse(l, 25, 41, 12 * k, 7 * k, r.body);
     for (int x = static_cast<int>(25 - 10 * k); x < 25 + 10 * k; ++x)
       l.set(x, static_cast<int>(46 + 1.5 * k), r.belly[2]);
-    shadeStroke(l, 25 + 9 * k, 39, 25 + 14 * k, 34 - 2 * k, 6 * k, r.body);  // neck
-    shadeEllipse(l, 25 + 17 * k, 33 - 2 * k, 6 * k, 4.5 * k, r.body);
+    ShadeStroke(l, 25 + 9 * k, 39, 25 + 14 * k, 34 - 2 * k, 6 * k, r.body);  // neck
+    ShadeEllipse(l, 25 + 17 * k, 33 - 2 * k, 6 * k, 4.5 * k, r.body);
     if (r.open)
-      fillPoly(l, {{25 + 15 * k, 35 - 2 * k}, {25 + 23 * k, 33 - 2 * k}, {25 + 22 * k, 38 - 2 * k}},
+      FillPoly(l, {{25 + 15 * k, 35 - 2 * k}, {25 + 23 * k, 33 - 2 * k}, {25 + 22 * k, 38 - 2 * k}},
                rgb(0x500810));
     l.set(static_cast<int>(25 + 18 * k), static_cast<int>(31 - 2 * k), rgb(0xfff060));
     l.set(static_cast<int>(25 + 18 * k), static_cast<int>(32 - 2 * k), rgb(0x100808));
     if (r.horns)
-      fillPoly(l, {{25 + 13 * k, 30 - 2 * k}, {25 + 15 * k, 30 - 2 * k}, {25 + 10 * k, 22 - 2 * k}},
+      FillPoly(l, {{25 + 13 * k, 30 - 2 * k}, {25 + 15 * k, 30 - 2 * k}, {25 + 10 * k, 22 - 2 * k}},
                rgb(0xe8dcc0));
     if (r.plates)
       for (int i = 0; i < 5; ++i) {
         const double x = 25 - 9 * k + i * 4.5 * k;
-        fillPoly(l, {{x - 2, 35.0 - k * 2}, {x + 2, 35.0 - k * 2}, {x, 29.0 - k * 2}}, r.belly[1]);
+        FillPoly(l, {{x - 2, 35.0 - k * 2}, {x + 2, 35.0 - k * 2}, {x, 29.0 - k * 2}}, r.belly[1]);
       }
   } else {
     const bool front = f == Facing::Front;
     if (!front) {  // the tail swings toward the viewer
-      shadeStroke(l, 25, 44, 25 + step * 3, 53, 5 * k, r.body);
-      shadeStroke(l, 25 + step * 3, 53, 25 + step * 7, 56, 2.5, r.body);
+      ShadeStroke(l, 25, 44, 25 + step * 3, 53, 5 * k, r.body);
+      ShadeStroke(l, 25 + step * 3, 53, 25 + step * 7, 56, 2.5, r.body);
     }
     for (int s : {-1, 1}) {
-      shadeStroke(l, 25 + s * 8 * k, 36, 25 + s * 12 * k, 44 + (s == step ? -2 : 0), 3.5 * k,
+      ShadeStroke(l, 25 + s * 8 * k, 36, 25 + s * 12 * k, 44 + (s == step ? -2 : 0), 3.5 * k,
                   r.body);
-      shadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 12 * k, 53 + (s == step ? -2 : 0), 3.5 * k,
+      ShadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 12 * k, 53 + (s == step ? -2 : 0), 3.5 * k,
                   r.body);
     }
-    shadeEllipse(l, 25, 42, 9 * k, 11 * k, r.body);
+    ShadeEllipse(l, 25, 42, 9 * k, 11 * k, r.body);
     if (front) {
       for (int y = 36; y < 52; ++y)
         for (int x = static_cast<int>(25 - 4 * k); x < 25 + 4 * k; ++x)
           if (l.get(x, y).a && (y % 3)) l.set(x, y, r.belly[2]);
-      shadeEllipse(l, 25, 36 - 4 * k, 7 * k, 5.5 * k, r.body);
+      ShadeEllipse(l, 25, 36 - 4 * k, 7 * k, 5.5 * k, r.body);
       l.set(static_cast<int>(25 - 3 * k), static_cast<int>(35 - 4 * k), rgb(0xfff060));
       l.set(static_cast<int>(25 + 3 * k), static_cast<int>(35 - 4 * k), rgb(0xfff060));
       if (r.open)
-        fillEllipse(l, 25, 39 - 4 * k, 3 * k, 1.6 * k, rgb(0x500810));
+        FillEllipse(l, 25, 39 - 4 * k, 3 * k, 1.6 * k, rgb(0x500810));
       else
         line(l, static_cast<int>(25 - 3 * k), static_cast<int>(39 - 4 * k),
              static_cast<int>(25 + 3 * k), static_cast<int>(39 - 4 * k), r.body[0]);
     } else {
-      shadeEllipse(l, 25, 31 - 2 * k, 6 * k, 5 * k, r.body);
+      ShadeEllipse(l, 25, 31 - 2 * k, 6 * k, 5 * k, r.body);
     }
     if (r.horns)
       for (int s : {-1, 1})
-        fillPoly(l,
+        FillPoly(l,
                  {{25 + s * 3 * k, 31 - 5 * k},
                   {25 + s * 5 * k, 31 - 5 * k},
                   {25 + s * 8 * k, 23 - 5 * k}},
                  rgb(0xe8dcc0));
     if (r.plates)
       for (int i = 0; i < 4; ++i)
-        fillPoly(l, {{23, 36.0 + i * 4}, {27, 36.0 + i * 4}, {25, 33.0 + i * 4}},
+        FillPoly(l, {{23, 36.0 + i * 4}, {27, 36.0 + i * 4}, {25, 33.0 + i * 4}},
                  r.belly[front ? 0 : 1]);
   }
   if (r.spots) {
@@ -211,7 +211,7 @@ void reptile(Image& l, const Reptile& r, Facing f, int frame) {
   }
   if (r.fire && frame == 2 && f != Facing::Rear) {  // a lick of flame from the jaws
     const double x = f == Facing::Right ? 47 : 25, y = f == Facing::Right ? 31 : 37;
-    fillEllipse(l, x, y, 2.5, 2, pal::kFire[2]);
+    FillEllipse(l, x, y, 2.5, 2, pal::kFire[2]);
     l.set(static_cast<int>(x), static_cast<int>(y), pal::kFire[3]);
   }
 }
@@ -221,7 +221,7 @@ struct Crawler {
   bool beetle = false, ice = false;
 };
 
-Crawler crawlerOf(std::string_view kind) {
+Crawler CrawlerOf(std::string_view kind) {
   Crawler c;
   c.beetle = kind == "BEETLE";
   c.ice = kind == "ICE PLATER";
@@ -240,39 +240,39 @@ Crawler crawlerOf(std::string_view kind) {
 }
 
 // The bite: the front end reared up at the viewer, fore legs raised, mandibles or maw open.
-void crawlerBite(Image& l, const Crawler& c) {
+void CrawlerBite(Image& l, const Crawler& c) {
   for (int s : {-1, 1}) {
     for (int i = 1; i < 3; ++i) {  // the hind legs hold the ground
       const double y = 36 + i * 6;
-      shadeStroke(l, 25 + s * 10, y, 25 + s * 19, y + 6, 2, c.leg);
+      ShadeStroke(l, 25 + s * 10, y, 25 + s * 19, y + 6, 2, c.leg);
     }
-    shadeStroke(l, 25 + s * 9, 36, 25 + s * 18, 27, 2.2, c.leg);  // fore legs raised
-    shadeStroke(l, 25 + s * 18, 27, 25 + s * 21, 31, 1.8, c.leg);
+    ShadeStroke(l, 25 + s * 9, 36, 25 + s * 18, 27, 2.2, c.leg);  // fore legs raised
+    ShadeStroke(l, 25 + s * 18, 27, 25 + s * 21, 31, 1.8, c.leg);
   }
-  shadeEllipse(l, 25, 38, 13, 13, c.shell);
+  ShadeEllipse(l, 25, 38, 13, 13, c.shell);
   if (c.beetle) {
     line(l, 25, 26, 25, 44, c.shell[0]);
-    shadeEllipse(l, 25, 47, 7, 5.5, c.leg);
+    ShadeEllipse(l, 25, 47, 7, 5.5, c.leg);
     for (int s : {-1, 1}) {  // the mandibles, spread wide, horn-pale
-      fillPoly(l,
+      FillPoly(l,
                {{25 + s * 3.0, 48}, {25 + s * 13.0, 47}, {25 + s * 12.0, 55}, {25 + s * 9.0, 51}},
                rgb(0xc8a46a));
-      fillPoly(l, {{25 + s * 13.0, 47}, {25 + s * 12.0, 55}, {25 + s * 5.0, 54}}, rgb(0xf0d8a0));
+      FillPoly(l, {{25 + s * 13.0, 47}, {25 + s * 12.0, 55}, {25 + s * 5.0, 54}}, rgb(0xf0d8a0));
     }
     l.set(22, 45, rgb(0xff6020)), l.set(28, 45, rgb(0xff6020));
     l.set(23, 45, rgb(0xffa060)), l.set(27, 45, rgb(0xffa060));
     return;
   }
   // Platers: the plated head thrust forward, the maw wide and toothed.
-  shadeEllipse(l, 25, 47, 9, 7, c.head);
-  shadeEllipse(l, 25, 41, 12, 4.5, c.plate);
-  fillEllipse(l, 25, 50, 6, 3.6, rgb(0x3a0610));
+  ShadeEllipse(l, 25, 47, 9, 7, c.head);
+  ShadeEllipse(l, 25, 41, 12, 4.5, c.plate);
+  FillEllipse(l, 25, 50, 6, 3.6, rgb(0x3a0610));
   teeth(l, 20, 30, 47.5, true);
   teeth(l, 21, 29, 53, false);
   l.set(20, 45, rgb(0x101010)), l.set(30, 45, rgb(0x101010));
   if (c.ice)
     for (int i = 0; i < 5; ++i)
-      fillPoly(l, {{17.0 + i * 4, 30}, {20.0 + i * 4, 30}, {18.5 + i * 4, 22}}, c.plate[3]);
+      FillPoly(l, {{17.0 + i * 4, 30}, {20.0 + i * 4, 30}, {18.5 + i * 4, 22}}, c.plate[3]);
 }
 
 void crawler(Image& l, const Crawler& c, Facing f, int frame) {
@@ -280,19 +280,19 @@ void crawler(Image& l, const Crawler& c, Facing f, int frame) {
   if (f == Facing::Right) {
     for (int i = 0; i < 3; ++i) {
       const double x = 16 + i * 8;
-      shadeStroke(l, x, 42, x + (((i + (step > 0 ? 1 : 0)) % 2) ? 3 : -3), 53, 2, c.leg);
+      ShadeStroke(l, x, 42, x + (((i + (step > 0 ? 1 : 0)) % 2) ? 3 : -3), 53, 2, c.leg);
     }
-    shadeEllipse(l, 24, 38, 15, 10, c.shell);
+    ShadeEllipse(l, 24, 38, 15, 10, c.shell);
     if (c.beetle) {
       line(l, 14, 34, 34, 34, c.shell[0]);
-      shadeEllipse(l, 40, 40, 5, 4.5, c.leg);
-      fillPoly(l, {{43, 38}, {50, 36.0 + step}, {45, 41}}, rgb(0x30281e));
-      fillPoly(l, {{43, 42}, {50, 45.0 - step}, {45, 43}}, rgb(0x30281e));
+      ShadeEllipse(l, 40, 40, 5, 4.5, c.leg);
+      FillPoly(l, {{43, 38}, {50, 36.0 + step}, {45, 41}}, rgb(0x30281e));
+      FillPoly(l, {{43, 42}, {50, 45.0 - step}, {45, 43}}, rgb(0x30281e));
     } else {
-      shadeEllipse(l, 40, 42, 6, 5, c.head);
-      shadeEllipse(l, 38, 33, 8, 3.5, c.plate);  // the plate on its head
+      ShadeEllipse(l, 40, 42, 6, 5, c.head);
+      ShadeEllipse(l, 38, 33, 8, 3.5, c.plate);  // the plate on its head
       l.set(43, 41, rgb(0x101010));
-      fillRect(l, 44, 44, 3, 1, rgb(0x501010));
+      FillRect(l, 44, 44, 3, 1, rgb(0x501010));
     }
     return;
   }
@@ -300,47 +300,47 @@ void crawler(Image& l, const Crawler& c, Facing f, int frame) {
   for (int s : {-1, 1})
     for (int i = 0; i < 3; ++i) {
       const double y = 34 + i * 6;
-      shadeStroke(l, 25 + s * 10, y, 25 + s * 19, y + 4 + (((i + (step > 0 ? 1 : 0)) % 2) ? 2 : -2),
+      ShadeStroke(l, 25 + s * 10, y, 25 + s * 19, y + 4 + (((i + (step > 0 ? 1 : 0)) % 2) ? 2 : -2),
                   2, c.leg);
     }
-  shadeEllipse(l, 25, 38, 13, 14, c.shell);
+  ShadeEllipse(l, 25, 38, 13, 14, c.shell);
   if (c.beetle) {
     line(l, 25, 26, 25, 52, c.shell[0]);
     if (front) {
-      shadeEllipse(l, 25, 49, 6, 4.5, c.leg);
-      fillPoly(l, {{21, 51}, {15, 56.0 + step}, {22, 53}}, rgb(0x30281e));
-      fillPoly(l, {{29, 51}, {35, 56.0 - step}, {28, 53}}, rgb(0x30281e));
+      ShadeEllipse(l, 25, 49, 6, 4.5, c.leg);
+      FillPoly(l, {{21, 51}, {15, 56.0 + step}, {22, 53}}, rgb(0x30281e));
+      FillPoly(l, {{29, 51}, {35, 56.0 - step}, {28, 53}}, rgb(0x30281e));
       l.set(23, 48, rgb(0xff6020)), l.set(27, 48, rgb(0xff6020));
     }
   } else {
     const double hy = front ? 48 : 28;
-    shadeEllipse(l, 25, hy, 7, 5, c.head);
-    shadeEllipse(l, 25, hy - 3, 10, 4, c.plate);
+    ShadeEllipse(l, 25, hy, 7, 5, c.head);
+    ShadeEllipse(l, 25, hy - 3, 10, 4, c.plate);
     if (front) {
       l.set(22, static_cast<int>(hy) + 1, rgb(0x101010)),
           l.set(28, static_cast<int>(hy) + 1, rgb(0x101010));
-      fillRect(l, 23, static_cast<int>(hy) + 3, 5, 1, rgb(0x501010));
+      FillRect(l, 23, static_cast<int>(hy) + 3, 5, 1, rgb(0x501010));
     }
   }
   if (c.ice)
     for (int i = 0; i < 5; ++i)
-      fillPoly(l, {{17.0 + i * 4, 30}, {20.0 + i * 4, 30}, {18.5 + i * 4, 23}}, c.plate[3]);
+      FillPoly(l, {{17.0 + i * 4, 30}, {20.0 + i * 4, 30}, {18.5 + i * 4, 23}}, c.plate[3]);
 }
 
 }  // namespace
 
-void drawReptile(Image& l, std::string_view kind, const MonsterPose& p) {
-  const Reptile r = reptileOf(kind, p.frame);
+void DrawReptile(Image& l, std::string_view kind, const MonsterPose& p) {
+  const Reptile r = ReptileOf(kind, p.frame);
   if (p.attack)
-    reptileLunge(l, r);
+    ReptileLunge(l, r);
   else
     reptile(l, r, p.facing, p.frame);
 }
 
-void drawCrawler(Image& l, std::string_view kind, const MonsterPose& p) {
-  const Crawler c = crawlerOf(kind);
+void DrawCrawler(Image& l, std::string_view kind, const MonsterPose& p) {
+  const Crawler c = CrawlerOf(kind);
   if (p.attack)
-    crawlerBite(l, c);
+    CrawlerBite(l, c);
   else
     crawler(l, c, p.facing, p.frame);
 }
@@ -348,13 +348,13 @@ void drawCrawler(Image& l, std::string_view kind, const MonsterPose& p) {
 // The bat flaps with its wings spread whichever way it flies; from the side the far wing is
 // foreshortened and the head turns to show an ear, an eye and the fangs. It bites swooping at
 // the viewer, wings swept forward, jaws wide and feet out.
-void drawBat(Image& l, const MonsterPose& p) {
+void DrawBat(Image& l, const MonsterPose& p) {
   const Ramp fur = ramp(0x120c1c, 0x2a1840, 0x4a2e6a, 0x8a64b0);
   const Ramp wing = ramp(0x140a20, 0x30184a, 0x50306e, 0x8a62a8);
   const Px red = rgb(0xff3838), fang = rgb(0xffffff);
   if (p.attack) {
     for (int s : {-1, 1}) {
-      fillPoly(l,
+      FillPoly(l,
                {{25 + s * 4.0, 24},
                 {25 + s * 21.0, 12},
                 {25 + s * 23.0, 30},
@@ -366,14 +366,14 @@ void drawBat(Image& l, const MonsterPose& p) {
       for (int i = 0; i < 3; ++i)
         line(l, static_cast<int>(25 + s * 4), 26, static_cast<int>(25 + s * (21 - i * 3.5)),
              12 + i * 10, wing[3]);
-      shadeStroke(l, 25 + s * 3, 38, 25 + s * 6, 46, 1.6, fur);  // feet reaching out
+      ShadeStroke(l, 25 + s * 3, 38, 25 + s * 6, 46, 1.6, fur);  // feet reaching out
       claws(l, 25 + s * 6, 45.5, s);
     }
-    shadeEllipse(l, 25, 32, 7, 8, fur);
-    shadeEllipse(l, 25, 24, 6, 5.5, fur);
+    ShadeEllipse(l, 25, 32, 7, 8, fur);
+    ShadeEllipse(l, 25, 24, 6, 5.5, fur);
     for (int s : {-1, 1})
-      fillPoly(l, {{25 + s * 1.5, 20}, {25 + s * 5.5, 20}, {25 + s * 6.0, 12}}, fur[2]);
-    fillEllipse(l, 25, 27, 3.5, 2.6, rgb(0x3a0610));
+      FillPoly(l, {{25 + s * 1.5, 20}, {25 + s * 5.5, 20}, {25 + s * 6.0, 12}}, fur[2]);
+    FillEllipse(l, 25, 27, 3.5, 2.6, rgb(0x3a0610));
     teeth(l, 22, 28, 25, true);
     l.set(22, 22, red), l.set(28, 22, red), l.set(23, 22, red), l.set(27, 22, red);
     return;
@@ -386,7 +386,7 @@ void drawBat(Image& l, const MonsterPose& p) {
   for (int s : {-1, 1}) {
     const double w = side ? (s < 0 ? 0.95 : 0.7) : 1.0;  // the far wing is shorter
     const int shade = f == Facing::Rear ? 2 : (side && s > 0 ? 0 : 1);
-    fillPoly(l,
+    FillPoly(l,
              {{cx + s * 3, y0 - 2},
               {cx + s * 22 * w, y0 - 12 + up},
               {cx + s * 20 * w, y0 + 2 + up * 0.5},
@@ -399,19 +399,19 @@ void drawBat(Image& l, const MonsterPose& p) {
            static_cast<int>(cx + s * (22 - i * 4) * w), static_cast<int>(y0 - 12 + up + i * 5),
            wing[shade + 2]);
   }
-  shadeEllipse(l, cx, y0 + 2, 5.5, 6.5, fur);
+  ShadeEllipse(l, cx, y0 + 2, 5.5, 6.5, fur);
   const double hx = side ? cx + 4 : cx;
-  shadeEllipse(l, hx, y0 - 4, 4.2, 3.8, fur);
+  ShadeEllipse(l, hx, y0 - 4, 4.2, 3.8, fur);
   for (int s : {-1, 1}) {
     if (side && s > 0) continue;
     const double ex = side ? hx - 1 : hx;
-    fillPoly(l, {{ex + s * 1, y0 - 6}, {ex + s * 4, y0 - 6}, {ex + s * 4, y0 - 12}}, fur[2]);
+    FillPoly(l, {{ex + s * 1, y0 - 6}, {ex + s * 4, y0 - 6}, {ex + s * 4, y0 - 12}}, fur[2]);
   }
   if (f == Facing::Front) {
     l.set(23, static_cast<int>(y0) - 4, red), l.set(26, static_cast<int>(y0) - 4, red);
     l.set(24, static_cast<int>(y0) - 2, fang), l.set(26, static_cast<int>(y0) - 2, fang);
   } else if (side) {
-    fillPoly(l, {{hx + 3, y0 - 5}, {hx + 7, y0 - 3}, {hx + 3, y0 - 1}}, fur[1]);  // snout
+    FillPoly(l, {{hx + 3, y0 - 5}, {hx + 7, y0 - 3}, {hx + 3, y0 - 1}}, fur[1]);  // snout
     l.set(static_cast<int>(hx + 2), static_cast<int>(y0) - 5, red);
     l.set(static_cast<int>(hx + 5), static_cast<int>(y0) - 1, fang);
   }

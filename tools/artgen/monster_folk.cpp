@@ -19,7 +19,7 @@ struct Frame {
   double cx, hip, shoulder, headY, k, g;
   double shoulderX(int s) const { return cx + s * 7 * k * g; }
 };
-Frame frameOf(const Figure& f) {
+Frame FrameOf(const Figure& f) {
   const double hip = f.feet - 11 * f.k - f.bob, shoulder = hip - 12 * f.k;
   return {f.cx, hip, shoulder, shoulder - 5 * f.k, f.k, f.girth};
 }
@@ -39,28 +39,28 @@ Figure brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterP
 }
 
 // Both hands raised to `at`, arms drawn from the shoulders over the body.
-void armsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y1) {
-  const Frame fr = frameOf(f);
-  shadeStroke(l, fr.shoulderX(-1), fr.shoulder + 1.5, x0, y0, 3.4 * f.k, f.top);
-  shadeStroke(l, fr.shoulderX(1), fr.shoulder + 1.5, x1, y1, 3.4 * f.k, f.top);
-  shadeEllipse(l, x0, y0, 1.9 * f.k, 1.9 * f.k, f.skin);
-  shadeEllipse(l, x1, y1, 1.9 * f.k, 1.9 * f.k, f.skin);
+void ArmsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y1) {
+  const Frame fr = FrameOf(f);
+  ShadeStroke(l, fr.shoulderX(-1), fr.shoulder + 1.5, x0, y0, 3.4 * f.k, f.top);
+  ShadeStroke(l, fr.shoulderX(1), fr.shoulder + 1.5, x1, y1, 3.4 * f.k, f.top);
+  ShadeEllipse(l, x0, y0, 1.9 * f.k, 1.9 * f.k, f.skin);
+  ShadeEllipse(l, x1, y1, 1.9 * f.k, 1.9 * f.k, f.skin);
 }
 
 // A roaring mouth under the eyes of a front-facing head.
 void roar(Image& l, const Frame& fr, double w) {
-  fillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, rgb(0x2a0608));
+  FillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, rgb(0x2a0608));
   l.set(static_cast<int>(fr.cx - w + 1), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
   l.set(static_cast<int>(fr.cx + w - 2), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
 }
 
 // A back seen from behind: the spine's shadow and the lit shoulder blades.
 void back(Image& l, const Figure& f) {
-  const Frame fr = frameOf(f);
+  const Frame fr = FrameOf(f);
   for (int y = static_cast<int>(fr.shoulder + 2); y < static_cast<int>(fr.hip - 1); ++y)
     if (l.get(static_cast<int>(fr.cx), y).a) l.set(static_cast<int>(fr.cx), y, f.top[0]);
   for (int s : {-1, 1})
-    shadeEllipse(l, fr.cx + s * 3.5 * fr.k * fr.g, fr.shoulder + 3.5 * fr.k, 2.6 * fr.k, 2.2 * fr.k,
+    ShadeEllipse(l, fr.cx + s * 3.5 * fr.k * fr.g, fr.shoulder + 3.5 * fr.k, 2.6 * fr.k, 2.2 * fr.k,
                  f.top, 0.25);
 }
 
@@ -76,20 +76,20 @@ void ogre(Image& l, const MonsterPose& p) {
     f.posedHands = true;
     f.handX[0] = 27, f.handY[0] = 35, f.handX[1] = 31, f.handY[1] = 33;
   }
-  drawFigure(l, f);
-  const Frame fr = frameOf(f);
+  DrawFigure(l, f);
+  const Frame fr = FrameOf(f);
   if (!rear)
-    shadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
-  fillRect(l, 17, 41, 16, 4, cloth[1]);  // loincloth
-  fillRect(l, 17, 41, 16, 1, cloth[2]);
+    ShadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
+  FillRect(l, 17, 41, 16, 4, cloth[1]);  // loincloth
+  FillRect(l, 17, 41, 16, 1, cloth[2]);
   if (rear) back(l, f);
   if (p.attack) {
-    swingTrail(l, 26, 30, 19, -2.2, 0.55, rgb(0xe8f0ff));
-    shadeStroke(l, 29, 34, 40, 44, 3.2, pal::kBark);
-    shadeEllipse(l, 41, 45, 6, 5.5, pal::kBark);  // the club head, close to the viewer
+    SwingTrail(l, 26, 30, 19, -2.2, 0.55, rgb(0xe8f0ff));
+    ShadeStroke(l, 29, 34, 40, 44, 3.2, pal::kBark);
+    ShadeEllipse(l, 41, 45, 6, 5.5, pal::kBark);  // the club head, close to the viewer
     for (const Pt& n : {Pt{38, 41}, Pt{44, 44}, Pt{40, 49}})
       l.set(int(n.x), int(n.y), rgb(0xd8d0c0));
-    armsTo(l, f, 27, 35, 31, 33);
+    ArmsTo(l, f, 27, 35, 31, 33);
     roar(l, fr, 3.2);
     return;
   }
@@ -97,8 +97,8 @@ void ogre(Image& l, const MonsterPose& p) {
   // right from behind.
   const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
   const double dir = side ? 8 : rear ? 4 : -4;
-  shadeStroke(l, hx, hy, hx + dir, hy - 14, 3, pal::kBark);
-  shadeEllipse(l, hx + dir * 1.12, hy - 15, 4, 4, pal::kBark);
+  ShadeStroke(l, hx, hy, hx + dir, hy - 14, 3, pal::kBark);
+  ShadeEllipse(l, hx + dir * 1.12, hy - 15, 4, 4, pal::kBark);
   if (f.facing == Facing::Front) {
     l.set(22, 27, rgb(0xf0f0e0)), l.set(28, 27, rgb(0xf0f0e0));  // tusks
   }
@@ -114,7 +114,7 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
   auto wings = [&](int shade) {
     for (int s : {-1, 1}) {
       if (side && s > 0) continue;
-      fillPoly(l,
+      FillPoly(l,
                {{25.0 + s * 4, 28},
                 {25.0 + s * 23, 10 + lift},
                 {25.0 + s * 20, 24 + lift},
@@ -140,15 +140,15 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     else  // both claws flung up and out, about to rake
       f.handX[0] = 9, f.handY[0] = 14, f.handX[1] = 41, f.handY[1] = 14;
   }
-  const Frame fr = frameOf(f);
+  const Frame fr = FrameOf(f);
   // Tail: out to the side in front and side views; from behind it hangs down the middle.
   auto tail = [&] {
     const double tx = rear ? 27 : side ? 10 : 36, ty = rear ? 54 : 50;
-    shadeStroke(l, 25, 44, tx, ty, 1.8, red);
-    fillPoly(l, {{tx - 2, ty}, {tx + 2, ty}, {tx, ty + 3}}, red[0]);
+    ShadeStroke(l, 25, 44, tx, ty, 1.8, red);
+    FillPoly(l, {{tx - 2, ty}, {tx + 2, ty}, {tx, ty + 3}}, red[0]);
   };
   if (!rear) tail();
-  drawFigure(l, f);
+  DrawFigure(l, f);
   if (rear) {
     back(l, f);
     tail();
@@ -159,19 +159,19 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     // The hellish pitchfork.
     double x0 = hx, y0 = hy + 8, x1 = hx + (side ? 6 : 0), y1 = hy - 24;
     if (p.attack) x0 = 12, y0 = 24, x1 = 40, y1 = 47;
-    shadeStroke(l, x0, y0, x1, y1, 2, pal::kBlack);
+    ShadeStroke(l, x0, y0, x1, y1, 2, pal::kBlack);
     const double len = std::hypot(x1 - x0, y1 - y0), ux = (x1 - x0) / len, uy = (y1 - y0) / len;
     for (int t = -1; t <= 1; ++t) {
       const double bx = x1 - uy * t * 3.2, by = y1 + ux * t * 3.2;
-      shadeStroke(l, bx, by, bx + ux * (p.attack ? 8 : 6), by + uy * (p.attack ? 8 : 6), 1.4,
+      ShadeStroke(l, bx, by, bx + ux * (p.attack ? 8 : 6), by + uy * (p.attack ? 8 : 6), 1.4,
                   pal::kFire);
     }
-    thickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, pal::kFire[1]);
+    ThickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, pal::kFire[1]);
     if (p.attack) {
       Px glow = pal::kFire[3];
       glow.a = 150;
-      fillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
-      armsTo(l, f, 17, 30, 31, 38);
+      FillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
+      ArmsTo(l, f, 17, 30, 31, 38);
       roar(l, fr, 2.6);
     }
     return;
@@ -181,10 +181,10 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     for (int s : {-1, 1})
       for (int c = -1; c <= 1; ++c) {
         const double x = 25 + s * 16;
-        fillPoly(l, {{x + c * 2.2, 12}, {x + c * 2.2 + 1, 12}, {x + c * 3.2 + s, 5}},
+        FillPoly(l, {{x + c * 2.2, 12}, {x + c * 2.2 + 1, 12}, {x + c * 3.2 + s, 5}},
                  rgb(0xf4ecd8));
       }
-    armsTo(l, f, 9, 14, 41, 14);
+    ArmsTo(l, f, 9, 14, 41, 14);
     roar(l, fr, 2.4);
     return;
   }
@@ -202,23 +202,23 @@ void zombie(Image& l, const MonsterPose& p) {
   f.eyes = rgb(0xe02020);
   f.bob = p.frame == 2 && !p.attack ? -1 : 0;
   const bool side = f.facing == Facing::Right;
-  drawFigure(l, f);
-  const Frame fr = frameOf(f);
+  DrawFigure(l, f);
+  const Frame fr = FrameOf(f);
   if (p.attack) {
     // Both arms thrust at the viewer, grasping; the jaw hangs open.
     for (int s : {-1, 1}) {
       const double hx = fr.cx + s * 6, hy = fr.shoulder + 9;
-      shadeStroke(l, fr.shoulderX(s), fr.shoulder + 1.5, hx, hy, 4, f.top);
-      shadeEllipse(l, hx, hy + 1, 3.2, 3, f.skin);
+      ShadeStroke(l, fr.shoulderX(s), fr.shoulder + 1.5, hx, hy, 4, f.top);
+      ShadeEllipse(l, hx, hy + 1, 3.2, 3, f.skin);
       for (int c = -1; c <= 1; ++c)
-        shadeStroke(l, hx + c * 1.6, hy + 2, hx + c * 2.2 + s, hy + 5.5, 1.3, f.skin);
+        ShadeStroke(l, hx + c * 1.6, hy + 2, hx + c * 2.2 + s, hy + 5.5, 1.3, f.skin);
     }
-    fillEllipse(l, fr.cx, fr.headY + 3, 1.8, 2.2, rgb(0x200608));
+    FillEllipse(l, fr.cx, fr.headY + 3, 1.8, 2.2, rgb(0x200608));
   } else if (!side) {  // arms reach forward
-    shadeStroke(l, 18, 30, 16, 38 - (p.frame == 2 ? 3 : 0), 3, f.skin);
-    shadeStroke(l, 32, 30, 34, 38 - (p.frame == 2 ? 0 : 3), 3, f.skin);
+    ShadeStroke(l, 18, 30, 16, 38 - (p.frame == 2 ? 3 : 0), 3, f.skin);
+    ShadeStroke(l, 32, 30, 34, 38 - (p.frame == 2 ? 0 : 3), 3, f.skin);
   } else {
-    shadeStroke(l, 26, 30, 36, 31 + (p.frame == 2 ? 1 : 0), 3, f.skin);
+    ShadeStroke(l, 26, 30, 36, 31 + (p.frame == 2 ? 1 : 0), 3, f.skin);
   }
   for (int x = 19; x < 32; x += 3) l.set(x, 43, Px{}), l.set(x + 1, 44, f.top[0]);
   l.set(22, 34, rgb(0x6a1010)), l.set(27, 37, rgb(0x6a1010));
@@ -236,24 +236,24 @@ void thief(Image& l, const MonsterPose& p) {
     f.handX[0] = 10, f.handY[0] = 30, f.handX[1] = 33, f.handY[1] = 40;
     f.bob = -1;
     // The cloak flares out behind the lunge.
-    fillPoly(l, {{19, 26}, {31, 26}, {40, 48}, {33, 46}, {27, 50}, {20, 46}, {11, 47}}, cloak[0]);
+    FillPoly(l, {{19, 26}, {31, 26}, {40, 48}, {33, 46}, {27, 50}, {20, 46}, {11, 47}}, cloak[0]);
   }
-  drawFigure(l, f);
-  const Frame fr = frameOf(f);
+  DrawFigure(l, f);
+  const Frame fr = FrameOf(f);
   if (f.facing == Facing::Front)
-    fillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, rgb(0x7a1a1a));
+    FillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, rgb(0x7a1a1a));
   if (p.attack) {
-    shadeStroke(l, 33, 41, 37, 49, 2, pal::kSteel);  // the blade, point toward the viewer
+    ShadeStroke(l, 33, 41, 37, 49, 2, pal::kSteel);  // the blade, point toward the viewer
     l.set(37, 49, rgb(0xffffff));
     for (int i = 0; i < 3; ++i)  // the speed of the thrust
       line(l, 28 + i * 3, 32 + i, 33 + i * 3, 43 + i, rgb(0xe0f4ff));
-    shadeEllipse(l, 9, 33, 4, 3.5, pal::kCloth);  // the loot sack swung back
+    ShadeEllipse(l, 9, 33, 4, 3.5, pal::kCloth);  // the loot sack swung back
     return;
   }
   const double up = side ? -kPi / 4 : -kPi / 2 - 0.3;
-  shadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX + std::cos(up) * 8,
+  ShadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX + std::cos(up) * 8,
               f.nearHandY + std::sin(up) * 8, 1.6, pal::kSteel);  // dagger
-  shadeEllipse(l, side ? 17 : f.farHandX + 2, side ? 40 : f.farHandY + 2, 4, 3.5,
+  ShadeEllipse(l, side ? 17 : f.farHandX + 2, side ? 40 : f.farHandY + 2, 4, 3.5,
                pal::kCloth);  // loot sack
   l.set(side ? 17 : static_cast<int>(f.farHandX + 2), side ? 40 : static_cast<int>(f.farHandY + 2),
         pal::kGold[3]);
@@ -276,58 +276,58 @@ void knight(Image& l, const MonsterPose& p) {
     f.posedHands = true;
     f.handX[0] = 19, f.handY[0] = 6, f.handX[1] = 26, f.handY[1] = 11;
   }
-  const Frame fr = frameOf(f);
+  const Frame fr = FrameOf(f);
   // The axe: a long haft and a broad bearded blade.
   auto axe = [&](double x0, double y0, double x1, double y1, int blade) {
-    shadeStroke(l, x0, y0, x1, y1, 2.2, pal::kBark);
+    ShadeStroke(l, x0, y0, x1, y1, 2.2, pal::kBark);
     const double bx = x1, by = y1;
-    fillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
+    FillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
              pal::kSteel[2]);
     line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
          static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), pal::kSteel[3]);
-    fillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, pal::kSteel[0]);
+    FillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, pal::kSteel[0]);
   };
   if (p.attack) {  // held high behind the helmet, the blow about to fall
-    swingTrail(l, 24, 26, 22, -2.6, -1.9, rgb(0xe8f0ff));
+    SwingTrail(l, 24, 26, 22, -2.6, -1.9, rgb(0xe8f0ff));
     axe(31, 14, 14, 2, -1);
   }
   if (!rear) {  // the cape hangs behind him, wider than his shoulders
     const double w = side ? 6 : 12;
-    fillPoly(l,
+    FillPoly(l,
              {{fr.cx - w + (side ? -3 : 0), fr.shoulder},
               {fr.cx + w - (side ? 6 : 0), fr.shoulder},
               {fr.cx + w + 2 - (side ? 8 : 0), f.feet - 6},
               {fr.cx - w - 2 - (side ? 4 : 0), f.feet - 5}},
              cape[1]);
   }
-  drawFigure(l, f);
+  DrawFigure(l, f);
   for (int s : {-1, 1}) {  // pauldrons
     if (side && s > 0) continue;
-    shadeEllipse(l, fr.shoulderX(s) - (side ? 1 : 0), fr.shoulder + 1.5, 4.2, 3.2, plate, 0.15);
+    ShadeEllipse(l, fr.shoulderX(s) - (side ? 1 : 0), fr.shoulder + 1.5, 4.2, 3.2, plate, 0.15);
   }
   if (rear) {
     // The cape covers his back from the shoulders to the calves.
     std::vector<Pt> c = {{fr.cx - 10, fr.shoulder + 1}, {fr.cx + 10, fr.shoulder + 1}};
     for (int i = 0; i <= 6; ++i) c.push_back({fr.cx + 12 - i * 4.0, f.feet - 6.0 - (i % 2) * 2});
     Image shape(l.w(), l.h());
-    fillPoly(shape, c, cape[1]);
+    FillPoly(shape, c, cape[1]);
     for (int y = 0; y < l.h(); ++y)
       for (int x = 0; x < l.w(); ++x)
         if (shape.get(x, y).a) {
           const double u = (x + 0.5 - fr.cx) / 12.0;
           const double fold = ((x + 40) / 4) % 2 ? 0.12 : -0.12;
-          l.set(x, y, litShade(cape, 0.62 - 0.45 * u + fold - (y - fr.shoulder) * 0.006, x, y));
+          l.set(x, y, LitShade(cape, 0.62 - 0.45 * u + fold - (y - fr.shoulder) * 0.006, x, y));
         }
   }
   // The plume, tossed back, and the visor's red glow.
-  fillPoly(l,
+  FillPoly(l,
            {{fr.cx - 2, fr.headY - 5},
             {fr.cx + 2, fr.headY - 12},
             {fr.cx + 8, fr.headY - 17},
             {fr.cx + 6, fr.headY - 11},
             {fr.cx + 2, fr.headY - 5}},
            cape[2]);
-  thickLine(l, fr.cx + 1, fr.headY - 9, fr.cx + 7, fr.headY - 16, 1, cape[3]);
+  ThickLine(l, fr.cx + 1, fr.headY - 9, fr.cx + 7, fr.headY - 16, 1, cape[3]);
   if (f.facing == Facing::Front) {
     for (int x = static_cast<int>(fr.cx - 3); x <= static_cast<int>(fr.cx + 2); ++x)
       l.set(x, static_cast<int>(fr.headY), rgb(0xff3020));
@@ -343,7 +343,7 @@ void knight(Image& l, const MonsterPose& p) {
 
 }  // namespace
 
-void drawFolk(Image& l, std::string_view kind, const MonsterPose& p) {
+void DrawFolk(Image& l, std::string_view kind, const MonsterPose& p) {
   if (kind == "OGRE")
     ogre(l, p);
   else if (kind == "DEMON" || kind == "DEMON LORD")

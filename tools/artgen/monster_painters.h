@@ -16,16 +16,16 @@ struct MonsterPose {
   bool attack = false;
 };
 
-void drawReptile(Image& l, std::string_view kind, const MonsterPose& p);  // wyvern, newt, ...
-void drawCrawler(Image& l, std::string_view kind, const MonsterPose& p);  // platers, beetle
-void drawBat(Image& l, const MonsterPose& p);
-void drawFolk(Image& l, std::string_view kind, const MonsterPose& p);   // ogre, demons, ...
-void drawShade(Image& l, std::string_view kind, const MonsterPose& p);  // the shadow demons
-void drawGhost(Image& l, const MonsterPose& p);                         // VEV
+void DrawReptile(Image& l, std::string_view kind, const MonsterPose& p);  // wyvern, newt, ...
+void DrawCrawler(Image& l, std::string_view kind, const MonsterPose& p);  // platers, beetle
+void DrawBat(Image& l, const MonsterPose& p);
+void DrawFolk(Image& l, std::string_view kind, const MonsterPose& p);   // ogre, demons, ...
+void DrawShade(Image& l, std::string_view kind, const MonsterPose& p);  // the shadow demons
+void DrawGhost(Image& l, const MonsterPose& p);                         // VEV
 
 // The path of a blow: a pale arc round (cx, cy) from angle a0 to a1 (radians, y down), thick
 // at its leading end and thinning behind.
-void swingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c);
+void SwingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c);
 // Teeth along a mouth's edge: white points from (x0, y) to (x1, y), pointing down when `down`.
 void teeth(Image& l, double x0, double x1, double y, bool down);
 

@@ -15,19 +15,19 @@ namespace {
 
 // Paints the opaque pixels of a flat shape with a ramp, lit from the upper left across
 // [x0, x1], with a few darker folds running down.
-void shadeShape(Image& l, const Image& shape, const Ramp& r, double x0, double x1, bool folds) {
+void ShadeShape(Image& l, const Image& shape, const Ramp& r, double x0, double x1, bool folds) {
   for (int y = 0; y < shape.h(); ++y)
     for (int x = 0; x < shape.w(); ++x) {
       if (!shape.get(x, y).a) continue;
       const double u = (x + 0.5 - x0) / std::max(1.0, x1 - x0);  // 0 left .. 1 right
       double lgt = 0.85 - 0.65 * u - y * 0.004;
       if (folds && y > 30 && (x * 7 + y / 9) % 6 == 0) lgt -= 0.3;
-      l.set(x, y, litShade(r, lgt, x, y));
+      l.set(x, y, LitShade(r, lgt, x, y));
     }
 }
 
 // A glow hugging a silhouette: a bright ring one pixel out and a fainter one beyond.
-void glowAround(Image& l, Px c) {
+void GlowAround(Image& l, Px c) {
   const Image src = l;
   for (int y = 0; y < l.h(); ++y)
     for (int x = 0; x < l.w(); ++x) {
@@ -51,7 +51,7 @@ void bolt(Image& l, double x0, double y0, double x1, double y1, Px c, int seed) 
     const double t = i / 5.0;
     const double jx = i < 5 ? ((seed * 7 + i * 13) % 5 - 2) * 1.2 : 0;
     const double x = x0 + (x1 - x0) * t + jx, y = y0 + (y1 - y0) * t;
-    thickLine(l, px, py, x, y, 1.6, c);
+    ThickLine(l, px, py, x, y, 1.6, c);
     line(l, static_cast<int>(px), static_cast<int>(py), static_cast<int>(x), static_cast<int>(y),
          rgb(0xffffff));
     px = x, py = y;
@@ -60,13 +60,13 @@ void bolt(Image& l, double x0, double y0, double x1, double y1, Px c, int seed) 
 
 void sword(Image& l, double hx, double hy, double tx, double ty) {
   const Ramp blade = ramp(0x2a2a34, 0x5a5a6a, 0x9a9aae, 0xf0f0ff);
-  shadeStroke(l, hx, hy, tx, ty, 3, blade);
+  ShadeStroke(l, hx, hy, tx, ty, 3, blade);
   const double len = std::hypot(tx - hx, ty - hy);
   const double nx = -(ty - hy) / len, ny = (tx - hx) / len;
   const double gx = hx + (tx - hx) * 0.12, gy = hy + (ty - hy) * 0.12;
-  thickLine(l, gx - nx * 3.5, gy - ny * 3.5, gx + nx * 3.5, gy + ny * 3.5, 1.6,
+  ThickLine(l, gx - nx * 3.5, gy - ny * 3.5, gx + nx * 3.5, gy + ny * 3.5, 1.6,
             rgb(0x20202a));  // the crossguard
-  thickLine(l, hx, hy, hx - (tx - hx) / len * 4, hy - (ty - hy) / len * 4, 2,
+  ThickLine(l, hx, hy, hx - (tx - hx) / len * 4, hy - (ty - hy) / len * 4, 2,
             rgb(0x3a2a20));  // the grip
 }
 
@@ -84,7 +84,7 @@ void cloaked(Image& l, const MonsterPose& p, bool boss) {
   const bool side = f == Facing::Right, front = f == Facing::Front;
   const double top = 22 + bob, hem = 53.0;
   if (p.attack && !boss) {  // the great sword raised over the hood, about to come down
-    swingTrail(l, 26, 30, 24, -2.9, -2.0, rgb(0xc8e8ff));
+    SwingTrail(l, 26, 30, 24, -2.9, -2.0, rgb(0xc8e8ff));
     sword(l, 32, 17, 9, 3);
   }
   // A sword held behind the body is painted first.
@@ -108,12 +108,12 @@ void cloaked(Image& l, const MonsterPose& p, bool boss) {
     shape.push_back({25 - 10 * k - flare, 40 + bob});
     x0 = 25 - 12 * k, x1 = 25 + 12 * k;
   }
-  fillPoly(body, shape, cloak[1]);
+  FillPoly(body, shape, cloak[1]);
   // The hood, peaked.
   const double hx = 25, hy = 17 + bob;
-  fillEllipse(body, hx, hy, 6.5 * k, 7 * k, cloak[1]);
-  fillPoly(body, {{hx - 4, hy - 4}, {hx + 4, hy - 4}, {side ? hx - 6 : hx, hy - 11 * k}}, cloak[1]);
-  shadeShape(l, body, cloak, x0, x1, true);
+  FillEllipse(body, hx, hy, 6.5 * k, 7 * k, cloak[1]);
+  FillPoly(body, {{hx - 4, hy - 4}, {hx + 4, hy - 4}, {side ? hx - 6 : hx, hy - 11 * k}}, cloak[1]);
+  ShadeShape(l, body, cloak, x0, x1, true);
   if (boss)  // violet trim along the hem
     for (int x = 0; x < l.w(); ++x)
       for (int y = l.h() - 1; y > 40; --y)
@@ -124,68 +124,68 @@ void cloaked(Image& l, const MonsterPose& p, bool boss) {
   // Sleeves and the sword arms.
   if (p.attack && boss) {
     // Both arms flung up, a crackling orb of shadow between the hands, bolts at the viewer.
-    shadeStroke(l, 25 - 7 * k, 26 + bob, 11, 13, 5, cloak);
-    shadeStroke(l, 25 + 7 * k, 26 + bob, 39, 13, 5, cloak);
+    ShadeStroke(l, 25 - 7 * k, 26 + bob, 11, 13, 5, cloak);
+    ShadeStroke(l, 25 + 7 * k, 26 + bob, 39, 13, 5, cloak);
     sword(l, 11, 14, 4, 34);
     sword(l, 39, 14, 46, 34);
     Px halo = rgb(0xc080ff);
     halo.a = 170;
-    fillEllipse(l, 25, 6, 7, 5, halo);
-    fillEllipse(l, 25, 6, 3.5, 3, rgb(0xf0e0ff));
+    FillEllipse(l, 25, 6, 7, 5, halo);
+    FillEllipse(l, 25, 6, 3.5, 3, rgb(0xf0e0ff));
     bolt(l, 21, 9, 12, 52, rgb(0xc080ff), 1);
     bolt(l, 29, 9, 38, 52, rgb(0xc080ff), 2);
   } else if (p.attack) {
-    shadeStroke(l, 25 - 7 * k, 26 + bob, 29, 18, 5, cloak);
-    shadeStroke(l, 25 + 7 * k, 26 + bob, 34, 17, 5, cloak);
-    fillEllipse(l, 31, 17.5, 2.2, 2.2, rgb(0x101018));
+    ShadeStroke(l, 25 - 7 * k, 26 + bob, 29, 18, 5, cloak);
+    ShadeStroke(l, 25 + 7 * k, 26 + bob, 34, 17, 5, cloak);
+    FillEllipse(l, 31, 17.5, 2.2, 2.2, rgb(0x101018));
   } else if (side) {
-    shadeStroke(l, 25, 27 + bob, 31, 36 + bob, 5, cloak);
+    ShadeStroke(l, 25, 27 + bob, 31, 36 + bob, 5, cloak);
     sword(l, 33, 36 + bob, 45, 14 + bob);
-    fillEllipse(l, 33, 36 + bob, 2, 2, rgb(0x101018));
+    FillEllipse(l, 33, 36 + bob, 2, 2, rgb(0x101018));
   } else if (front) {
-    shadeStroke(l, 25 + 7 * k, 26 + bob, 25 + 9 * k, 38 + bob, 5, cloak);
-    shadeStroke(l, 25 - 7 * k, 26 + bob, 25 - 9 * k, 38 + bob, 5, cloak);
+    ShadeStroke(l, 25 + 7 * k, 26 + bob, 25 + 9 * k, 38 + bob, 5, cloak);
+    ShadeStroke(l, 25 - 7 * k, 26 + bob, 25 - 9 * k, 38 + bob, 5, cloak);
     if (boss) sword(l, 25 - 9 * k, 39 + bob, 25 - 11 * k, 13 + bob);
     sword(l, 25 + 9 * k, 39 + bob, 25 + 11 * k, 13 + bob);
   }
   // The face: darkness under the hood and two glowing eyes.
   if (front) {
-    fillEllipse(l, 25, hy + 1.5, 4.2, 4.6, rgb(0x06040a));
+    FillEllipse(l, 25, hy + 1.5, 4.2, 4.6, rgb(0x06040a));
     for (int s : {-1, 1}) {
       l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 1), eye);
       l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 2),
             p.attack ? eye : scale(eye, 0.6));
     }
   } else if (side) {
-    fillEllipse(l, hx + 4, hy + 1.5, 2.6, 4.4, rgb(0x06040a));
+    FillEllipse(l, hx + 4, hy + 1.5, 2.6, 4.4, rgb(0x06040a));
     l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 1), eye);
     l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 2), scale(eye, 0.6));
   }
   if (boss) {  // the horned hood, and the violet glow of his power round it all
     for (int s : {-1, 1}) {
       if (side && s > 0) continue;
-      fillPoly(l, {{hx + s * 3, hy - 5}, {hx + s * 7, hy - 4}, {hx + s * 9, hy - 13}},
+      FillPoly(l, {{hx + s * 3, hy - 5}, {hx + s * 7, hy - 4}, {hx + s * 9, hy - 13}},
                rgb(0x8a60d0));
     }
-    glowAround(l, rgb(0x9a5cf0));
+    GlowAround(l, rgb(0x9a5cf0));
   }
 }
 
 }  // namespace
 
-void drawShade(Image& l, std::string_view kind, const MonsterPose& p) {
+void DrawShade(Image& l, std::string_view kind, const MonsterPose& p) {
   cloaked(l, p, kind == "SHADOW BOSS");
 }
 
 // VEV: a pale hooded shape that thins into a wisp, hovering in a violet aura. He casts with his
 // arms flung up, wailing, bolts of shadow striking down at the viewer.
-void drawGhost(Image& l, const MonsterPose& p) {
+void DrawGhost(Image& l, const MonsterPose& p) {
   const Facing f = p.attack ? Facing::Front : p.facing;
   const int frame = p.attack ? 2 : p.frame;
   const double hover = frame == 2 ? -2 : 0;
   Px aura = rgb(0x8040d8);
   aura.a = 110;
-  fillEllipse(l, 25, 30 + hover, 19, 24, aura);
+  FillEllipse(l, 25, 30 + hover, 19, 24, aura);
   const Ramp pale = ramp(0x7a88a8, 0xa8b4cc, 0xd0d8e8, 0xf4f8ff);
   Image body(l.w(), l.h());
   for (int y = 8; y < 54; ++y) {
@@ -195,19 +195,19 @@ void drawGhost(Image& l, const MonsterPose& p) {
     const double sway = std::sin(t * 6 + frame) * 3 * t;
     for (int x = static_cast<int>(25 + sway - half); x < 25 + sway + half; ++x) {
       const double u = (x + 0.5 - 25 - sway) / std::max(half, 1.0);
-      body.set(x, static_cast<int>(y + hover), litShade(pale, 0.8 - 0.5 * u - t * 0.3, x, y));
+      body.set(x, static_cast<int>(y + hover), LitShade(pale, 0.8 - 0.5 * u - t * 0.3, x, y));
     }
   }
   // Arms reaching out, or flung up to cast.
   const double reach = frame == 2 ? 3 : 0;
   if (p.attack) {
-    shadeStroke(body, 16, 24 + hover, 7, 8, 3, pale);
-    shadeStroke(body, 34, 24 + hover, 43, 8, 3, pale);
+    ShadeStroke(body, 16, 24 + hover, 7, 8, 3, pale);
+    ShadeStroke(body, 34, 24 + hover, 43, 8, 3, pale);
   } else if (f != Facing::Right) {
-    shadeStroke(body, 16, 24 + hover, 7 - reach, 30 + hover, 3, pale);
-    shadeStroke(body, 34, 24 + hover, 43 + reach, 30 + hover, 3, pale);
+    ShadeStroke(body, 16, 24 + hover, 7 - reach, 30 + hover, 3, pale);
+    ShadeStroke(body, 34, 24 + hover, 43 + reach, 30 + hover, 3, pale);
   } else {
-    shadeStroke(body, 26, 24 + hover, 40 + reach, 27 + hover, 3, pale);
+    ShadeStroke(body, 26, 24 + hover, 40 + reach, 27 + hover, 3, pale);
   }
   for (int y = 0; y < body.h(); ++y)
     for (int x = 0; x < body.w(); ++x) {
@@ -217,17 +217,17 @@ void drawGhost(Image& l, const MonsterPose& p) {
     }
   composite(l, body);
   if (f == Facing::Front) {
-    fillEllipse(l, 25, 18 + hover, 6, 6.5, rgb(0x140a20));
-    fillEllipse(l, 22.5, 17 + hover, 1.3, 1.6, rgb(0xff40ff));
-    fillEllipse(l, 27.5, 17 + hover, 1.3, 1.6, rgb(0xff40ff));
-    if (p.attack) fillEllipse(l, 25, 21 + hover, 1.8, 2.2, rgb(0x000000));  // the wail
+    FillEllipse(l, 25, 18 + hover, 6, 6.5, rgb(0x140a20));
+    FillEllipse(l, 22.5, 17 + hover, 1.3, 1.6, rgb(0xff40ff));
+    FillEllipse(l, 27.5, 17 + hover, 1.3, 1.6, rgb(0xff40ff));
+    if (p.attack) FillEllipse(l, 25, 21 + hover, 1.8, 2.2, rgb(0x000000));  // the wail
   } else if (f == Facing::Right) {
-    fillEllipse(l, 29, 18 + hover, 4, 5.5, rgb(0x140a20));
-    fillEllipse(l, 30.5, 17 + hover, 1.2, 1.5, rgb(0xff40ff));
+    FillEllipse(l, 29, 18 + hover, 4, 5.5, rgb(0x140a20));
+    FillEllipse(l, 30.5, 17 + hover, 1.2, 1.5, rgb(0xff40ff));
   }
   if (p.attack) {
     for (int s : {-1, 1}) {
-      fillEllipse(l, 25 + s * 18, 7, 2.5, 2.5, rgb(0xf0c0ff));
+      FillEllipse(l, 25 + s * 18, 7, 2.5, 2.5, rgb(0xf0c0ff));
       bolt(l, 25 + s * 18, 9, 25 + s * 9, 55, rgb(0xc080ff), s + 3);
     }
   }

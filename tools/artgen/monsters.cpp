@@ -13,22 +13,22 @@ namespace {
 
 void draw(Image& l, std::string_view kind, const MonsterPose& p) {
   if (kind == "WYVERN" || kind == "NEWT" || kind == "SALAMANDER" || kind == "DRAGON")
-    drawReptile(l, kind, p);
+    DrawReptile(l, kind, p);
   else if (kind == "BAT")
-    drawBat(l, p);
+    DrawBat(l, p);
   else if (kind == "PLATER" || kind == "ICE PLATER" || kind == "BEETLE")
-    drawCrawler(l, kind, p);
+    DrawCrawler(l, kind, p);
   else if (kind == "VEV")
-    drawGhost(l, p);
+    DrawGhost(l, p);
   else if (kind == "SHADOW DEMON" || kind == "SHADOW BOSS")
-    drawShade(l, kind, p);
+    DrawShade(l, kind, p);
   else
-    drawFolk(l, kind, p);
+    DrawFolk(l, kind, p);
 }
 
 // A thin lit rim along the top and left of the silhouette, where the light falls, so dark
 // creatures still part from a dark cave floor.
-void rimLight(Image& l) {
+void RimLight(Image& l) {
   const Image src = l;
   for (int y = 0; y < l.h(); ++y)
     for (int x = 0; x < l.w(); ++x) {
@@ -66,35 +66,35 @@ const char* facingWord(Facing f) {
   return "FRONT";
 }
 
-Image monsterLayer(std::string_view kind, Facing facing, int frame) {
+Image MonsterLayer(std::string_view kind, Facing facing, int frame) {
   Image l(kTileW, kTileH);
   draw(l, kind, {facing == Facing::Left ? Facing::Right : facing, frame, false});
-  if (facing == Facing::Left) mirrorX(l);
-  rimLight(l);
+  if (facing == Facing::Left) MirrorX(l);
+  RimLight(l);
   outline(l);
   return l;
 }
 
-Image paintMonster(Ground g, std::string_view kind, Facing facing, int frame) {
-  Image img = paintGround(g);
+Image PaintMonster(Ground g, std::string_view kind, Facing facing, int frame) {
+  Image img = PaintGround(g);
   const bool flyer = kind == "BAT" || kind == "VEV";
   darken(img, 26, flyer ? 52 : 51, flyer ? 8 : 13, 3, flyer ? 0.22 : 0.32);
-  composite(img, monsterLayer(kind, facing, frame));
+  composite(img, MonsterLayer(kind, facing, frame));
   return img;
 }
 
-Image paintMonsterAttack(Ground g, std::string_view kind) {
-  Image img = paintGround(g);
+Image PaintMonsterAttack(Ground g, std::string_view kind) {
+  Image img = PaintGround(g);
   darken(img, 26, 52, 13, 3, 0.32);
   Image l(kTileW, kTileH);
   draw(l, kind, {Facing::Front, 2, true});
-  rimLight(l);
+  RimLight(l);
   outline(l);
   composite(img, l);
   return img;
 }
 
-void swingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c) {
+void SwingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c) {
   const int steps = 24;
   for (int i = 0; i < steps; ++i) {
     const double t = i / static_cast<double>(steps - 1);  // 0 at the tail, 1 at the lead
@@ -102,13 +102,13 @@ void swingTrail(Image& l, double cx, double cy, double r, double a0, double a1, 
     Px px = c;
     px.a = static_cast<uint8_t>(90 + 150 * t);
     const double w = 0.8 + 2.2 * t;
-    fillEllipse(l, cx + std::cos(a) * r, cy + std::sin(a) * r, w * 0.6, w * 0.6, px);
+    FillEllipse(l, cx + std::cos(a) * r, cy + std::sin(a) * r, w * 0.6, w * 0.6, px);
   }
 }
 
 void teeth(Image& l, double x0, double x1, double y, bool down) {
   for (double x = x0; x <= x1 - 1; x += 2.2)
-    fillPoly(l, {{x, y}, {x + 1.6, y}, {x + 0.8, y + (down ? 2.4 : -2.4)}}, rgb(0xfaf4e4));
+    FillPoly(l, {{x, y}, {x + 1.6, y}, {x + 0.8, y + (down ? 2.4 : -2.4)}}, rgb(0xfaf4e4));
 }
 
 }  // namespace tq::art

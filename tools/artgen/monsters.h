@@ -15,8 +15,8 @@ const std::vector<std::string>& monsterKinds();
 const char* facingWord(Facing f);  // FRONT, REAR, LEFT, RIGHT
 
 // The creature alone on a transparent layer, outlined.
-Image monsterLayer(std::string_view kind, Facing facing, int frame);
-Image paintMonster(Ground g, std::string_view kind, Facing facing, int frame);
-Image paintMonsterAttack(Ground g, std::string_view kind);
+Image MonsterLayer(std::string_view kind, Facing facing, int frame);
+Image PaintMonster(Ground g, std::string_view kind, Facing facing, int frame);
+Image PaintMonsterAttack(Ground g, std::string_view kind);
 
 }  // namespace tq::art

@@ -22,7 +22,7 @@ void crown(Image& l, double cx, double cy, double rx, double ry, const Ramp& lea
     lumps.push_back({cx + std::cos(a) * rx * 0.55, cy + std::sin(a) * ry * 0.5,
                      std::min(rx, ry) * (0.5 + rng.uniform() * 0.2)});
   }
-  for (const Lump& m : lumps) shadeEllipse(l, m.x, m.y, m.r * rx / std::min(rx, ry), m.r, leaf);
+  for (const Lump& m : lumps) ShadeEllipse(l, m.x, m.y, m.r * rx / std::min(rx, ry), m.r, leaf);
   // Leaf clusters: little arcs of light on the lit side, dark pockets on the other.
   for (int i = 0; i < 40; ++i) {
     const int x = static_cast<int>(cx + (rng.uniform() * 2 - 1) * rx * 0.9);
@@ -37,13 +37,13 @@ void crown(Image& l, double cx, double cy, double rx, double ry, const Ramp& lea
 }
 
 void trunk(Image& l, double cx, int top, int bottom, double w, const Ramp& bark) {
-  shadeCylinder(l, static_cast<int>(cx - w / 2), top, static_cast<int>(w), bottom - top, bark);
+  ShadeCylinder(l, static_cast<int>(cx - w / 2), top, static_cast<int>(w), bottom - top, bark);
   // Roots flare at the base.
-  shadeStroke(l, cx - w / 2, bottom - 3, cx - w / 2 - 3, bottom, 2.5, bark);
-  shadeStroke(l, cx + w / 2, bottom - 3, cx + w / 2 + 3, bottom, 2.5, bark);
+  ShadeStroke(l, cx - w / 2, bottom - 3, cx - w / 2 - 3, bottom, 2.5, bark);
+  ShadeStroke(l, cx + w / 2, bottom - 3, cx + w / 2 + 3, bottom, 2.5, bark);
 }
 
-void snowCap(Image& l, double cx, double cy, double rx, double ry) {
+void SnowCap(Image& l, double cx, double cy, double rx, double ry) {
   // Snow rests on the upper half of the crown.
   for (int y = 0; y < l.h(); ++y)
     for (int x = 0; x < l.w(); ++x) {
@@ -51,7 +51,7 @@ void snowCap(Image& l, double cx, double cy, double rx, double ry) {
       const double dx = (x - cx) / rx, dy = (y - cy) / ry;
       const double edge = -0.15 + 0.25 * std::sin(x * 0.9);
       if (dy < edge && dx * dx + dy * dy < 1.1)
-        l.set(x, y, litShade(pal::kSnow, 0.9 - dy * 0.3 + dx * -0.2, x, y));
+        l.set(x, y, LitShade(pal::kSnow, 0.9 - dy * 0.3 + dx * -0.2, x, y));
     }
 }
 
@@ -65,39 +65,39 @@ void tree(Image& l, Ground g, bool apples) {
   } else {
     trunk(l, 25, 30, 54, 8, pal::kBark);
     crown(l, 25, 20, 23, 19, pal::kLeaf, 3);
-    if (g == Ground::Snow) snowCap(l, 25, 20, 23, 19);
+    if (g == Ground::Snow) SnowCap(l, 25, 20, 23, 19);
   }
   if (apples) {
     const int pts[][2] = {{14, 16}, {30, 10}, {36, 24}, {20, 28}, {27, 20}, {10, 26}, {40, 15}};
     for (auto& p : pts) {
-      shadeEllipse(l, p[0], p[1], 2.2, 2.2, pal::kRed);
+      ShadeEllipse(l, p[0], p[1], 2.2, 2.2, pal::kRed);
       l.set(p[0], p[1] - 2, rgb(0x3a2a10));
     }
   }
 }
 
-void swampTree(Image& l) {
+void SwampTree(Image& l) {
   // Deadrot: a bare, crooked grey-brown tree with drooping moss.
   const Ramp dead = ramp(0x2c2a24, 0x48443a, 0x666050, 0x8a8470);
-  shadeStroke(l, 25, 54, 24, 20, 8, dead);
-  shadeStroke(l, 24, 30, 10, 16, 4, dead);
-  shadeStroke(l, 10, 16, 6, 6, 2.5, dead);
-  shadeStroke(l, 25, 26, 40, 12, 4, dead);
-  shadeStroke(l, 40, 12, 44, 4, 2.5, dead);
-  shadeStroke(l, 24, 20, 26, 4, 3, dead);
-  shadeStroke(l, 33, 19, 36, 28, 2, dead);
+  ShadeStroke(l, 25, 54, 24, 20, 8, dead);
+  ShadeStroke(l, 24, 30, 10, 16, 4, dead);
+  ShadeStroke(l, 10, 16, 6, 6, 2.5, dead);
+  ShadeStroke(l, 25, 26, 40, 12, 4, dead);
+  ShadeStroke(l, 40, 12, 44, 4, 2.5, dead);
+  ShadeStroke(l, 24, 20, 26, 4, 3, dead);
+  ShadeStroke(l, 33, 19, 36, 28, 2, dead);
   for (int x : {9, 13, 38, 42, 26})
     for (int y = 0; y < 7; ++y)
       if ((x + y) % 3) l.set(x, 12 + y + (x % 5), rgb(0x5a6a3a));
-  shadeStroke(l, 20, 54, 15, 56, 3, dead);
-  shadeStroke(l, 30, 54, 35, 56, 3, dead);
+  ShadeStroke(l, 20, 54, 15, 56, 3, dead);
+  ShadeStroke(l, 30, 54, 35, 56, 3, dead);
 }
 
 void stump(Image& l, Ground g) {
-  shadeCylinder(l, 16, 36, 18, 14, pal::kBark);
-  shadeStroke(l, 16, 47, 12, 51, 3, pal::kBark);
-  shadeStroke(l, 34, 47, 38, 51, 3, pal::kBark);
-  fillEllipse(l, 25, 36, 9, 4, pal::kWood[2]);
+  ShadeCylinder(l, 16, 36, 18, 14, pal::kBark);
+  ShadeStroke(l, 16, 47, 12, 51, 3, pal::kBark);
+  ShadeStroke(l, 34, 47, 38, 51, 3, pal::kBark);
+  FillEllipse(l, 25, 36, 9, 4, pal::kWood[2]);
   for (double r : {6.5, 4.0, 1.5}) {
     for (int a = 0; a < 40; ++a) {
       const double t = a / 40.0 * 6.283;
@@ -105,7 +105,7 @@ void stump(Image& l, Ground g) {
             pal::kWood[1]);
     }
   }
-  if (g == Ground::Snow) fillEllipse(l, 24, 35, 7, 2.5, pal::kSnow[2]);
+  if (g == Ground::Snow) FillEllipse(l, 24, 35, 7, 2.5, pal::kSnow[2]);
 }
 
 void bush(Image& l, Ground g, bool berries) {
@@ -124,11 +124,11 @@ void bush(Image& l, Ground g, bool berries) {
     for (int i = 0; i < 16; ++i) {
       const int x = rng.range(10, 40), y = rng.range(28, 48);
       if (l.get(x, y).a == 0) continue;
-      fillEllipse(l, x, y, 1.6, 1.6, rgb(0x2a2e7a));
+      FillEllipse(l, x, y, 1.6, 1.6, rgb(0x2a2e7a));
       l.set(x, y - 1, rgb(0x7a8ae0));
     }
   }
-  if (g == Ground::Snow) snowCap(l, 25, 38, 20, 14);
+  if (g == Ground::Snow) SnowCap(l, 25, 38, 20, 14);
 }
 
 // The plant blocks the way like a bush, so it is as big: a waist-high clump that fills the
@@ -138,10 +138,10 @@ void plant(Image& l, Ground g) {
     // Underground shrub: a thicket of pale stalks with fleshy grey-green leaves.
     const Ramp pale = ramp(0x3a4a3a, 0x587058, 0x7a9a78, 0xa8c8a0);
     const double tops[][2] = {{9, 28}, {16, 18}, {25, 13}, {34, 18}, {41, 28}, {20, 30}, {31, 30}};
-    for (auto& t : tops) shadeStroke(l, 25 + (t[0] - 25) * 0.3, 52, t[0], t[1] + 3, 2.4, pale);
+    for (auto& t : tops) ShadeStroke(l, 25 + (t[0] - 25) * 0.3, 52, t[0], t[1] + 3, 2.4, pale);
     for (auto& t : tops) {
-      shadeEllipse(l, t[0], t[1], 5.5, 4, pale);
-      shadeEllipse(l, t[0] + (t[0] < 25 ? -4 : 4), t[1] + 5, 3.5, 2.5, pale);
+      ShadeEllipse(l, t[0], t[1], 5.5, 4, pale);
+      ShadeEllipse(l, t[0] + (t[0] < 25 ? -4 : 4), t[1] + 5, 3.5, 2.5, pale);
     }
     return;
   }
@@ -160,7 +160,7 @@ void plant(Image& l, Ground g) {
     for (int k = 1; k <= 10; ++k) {
       double x, y;
       along(k / 10.0, x, y);
-      shadeStroke(l, px, py, x, y, k < 4 ? 2.0 : 1.4, frond);
+      ShadeStroke(l, px, py, x, y, k < 4 ? 2.0 : 1.4, frond);
       px = x, py = y;
     }
     for (int k = 2; k < 10; ++k) {  // pairs of leaflets, shrinking to the tip
@@ -170,8 +170,8 @@ void plant(Image& l, Ground g) {
       const double dx = x2 - x, dy = y2 - y, len = std::max(0.1, std::hypot(dx, dy));
       const double size = 4.0 * (1.0 - k / 11.0) + 1.0;
       const double nx = -dy / len * size, ny = dx / len * size;
-      thickLine(l, x, y, x + nx + dx / len * 2, y + ny + dy / len * 2, 1.3, frond[2]);
-      thickLine(l, x, y, x - nx + dx / len * 2, y - ny + dy / len * 2, 1.3, frond[1]);
+      ThickLine(l, x, y, x + nx + dx / len * 2, y + ny + dy / len * 2, 1.3, frond[2]);
+      ThickLine(l, x, y, x - nx + dx / len * 2, y - ny + dy / len * 2, 1.3, frond[1]);
     }
   }
   if (g == Ground::Snow)
@@ -181,57 +181,57 @@ void plant(Image& l, Ground g) {
     }
 }
 
-void logPiece(Image& l, bool swamp) {
+void LogPiece(Image& l, bool swamp) {
   const Ramp bark = swamp ? ramp(0x22261c, 0x363a2a, 0x4c5036, 0x68704a) : pal::kBark;
   for (int x = 8; x < 42; ++x) {
     for (int y = 34; y < 48; ++y) {
       const double u = (y - 34) / 14.0 * 2 - 1;
       const double lgt = 0.8 - 0.7 * u - 0.2 * u * u + (rand01(x, y / 2, 7) - 0.5) * 0.25;
-      l.set(x, y, litShade(bark, lgt, x, y));
+      l.set(x, y, LitShade(bark, lgt, x, y));
     }
   }
   for (int x = 10; x < 40; x += 5) line(l, x, 37 + x % 3, x + 3, 37 + x % 3, bark[0]);
   // The cut end shows its rings.
-  shadeEllipse(l, 42, 41, 4, 7, swamp ? ramp(0x3a3024, 0x5a4a34, 0x7a6446, 0x9a8060) : pal::kWood);
+  ShadeEllipse(l, 42, 41, 4, 7, swamp ? ramp(0x3a3024, 0x5a4a34, 0x7a6446, 0x9a8060) : pal::kWood);
   for (int y = 37; y < 46; y += 3) l.set(42, y, swamp ? rgb(0x3a3024) : pal::kWood[0]);
   if (swamp) {
     for (int x = 9; x < 40; ++x)
       if (rand01(x, 1, 31) < 0.6)
         l.set(x, 34 + static_cast<int>(rand01(x, 2, 31) * 3), rgb(0x5a7a34));
-    fillEllipse(l, 20, 36, 4, 1.5, rgb(0x6a8a3a));
+    FillEllipse(l, 20, 36, 4, 1.5, rgb(0x6a8a3a));
   } else {
-    shadeStroke(l, 20, 34, 17, 28, 2, bark);
-    fillEllipse(l, 16, 27, 3, 2, pal::kLeaf[2]);
+    ShadeStroke(l, 20, 34, 17, 28, 2, bark);
+    FillEllipse(l, 16, 27, 3, 2, pal::kLeaf[2]);
   }
 }
 
 void rocks(Image& l, Ground g) {
   const Ramp stone = g == Ground::Dirt ? ramp(0x3a3430, 0x5a524c, 0x7a726a, 0xa09890) : pal::kStone;
-  shadeEllipse(l, 16, 42, 11, 9, stone);
-  shadeEllipse(l, 34, 43, 12, 8, stone);
-  shadeEllipse(l, 25, 30, 12, 10, stone);
-  shadeEllipse(l, 40, 33, 6, 5, stone);
+  ShadeEllipse(l, 16, 42, 11, 9, stone);
+  ShadeEllipse(l, 34, 43, 12, 8, stone);
+  ShadeEllipse(l, 25, 30, 12, 10, stone);
+  ShadeEllipse(l, 40, 33, 6, 5, stone);
   line(l, 22, 26, 26, 32, stone[0]);
   line(l, 30, 41, 33, 46, stone[0]);
   if (g == Ground::Snow) {
-    fillEllipse(l, 24, 23, 8, 3, pal::kSnow[2]);
-    fillEllipse(l, 34, 37, 6, 2, pal::kSnow[2]);
+    FillEllipse(l, 24, 23, 8, 3, pal::kSnow[2]);
+    FillEllipse(l, 34, 37, 6, 2, pal::kSnow[2]);
   }
 }
 
 void flower(Image& l, Ground g, const Ramp& petals, int kind) {
   const Ramp stem = g == Ground::Snow ? pal::kLeafDark : pal::kLeaf;
   const int heads[][2] = {{25, 30}, {16, 38}, {34, 37}};
-  for (auto& h : heads) shadeStroke(l, h[0], h[1], h[0] + (25 - h[0]) / 4, 50, 1.5, stem);
-  fillEllipse(l, 20, 46, 4, 1.5, stem[2]);
-  fillEllipse(l, 31, 47, 4, 1.5, stem[1]);
+  for (auto& h : heads) ShadeStroke(l, h[0], h[1], h[0] + (25 - h[0]) / 4, 50, 1.5, stem);
+  FillEllipse(l, 20, 46, 4, 1.5, stem[2]);
+  FillEllipse(l, 31, 47, 4, 1.5, stem[1]);
   for (auto& h : heads) {
     const double r = kind == 1 ? 3.2 : 2.8;
     for (int p = 0; p < 5; ++p) {
       const double a = p * 1.2566 + (kind == 2 ? 0.6 : 0);
-      shadeEllipse(l, h[0] + std::cos(a) * r, h[1] + std::sin(a) * r, 2.4, 2.4, petals);
+      ShadeEllipse(l, h[0] + std::cos(a) * r, h[1] + std::sin(a) * r, 2.4, 2.4, petals);
     }
-    fillEllipse(l, h[0], h[1], 1.6, 1.6, kind == 3 ? rgb(0xf8f0f0) : rgb(0xf0d040));
+    FillEllipse(l, h[0], h[1], 1.6, 1.6, kind == 3 ? rgb(0xf8f0f0) : rgb(0xf0d040));
   }
 }
 
@@ -240,34 +240,34 @@ void flower(Image& l, Ground g, const Ramp& petals, int kind) {
 void mushroom(Image& l) {
   const Ramp stem = ramp(0xa89a80, 0xd0c4a8, 0xeee4cc, 0xfffaf0);
   auto one = [&](double cx, double base, double r) {
-    shadeCylinder(l, static_cast<int>(cx - r * 0.3), static_cast<int>(base - r * 0.75),
+    ShadeCylinder(l, static_cast<int>(cx - r * 0.3), static_cast<int>(base - r * 0.75),
                   std::max(2, static_cast<int>(r * 0.6)), static_cast<int>(r * 0.75), stem);
     const double top = base - r * 1.35, rim = base - r * 0.6;
     for (int y = static_cast<int>(top); y <= static_cast<int>(rim); ++y)
       for (int x = static_cast<int>(cx - r - 1); x <= cx + r + 1; ++x) {
         const double dx = (x + 0.5 - cx) / r, dy = (y + 0.5 - rim) / (rim - top);
         if (dx * dx + dy * dy > 1) continue;
-        l.set(x, y, litShade(pal::kRed, 0.9 - dx * 0.5 - (1 + dy) * 0.3, x, y));
+        l.set(x, y, LitShade(pal::kRed, 0.9 - dx * 0.5 - (1 + dy) * 0.3, x, y));
       }
-    fillRect(l, static_cast<int>(cx - r + 1), static_cast<int>(rim), static_cast<int>(2 * r - 1), 1,
+    FillRect(l, static_cast<int>(cx - r + 1), static_cast<int>(rim), static_cast<int>(2 * r - 1), 1,
              rgb(0xd8c8b0));
   };
   one(36, 49, 4);
   one(13, 50, 3);
   one(24, 48, 11);
   const int spots[][3] = {{18, 37, 2}, {27, 35, 2}, {32, 39, 1}, {22, 41, 1}, {35, 44, 1}};
-  for (auto& sp : spots) fillEllipse(l, sp[0], sp[1], sp[2] + 0.5, sp[2] * 0.8, rgb(0xf8f0e8));
+  for (auto& sp : spots) FillEllipse(l, sp[0], sp[1], sp[2] + 0.5, sp[2] * 0.8, rgb(0xf8f0e8));
 }
 
 }  // namespace
 
-bool paintNature(Image& l, Ground g, std::string_view tag, int /*frame*/) {
+bool PaintNature(Image& l, Ground g, std::string_view tag, int /*frame*/) {
   if (tag == "TREE" || tag == "STREE")
     tree(l, g, false);
   else if (tag == "APPLETREE")
     tree(l, g, true);
   else if (tag == "SWAMPTREE")
-    swampTree(l);
+    SwampTree(l);
   else if (tag == "STUMP")
     stump(l, g);
   else if (tag == "BUSH")
@@ -277,9 +277,9 @@ bool paintNature(Image& l, Ground g, std::string_view tag, int /*frame*/) {
   else if (tag == "PLANT")
     plant(l, g);
   else if (tag == "LOG")
-    logPiece(l, false);
+    LogPiece(l, false);
   else if (tag == "SWAMPLOG")
-    logPiece(l, true);
+    LogPiece(l, true);
   else if (tag == "ROCKS")
     rocks(l, g);
   else if (tag == "FLOWER1")

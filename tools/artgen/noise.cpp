@@ -30,7 +30,7 @@ uint32_t seedOf(std::string_view text) {
   return h;
 }
 
-double periodicNoise(double x, double y, int cell, int periodX, int periodY, uint32_t seed) {
+double PeriodicNoise(double x, double y, int cell, int periodX, int periodY, uint32_t seed) {
   const int nx = periodX / cell, ny = periodY / cell;
   const double fx = x / cell, fy = y / cell;
   const int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));

@@ -11,7 +11,7 @@ double rand01(int x, int y, uint32_t seed);  // [0, 1)
 uint32_t seedOf(std::string_view text);
 
 // Smooth value noise on a lattice that wraps every periodX by periodY pixels.
-double periodicNoise(double x, double y, int cell, int periodX, int periodY, uint32_t seed);
+double PeriodicNoise(double x, double y, int cell, int periodX, int periodY, uint32_t seed);
 
 // A small deterministic generator for scattering details.
 class Rng {

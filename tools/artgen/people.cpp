@@ -41,19 +41,19 @@ void shopkeeper(Image& l, int which) {
       f.k = 1.25;
       break;
   }
-  drawFigure(body, f);
+  DrawFigure(body, f);
   outline(body);
   composite(l, body);
   // The counter in front of him, with the wares of the trade on top.
-  shadeBox(l, 0, 38, kTileW, 5, pal::kWood);
+  ShadeBox(l, 0, 38, kTileW, 5, pal::kWood);
   for (int y = 43; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x)
       l.set(
           x, y,
-          litShade(pal::kWood, 0.35 - ((x % 10) == 9 ? 0.3 : 0.0) + (y == 43 ? -0.3 : 0.0), x, y));
+          LitShade(pal::kWood, 0.35 - ((x % 10) == 9 ? 0.3 : 0.0) + (y == 43 ? -0.3 : 0.0), x, y));
   const char* ware[] = {"", "SHIELD", "POWERPOTION", "BAG", "FOOD"};
   Image goods(kTileW, kTileH);
-  drawItem(goods, ware[which], 40, 36, 0.6);
+  DrawItem(goods, ware[which], 40, 36, 0.6);
   outline(goods);
   composite(l, goods);
 }
@@ -73,11 +73,11 @@ Figure armored() {
 void elf(Image& l, int which) {
   if (which == 1) {  // full armour and a huge sword
     Figure f = armored();
-    drawFigure(l, f);
-    shadeStroke(l, f.nearHandX, f.nearHandY + 2, f.nearHandX - 3, 6, 3.4, pal::kSteel);
-    shadeStroke(l, f.nearHandX - 5, f.nearHandY - 2, f.nearHandX + 4, f.nearHandY - 2, 2,
+    DrawFigure(l, f);
+    ShadeStroke(l, f.nearHandX, f.nearHandY + 2, f.nearHandX - 3, 6, 3.4, pal::kSteel);
+    ShadeStroke(l, f.nearHandX - 5, f.nearHandY - 2, f.nearHandX + 4, f.nearHandY - 2, 2,
                 pal::kGold);
-    fillPoly(l, {{25, 12}, {27, 9}, {23, 9}}, pal::kBlue[2]);
+    FillPoly(l, {{25, 12}, {27, 9}, {23, 9}}, pal::kBlue[2]);
   } else if (which == 2) {  // all in black, but friendly
     Figure f;
     f.skin = pal::kSkin;
@@ -88,7 +88,7 @@ void elf(Image& l, int which) {
     f.boots = pal::kBlack;
     f.belt = ramp(0x3a3a3a, 0x5a5a5a, 0x8a8a8a, 0xc0c0c0);
     f.eyes = rgb(0x2060a0);
-    drawFigure(l, f);
+    DrawFigure(l, f);
     const int mouth = 26;  // a small smile
     l.set(24, mouth, pal::kSkin[0]), l.set(25, mouth + 0, pal::kSkin[0]);
     l.set(23, mouth - 1, pal::kSkin[0]), l.set(26, mouth - 1, pal::kSkin[0]);
@@ -96,14 +96,14 @@ void elf(Image& l, int which) {
     Figure f = armored();
     f.cx = 17;
     f.top = ramp(0x3a3426, 0x5a5238, 0x7c724e, 0xa09870);
-    drawFigure(l, f);
+    DrawFigure(l, f);
     for (int i = 0; i < 5; ++i)
-      shadeEllipse(l, 36 + std::cos(i * 1.25) * 7, 50 + std::sin(i * 1.25) * 2.5, 2.4, 2,
+      ShadeEllipse(l, 36 + std::cos(i * 1.25) * 7, 50 + std::sin(i * 1.25) * 2.5, 2.4, 2,
                    pal::kStone);
-    fillPoly(l, {{32, 50}, {40, 50}, {36, 40}}, pal::kFire[1]);
-    fillPoly(l, {{34, 50}, {38, 50}, {36, 44}}, pal::kFire[2]);
-    shadeStroke(l, f.farHandX, f.farHandY, 38, 36, 1.4, pal::kBark);  // the spit
-    drawItem(l, "LIFEPOTION", 38, 37, 0.45);
+    FillPoly(l, {{32, 50}, {40, 50}, {36, 40}}, pal::kFire[1]);
+    FillPoly(l, {{34, 50}, {38, 50}, {36, 44}}, pal::kFire[2]);
+    ShadeStroke(l, f.farHandX, f.farHandY, 38, 36, 1.4, pal::kBark);  // the spit
+    DrawItem(l, "LIFEPOTION", 38, 37, 0.45);
   } else {  // swamp warrior with two blades
     Figure f;
     f.skin = ramp(0x6a4028, 0x8a5a38, 0xb07a50, 0xd8a070);
@@ -113,16 +113,16 @@ void elf(Image& l, int which) {
     f.boots = pal::kBark;
     f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
     f.girth = 1.15;
-    drawFigure(l, f);
-    shadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX - 8, f.nearHandY - 12, 2, pal::kSteel);
-    shadeStroke(l, f.farHandX, f.farHandY, f.farHandX + 8, f.farHandY - 12, 2, pal::kSteel);
-    fillRect(l, 20, 21, 10, 1, rgb(0x8a1a1a));  // war paint
+    DrawFigure(l, f);
+    ShadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX - 8, f.nearHandY - 12, 2, pal::kSteel);
+    ShadeStroke(l, f.farHandX, f.farHandY, f.farHandX + 8, f.farHandY - 12, 2, pal::kSteel);
+    FillRect(l, 20, 21, 10, 1, rgb(0x8a1a1a));  // war paint
   }
 }
 
 }  // namespace
 
-bool paintPeople(Image& l, Ground /*g*/, std::string_view tag, int /*frame*/) {
+bool PaintPeople(Image& l, Ground /*g*/, std::string_view tag, int /*frame*/) {
   if (tag == "COUNTER")
     shopkeeper(l, 1);
   else if (tag == "COUNTER2")
@@ -140,7 +140,7 @@ bool paintPeople(Image& l, Ground /*g*/, std::string_view tag, int /*frame*/) {
   else if (tag == "ELF4")
     elf(l, 4);
   else if (tag == "SIBLING1")
-    drawBrother(l);
+    DrawBrother(l);
   else
     return false;
   return true;

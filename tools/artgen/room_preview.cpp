@@ -10,7 +10,7 @@
 
 namespace tq::art {
 
-Image roomPreview(const std::string& roomFile) {
+Image RoomPreview(const std::string& roomFile) {
   std::ifstream in(roomFile);
   std::vector<std::string> items;
   std::string line;
@@ -28,7 +28,7 @@ Image roomPreview(const std::string& roomFile) {
       const std::string& tag = items[static_cast<size_t>(r * 13 + c)];
       const auto& kinds = monsterKinds();
       const bool monster = std::find(kinds.begin(), kinds.end(), tag) != kinds.end();
-      const Image tile = monster ? paintMonster(g, tag, Facing::Front, 1) : paintTile(g, tag);
+      const Image tile = monster ? PaintMonster(g, tag, Facing::Front, 1) : PaintTile(g, tag);
       composite(out, tile, c * kTileW, r * kTileRepeatH);
     }
   return out;

@@ -8,6 +8,6 @@
 namespace tq::art {
 
 // Reads the 169 tags and the ground code of a room file; an empty image if it cannot.
-Image roomPreview(const std::string& roomFile);
+Image RoomPreview(const std::string& roomFile);
 
 }  // namespace tq::art

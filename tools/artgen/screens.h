@@ -10,8 +10,8 @@ namespace tq::art {
 constexpr int kScreenW = 385;
 constexpr int kScreenH = 330;
 
-Image titlePicture();
-Image makeWorldPicture();
-Image endPicture();
+Image TitlePicture();
+Image MakeWorldPicture();
+Image EndPicture();
 
 }  // namespace tq::art

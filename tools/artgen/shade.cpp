@@ -10,21 +10,21 @@ Ramp ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine) {
   return Ramp{{rgb(dark), rgb(mid), rgb(light), rgb(shine)}};
 }
 
-Ramp rampFrom(uint32_t base) {
+Ramp RampFrom(uint32_t base) {
   const Px b = rgb(base);
   Px dark = scale(b, 0.55);
   dark.b = static_cast<uint8_t>(std::min(255, dark.b + 18));  // shadows lean cool
   return Ramp{{dark, scale(b, 0.8), b, scale(b, 1.35)}};
 }
 
-Px litShade(const Ramp& r, double light, int x, int y) {
+Px LitShade(const Ramp& r, double light, int x, int y) {
   const double v = std::clamp(light, 0.0, 1.0) * 3.0;
   int i = static_cast<int>(v);
   if (v - i > bayer(x, y)) ++i;
   return r[i];
 }
 
-void shadeEllipse(Image& img, double cx, double cy, double rx, double ry, const Ramp& r,
+void ShadeEllipse(Image& img, double cx, double cy, double rx, double ry, const Ramp& r,
                   double bias) {
   const double lx = -0.55, ly = -0.65, lz = 0.52;
   for (int y = static_cast<int>(std::floor(cy - ry)); y <= static_cast<int>(std::ceil(cy + ry));
@@ -36,11 +36,11 @@ void shadeEllipse(Image& img, double cx, double cy, double rx, double ry, const 
       if (d2 > 1.0) continue;
       const double nz = std::sqrt(1.0 - d2);
       const double l = std::max(0.0, dx * lx + dy * ly + nz * lz);
-      img.set(x, y, litShade(r, l * 0.95 + 0.08 + bias, x, y));
+      img.set(x, y, LitShade(r, l * 0.95 + 0.08 + bias, x, y));
     }
 }
 
-void shadeBox(Image& img, int x, int y, int w, int h, const Ramp& r) {
+void ShadeBox(Image& img, int x, int y, int w, int h, const Ramp& r) {
   for (int j = 0; j < h; ++j)
     for (int i = 0; i < w; ++i) {
       Px c = r[2];
@@ -51,25 +51,25 @@ void shadeBox(Image& img, int x, int y, int w, int h, const Ramp& r) {
     }
 }
 
-void shadeCylinder(Image& img, int x, int y, int w, int h, const Ramp& r) {
+void ShadeCylinder(Image& img, int x, int y, int w, int h, const Ramp& r) {
   for (int i = 0; i < w; ++i) {
     const double u = (i + 0.5) / w * 2.0 - 1.0;  // -1 left .. 1 right
     const double l = std::clamp(0.75 - 0.6 * u - 0.45 * u * u, 0.0, 1.0);
-    for (int j = 0; j < h; ++j) img.set(x + i, y + j, litShade(r, l, x + i, y + j));
+    for (int j = 0; j < h; ++j) img.set(x + i, y + j, LitShade(r, l, x + i, y + j));
   }
 }
 
-void shadeStroke(Image& img, double x0, double y0, double x1, double y1, double width,
+void ShadeStroke(Image& img, double x0, double y0, double x1, double y1, double width,
                  const Ramp& r) {
   const double len = std::hypot(x1 - x0, y1 - y0);
   const double nx = len > 0 ? -(y1 - y0) / len : 0, ny = len > 0 ? (x1 - x0) / len : 1;
   const double rad = width / 2.0;
-  forEachNearSegment(x0, y0, x1, y1, rad, [&](int x, int y, double qx, double qy, double) {
+  ForEachNearSegment(x0, y0, x1, y1, rad, [&](int x, int y, double qx, double qy, double) {
     const double px = x + 0.5, py = y + 0.5;
     // Which side of the stroke faces the light decides the shade.
     double side = ((px - qx) * nx + (py - qy) * ny) / std::max(rad, 0.5);
     if (nx + ny > 0) side = -side;
-    img.set(x, y, litShade(r, 0.55 + 0.45 * side, x, y));
+    img.set(x, y, LitShade(r, 0.55 + 0.45 * side, x, y));
   });
 }
 

@@ -15,20 +15,20 @@ struct Ramp {
   Px operator[](int i) const { return c[static_cast<size_t>(i < 0 ? 0 : (i > 3 ? 3 : i))]; }
 };
 Ramp ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine);
-Ramp rampFrom(uint32_t base);  // derives four shades from one colour
+Ramp RampFrom(uint32_t base);  // derives four shades from one colour
 
 // The shade for a light level in [0, 1], dithered at (x, y).
-Px litShade(const Ramp& r, double light, int x, int y);
+Px LitShade(const Ramp& r, double light, int x, int y);
 
 // A ball or egg lit from the upper left.
-void shadeEllipse(Image& img, double cx, double cy, double rx, double ry, const Ramp& r,
+void ShadeEllipse(Image& img, double cx, double cy, double rx, double ry, const Ramp& r,
                   double bias = 0.0);
 // A box lit from the upper left: bright top edge, dark right and bottom edges.
-void shadeBox(Image& img, int x, int y, int w, int h, const Ramp& r);
+void ShadeBox(Image& img, int x, int y, int w, int h, const Ramp& r);
 // An upright cylinder (trunks, barrels, pillars).
-void shadeCylinder(Image& img, int x, int y, int w, int h, const Ramp& r);
+void ShadeCylinder(Image& img, int x, int y, int w, int h, const Ramp& r);
 // A thick lit stroke (limbs, branches, handles).
-void shadeStroke(Image& img, double x0, double y0, double x1, double y1, double width,
+void ShadeStroke(Image& img, double x0, double y0, double x1, double y1, double width,
                  const Ramp& r);
 
 }  // namespace tq::art

@@ -32,7 +32,7 @@ const std::map<char, std::array<uint8_t, 5>>& font() {
 
 }  // namespace
 
-int drawText(Image& img, int x, int y, const std::string& text, Px colour) {
+int DrawText(Image& img, int x, int y, const std::string& text, Px colour) {
   int cx = x;
   for (char ch : text) {
     const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
@@ -46,7 +46,7 @@ int drawText(Image& img, int x, int y, const std::string& text, Px colour) {
   return cx - x;
 }
 
-Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom) {
+Image ContactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom) {
   // Cells are as big as the largest picture of their group, plus a label line.
   struct Placed {
     const SheetEntry* e;
@@ -84,12 +84,12 @@ Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
     i = j;
   }
   Image sheet(std::max(width, 200), y, rgb(0x202028));
-  for (const auto& [g, hy] : headings) drawText(sheet, 2, hy, g, rgb(0xf0e070));
+  for (const auto& [g, hy] : headings) DrawText(sheet, 2, hy, g, rgb(0xf0e070));
   for (const Placed& p : placed) {
-    const Image big = p.zoom > 1 ? scaleNearest(p.e->image, p.zoom) : p.e->image;
+    const Image big = p.zoom > 1 ? ScaleNearest(p.e->image, p.zoom) : p.e->image;
     Image flat = flatten(big, rgb(0x606070));
     composite(sheet, flat, p.x, p.y);
-    drawText(sheet, p.x, p.y + big.h() + 2, p.e->label, rgb(0xd0d0d8));
+    DrawText(sheet, p.x, p.y + big.h() + 2, p.e->label, rgb(0xd0d0d8));
   }
   return sheet;
 }

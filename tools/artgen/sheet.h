@@ -15,9 +15,9 @@ struct SheetEntry {
 };
 
 // Lays the entries out by group, each with its label in a small pixel font, scaled up.
-Image contactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom);
+Image ContactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom);
 
 // Writes text in the 3 x 5 pixel font; returns the width used.
-int drawText(Image& img, int x, int y, const std::string& text, Px colour);
+int DrawText(Image& img, int x, int y, const std::string& text, Px colour);
 
 }  // namespace tq::art

@@ -32,7 +32,7 @@ const std::vector<std::string>& tileTags() {
   return tags;
 }
 
-bool isAnimatedTile(std::string_view tag) {
+bool IsAnimatedTile(std::string_view tag) {
   return tag == "COIN" || tag == "CAMPFIRE" || tag == "WATER" || tag == "RUINSTONE" ||
          tag == "LIFESYMBOL" || tag == "POWERSYMBOL";
 }
@@ -44,7 +44,7 @@ const std::vector<std::string>& breakableTags() {
   return tags;
 }
 
-bool isFullCover(std::string_view tag) {
+bool IsFullCover(std::string_view tag) {
   static const std::vector<std::string_view> full = {
       "WATER",    "NORTH",    "SOUTH",      "EAST",     "WEST",    "ULCORNER", "URCORNER",
       "LLCORNER", "LRCORNER", "WUL",        "WLL",      "WUR",     "WLR",      "RIVER",
@@ -56,12 +56,12 @@ bool isFullCover(std::string_view tag) {
   return std::find(full.begin(), full.end(), tag) != full.end();
 }
 
-Image objectLayer(Ground g, std::string_view tag, int frame) {
+Image ObjectLayer(Ground g, std::string_view tag, int frame) {
   Image l(kTileW, kTileH);
   if (tag == "FLOOR" || tag == "STONEMESS" || tag.starts_with("TALK")) return l;
-  if (paintNature(l, g, tag, frame) || paintWater(l, g, tag, frame) ||
-      paintBuilt(l, g, tag, frame) || paintItemTile(l, g, tag, frame) ||
-      paintPeople(l, g, tag, frame))
+  if (PaintNature(l, g, tag, frame) || PaintWater(l, g, tag, frame) ||
+      PaintBuilt(l, g, tag, frame) || PaintItemTile(l, g, tag, frame) ||
+      PaintPeople(l, g, tag, frame))
     return l;
   return l;
 }
@@ -73,7 +73,7 @@ struct Bounds {
   int x0 = kTileW, y0 = kTileH, x1 = -1, y1 = -1;
   bool empty() const { return x1 < 0; }
 };
-Bounds boundsOf(const Image& l) {
+Bounds BoundsOf(const Image& l) {
   Bounds b;
   for (int y = 0; y < l.h(); ++y)
     for (int x = 0; x < l.w(); ++x)
@@ -88,14 +88,14 @@ Bounds boundsOf(const Image& l) {
 
 }  // namespace
 
-Image paintTile(Ground g, std::string_view tag, int frame) {
-  Image img = paintGround(g);
-  Image l = objectLayer(g, tag, frame);
-  if (isFullCover(tag)) {
+Image PaintTile(Ground g, std::string_view tag, int frame) {
+  Image img = PaintGround(g);
+  Image l = ObjectLayer(g, tag, frame);
+  if (IsFullCover(tag)) {
     composite(img, l);
     return img;
   }
-  const Bounds b = boundsOf(l);
+  const Bounds b = BoundsOf(l);
   if (!b.empty()) {
     const double w = b.x1 - b.x0 + 1;
     darken(img, (b.x0 + b.x1 + 1) / 2.0 + 2, b.y1 - 0.5, w * 0.5 + 1, std::max(2.5, w * 0.12),
@@ -106,9 +106,9 @@ Image paintTile(Ground g, std::string_view tag, int frame) {
   return img;
 }
 
-Image paintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
-  Image img = paintGround(g);
-  const Bounds b = boundsOf(object);
+Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
+  Image img = PaintGround(g);
+  const Bounds b = BoundsOf(object);
   if (b.empty()) return img;
   const double cx = (b.x0 + b.x1) / 2.0, cy = (b.y0 + b.y1) / 2.0;
   constexpr int kBlock = 5;
@@ -143,13 +143,13 @@ Image paintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
     const double px = cx + rng.range(-14, 14), py = b.y1 - rng.range(0, 10);
     Px d = dust;
     d.a = static_cast<uint8_t>(200 - frame * 30);
-    fillEllipse(img, px, py, 1.5 + frame * 0.6, 1.2 + frame * 0.5, d);
+    FillEllipse(img, px, py, 1.5 + frame * 0.6, 1.2 + frame * 0.5, d);
   }
   // The first frame shows the strike itself: a white slash across the object.
   if (frame == 1) {
     Px s = rgb(0xffffff);
     s.a = 220;
-    thickLine(img, cx - 10, cy - 8, cx + 10, cy + 8, 1.6, s);
+    ThickLine(img, cx - 10, cy - 8, cx + 10, cy + 8, 1.6, s);
   }
   return img;
 }

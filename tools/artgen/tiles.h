@@ -18,31 +18,31 @@ constexpr int kTileH = 58;
 constexpr int kTileRepeatH = 56;  // rows of cells overlap by two pixels
 
 // The floor of a ground type; it repeats seamlessly in both directions.
-Image paintGround(Ground g);
+Image PaintGround(Ground g);
 
 // The object standing on a tile, on a transparent layer (no ground); empty for plain floor.
 // frame 1 is the still picture, 2 the second frame of animated tiles, 20 the water glint.
-Image objectLayer(Ground g, std::string_view tag, int frame);
+Image ObjectLayer(Ground g, std::string_view tag, int frame);
 
 // The finished tile: ground, contact shadow, outlined object.
-Image paintTile(Ground g, std::string_view tag, int frame = 1);
+Image PaintTile(Ground g, std::string_view tag, int frame = 1);
 // Break frame 1..4 of a struck object or monster layer.
-Image paintBreak(Ground g, const Image& object, int frame, uint32_t seed);
+Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed);
 
 // Tile tags drawn on every ground, and which of them have a second frame or break frames.
 const std::vector<std::string>& tileTags();
-bool isAnimatedTile(std::string_view tag);
+bool IsAnimatedTile(std::string_view tag);
 const std::vector<std::string>& breakableTags();
 
-// Painters by family (objectLayer dispatches to them); each returns false for tags it
+// Painters by family (ObjectLayer dispatches to them); each returns false for tags it
 // does not know.
-bool paintNature(Image& l, Ground g, std::string_view tag, int frame);
-bool paintWater(Image& l, Ground g, std::string_view tag, int frame);
-bool paintBuilt(Image& l, Ground g, std::string_view tag, int frame);
-bool paintItemTile(Image& l, Ground g, std::string_view tag, int frame);
-bool paintPeople(Image& l, Ground g, std::string_view tag, int frame);
+bool PaintNature(Image& l, Ground g, std::string_view tag, int frame);
+bool PaintWater(Image& l, Ground g, std::string_view tag, int frame);
+bool PaintBuilt(Image& l, Ground g, std::string_view tag, int frame);
+bool PaintItemTile(Image& l, Ground g, std::string_view tag, int frame);
+bool PaintPeople(Image& l, Ground g, std::string_view tag, int frame);
 
 // Objects whose layer covers the whole cell (water, walls): no contact shadow or outline.
-bool isFullCover(std::string_view tag);
+bool IsFullCover(std::string_view tag);
 
 }  // namespace tq::art

@@ -14,10 +14,10 @@ namespace tq::art {
 namespace {
 
 // Rows of short wavelets that repeat with the tile; frame 2 moves them along.
-Px waterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
+Px WaterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
   const int yy = y % kTileRepeatH;
   const double phase = frame == 2 ? 2.1 : 0.0;
-  const double n = periodicNoise(x, yy, 10, kTileW, kTileRepeatH, seed);
+  const double n = PeriodicNoise(x, yy, 10, kTileW, kTileRepeatH, seed);
   double l = 0.3 + n * 0.3;
   const int lift = static_cast<int>(std::lround(1.5 * std::sin(x * 6.283 / 25.0 + phase)));
   const int row = (yy + lift + 70) % 7;
@@ -27,7 +27,7 @@ Px waterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
     l = 0.98;  // the lit crest
   else if (row == 1 && dash)
     l -= 0.22;  // its shadow
-  return litShade(w, l, x, y);
+  return LitShade(w, l, x, y);
 }
 
 // Fill where `inside` says water, with a lit shore rim on the land side.
@@ -41,7 +41,7 @@ void pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& 
     for (int x = 0; x < kTileW; ++x) {
       const double f = field(x, y);  // > 0 water, < 0 land
       if (f > 2.0)
-        l.set(x, y, waterAt(x, y, frame, w, 3));
+        l.set(x, y, WaterAt(x, y, frame, w, 3));
       else if (f > 0.8)
         l.set(x, y, w[0]);  // the deep edge under the bank
       else if (f > -0.4)
@@ -53,7 +53,7 @@ void pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& 
 
 void current(Image& l, int frame, int dx, int dy) {
   for (int y = 0; y < kTileH; ++y)
-    for (int x = 0; x < kTileW; ++x) l.set(x, y, waterAt(x, y, frame, pal::kWater, 3));
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, WaterAt(x, y, frame, pal::kWater, 3));
   // Streaks and chevrons of foam pointing downstream.
   const Px foam = rgb(0xd8ecff), foamDim = pal::kWater[2];
   for (int k = 0; k < 3; ++k) {
@@ -61,16 +61,16 @@ void current(Image& l, int frame, int dx, int dy) {
     const double side = (k - 1) * 9.0;
     const double cx = 25 + dx * along + dy * side, cy = 28 + dy * along * 1.1 + dx * side;
     const double tipx = cx + dx * 5, tipy = cy + dy * 5;
-    thickLine(l, tipx, tipy, cx - dx * 3 + dy * 6, cy - dy * 3 + dx * 6, 2, foam);
-    thickLine(l, tipx, tipy, cx - dx * 3 - dy * 6, cy - dy * 3 - dx * 6, 2, foam);
-    thickLine(l, cx - dx * 10, cy - dy * 10, cx - dx * 4, cy - dy * 4, 1, foamDim);
+    ThickLine(l, tipx, tipy, cx - dx * 3 + dy * 6, cy - dy * 3 + dx * 6, 2, foam);
+    ThickLine(l, tipx, tipy, cx - dx * 3 - dy * 6, cy - dy * 3 - dx * 6, 2, foam);
+    ThickLine(l, cx - dx * 10, cy - dy * 10, cx - dx * 4, cy - dy * 4, 1, foamDim);
   }
 }
 
 // Rooms lay rivers east to west, so the stream runs across the cell: its middle wanders
 // with a period of one cell, and every RIVER, MOUTH and LMOUTH meets its neighbour at the same
 // rows. A MOUTH opens eastward into the lake beside it, an LMOUTH westward.
-double riverMiddle(double x) {
+double RiverMiddle(double x) {
   return kTileRepeatH / 2.0 + std::sin((x + 0.5) * 2.0 * std::numbers::pi / kTileW) * 3.0;
 }
 
@@ -83,7 +83,7 @@ void river(Image& l, Ground g, int opens) {
   };
   pond(l, g, 1, [&](int x, int y) {
     const double widen = std::pow(toMouth(x), 2.2) * (H / 2 + 6 - kHalf);
-    return kHalf + widen - std::fabs(y + 0.5 - riverMiddle(x));
+    return kHalf + widen - std::fabs(y + 0.5 - RiverMiddle(x));
   });
   // Streaks of foam drift along the stream and fan out where it opens.
   const Px foam = pal::kWater[3];
@@ -93,7 +93,7 @@ void river(Image& l, Ground g, int opens) {
     for (int i = 0; i < 5; ++i) {
       const int x = (x0 + i) % kTileW;
       const double spread = 1.0 + std::pow(toMouth(x), 2.0) * 2.0;
-      const int y = static_cast<int>(std::lround(riverMiddle(x) + lane * spread));
+      const int y = static_cast<int>(std::lround(RiverMiddle(x) + lane * spread));
       if (l.get(x, y).a && l.get(x, y) != pal::kWater[0]) l.set(x, y, foam);
     }
   }
@@ -101,7 +101,7 @@ void river(Image& l, Ground g, int opens) {
 
 // A smooth field that repeats exactly every cell across and down: a few slow waves whose
 // counts per cell are whole numbers.
-double cellWaves(double x, double y, uint32_t seed) {
+double CellWaves(double x, double y, uint32_t seed) {
   double v = 0.0;
   for (int k = 0; k < 5; ++k) {
     const int m = 1 + static_cast<int>(hash3(k, 0, seed) % 3);
@@ -116,19 +116,19 @@ double cellWaves(double x, double y, uint32_t seed) {
 // Marsh water: still, murky and olive-brown, with rafts of duckweed and slow ripples. It fills
 // the cell and repeats with it, so a marsh of many cells is one sheet of water, and the lily
 // pads float on the same water.
-void marshWater(Image& l) {
+void MarshWater(Image& l) {
   const Ramp murk = ramp(0x17241c, 0x22382a, 0x34523c, 0x5c7e5e);
   const Px sheen = rgb(0x9ab8a0);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
       const int yy = y % kTileRepeatH;
-      double lgt = 0.42 + cellWaves(x, yy, 61) * 0.2;
+      double lgt = 0.42 + CellWaves(x, yy, 61) * 0.2;
       // Slow ripples: short lit dashes with a dark trough under them, every eighth row.
       const int lift = static_cast<int>(std::lround(std::sin(x * 2.0 * std::numbers::pi / 25.0)));
       const int row = (yy + lift + 56) % 8;
       const int band = ((yy + lift + 56) / 8) % 7;
       const bool dash = rand01(x / 5, band, 63) < 0.5;
-      Px c = litShade(murk, lgt, x, y);
+      Px c = LitShade(murk, lgt, x, y);
       if (dash && row == 0) c = (x % 5) == 2 ? sheen : murk[3];
       if (dash && row == 1) c = murk[0];
       l.set(x, y, c);
@@ -137,7 +137,7 @@ void marshWater(Image& l) {
   const Ramp weed = ramp(0x3c6a1c, 0x5c8e26, 0x84b436, 0xbede64);
   for (int y = 0; y < kTileRepeatH; y += 2)
     for (int x = (y / 2) % 2; x < kTileW; x += 2) {
-      const double raft = cellWaves(x, y, 67) + cellWaves(x, y, 71) * 0.8 - 0.25;
+      const double raft = CellWaves(x, y, 67) + CellWaves(x, y, 71) * 0.8 - 0.25;
       if (raft < 0.15 || rand01(x, y, 68) > (raft - 0.15) * 2.5) continue;
       const Px leaf = weed[1 + static_cast<int>(hash3(x, y, 69) % 3)];
       for (int yy : {y, y + kTileRepeatH}) {  // the overlap rows repeat the top ones
@@ -150,7 +150,7 @@ void marshWater(Image& l) {
 // Marsh cells are laid side by side in whole pools, so the water carries nothing that would
 // show the same spot cell after cell: a few small bubbles rising and no more.
 void swamp(Image& l) {
-  marshWater(l);
+  MarshWater(l);
   const int bubbles[][2] = {{15, 17}, {33, 31}, {22, 44}};
   for (auto& b : bubbles) {
     l.set(b[0], b[1], rgb(0x4a6450)), l.set(b[0] + 1, b[1], rgb(0x3a5242));
@@ -159,24 +159,24 @@ void swamp(Image& l) {
 }
 
 void lilypads(Image& l) {
-  marshWater(l);
+  MarshWater(l);
   const double pads[][3] = {{14, 16, 9}, {36, 29, 8}, {17, 41, 7}, {37, 48, 5}};
   for (auto& p : pads) {
-    fillEllipse(l, p[0] + 1, p[1] + 1.5, p[2], p[2] * 0.7, rgb(0x161a10));  // its shadow
-    shadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
+    FillEllipse(l, p[0] + 1, p[1] + 1.5, p[2], p[2] * 0.7, rgb(0x161a10));  // its shadow
+    ShadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
     // The notch of the pad.
-    thickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, pal::kLeaf[0]);
+    ThickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, pal::kLeaf[0]);
   }
   for (int i = 0; i < 5; ++i) {
     const double a = i * 1.2566;
-    fillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, rgb(0xf0a0c8));
+    FillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, rgb(0xf0a0c8));
   }
-  fillEllipse(l, 13, 14, 1, 1, rgb(0xf8e060));
+  FillEllipse(l, 13, 14, 1, 1, rgb(0xf8e060));
 }
 
 }  // namespace
 
-bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
+bool PaintWater(Image& l, Ground g, std::string_view tag, int frame) {
   const double W = kTileW, H = kTileRepeatH;
   // Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs
   // on into the straight shore of the open water beside it and its bank thins out there.
@@ -193,7 +193,7 @@ bool paintWater(Image& l, Ground g, std::string_view tag, int frame) {
   if (tag == "WATER") {
     for (int y = 0; y < kTileH; ++y)
       for (int x = 0; x < kTileW; ++x)
-        l.set(x, y, waterAt(x, y, frame == 20 ? 2 : frame, pal::kWater, 3));
+        l.set(x, y, WaterAt(x, y, frame == 20 ? 2 : frame, pal::kWater, 3));
     if (frame == 20) {  // a glint: two bright stars on the crests
       const Px s = rgb(0xffffff), soft = pal::kWater[3];
       for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {

@@ -29,18 +29,18 @@ int main(int argc, char** argv) {
                  "Writes one room file ROOM<n> per room of every *.txt layout in the folder.\n";
     return 2;
   }
-  const fs::path layout_dir = argv[1];
-  const fs::path out_dir = argv[2];
-  std::vector<fs::path> layout_files;
-  for (const fs::directory_entry& entry : fs::directory_iterator(layout_dir)) {
+  const fs::path layoutDir = argv[1];
+  const fs::path outDir = argv[2];
+  std::vector<fs::path> layoutFiles;
+  for (const fs::directory_entry& entry : fs::directory_iterator(layoutDir)) {
     if (entry.is_regular_file() && entry.path().extension() == ".txt") {
-      layout_files.push_back(entry.path());
+      layoutFiles.push_back(entry.path());
     }
   }
-  std::sort(layout_files.begin(), layout_files.end());
+  std::sort(layoutFiles.begin(), layoutFiles.end());
 
   std::vector<tq::roomgen::RoomLayout> rooms;
-  for (const fs::path& file : layout_files) {
+  for (const fs::path& file : layoutFiles) {
     std::string text;
     if (!ReadText(file, text)) {
       std::cerr << "roomgen: cannot read " << file << "\n";
@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     }
   }
 
-  fs::create_directories(out_dir);
+  fs::create_directories(outDir);
   for (const tq::roomgen::RoomLayout& room : rooms) {
-    const fs::path target = out_dir / ("ROOM" + std::to_string(room.number));
+    const fs::path target = outDir / ("ROOM" + std::to_string(room.number));
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out << tq::roomgen::RenderRoomFile(room);
     if (!out) {
@@ -72,6 +72,6 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::cout << "roomgen: wrote " << rooms.size() << " room files to " << out_dir.string() << "\n";
+  std::cout << "roomgen: wrote " << rooms.size() << " room files to " << outDir.string() << "\n";
   return 0;
 }

@@ -219,32 +219,32 @@ inline std::vector<std::string_view> Words(std::string_view line) {
 
 // Parses a layout text: blocks of a header "room <n> ground <g>" followed by 13 rows of 13 codes.
 // Blank lines and text after '#' are ignored.
-inline LayoutParse ParseLayouts(std::string_view text, std::string_view file_name) {
+inline LayoutParse ParseLayouts(std::string_view text, std::string_view fileName) {
   LayoutParse result;
   std::vector<std::pair<int, std::string_view>> lines;  // line number, content
-  int line_number = 0;
+  int lineNumber = 0;
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
-    ++line_number;
+    ++lineNumber;
     const std::string_view content = detail::StripComment(text.substr(start, end - start));
-    if (!content.empty()) lines.emplace_back(line_number, content);
+    if (!content.empty()) lines.emplace_back(lineNumber, content);
     start = end + 1;
   }
-  const auto where = [&](int at) { return std::string(file_name) + ":" + std::to_string(at); };
+  const auto where = [&](int at) { return std::string(fileName) + ":" + std::to_string(at); };
   std::size_t i = 0;
   while (i < lines.size()) {
-    const auto [header_line, header] = lines[i];
+    const auto [headerLine, header] = lines[i];
     const std::vector<std::string_view> words = detail::Words(header);
     RoomLayout room;
     if (words.size() != 4 || words[0] != "room" || words[2] != "ground" ||
         !detail::ParseWhole(words[1], room.number) || !detail::ParseWhole(words[3], room.ground) ||
         room.ground > 3) {
-      result.error = where(header_line) + ": expected \"room <number> ground <0..3>\"";
+      result.error = where(headerLine) + ": expected \"room <number> ground <0..3>\"";
       return result;
     }
-    room.origin = where(header_line);
+    room.origin = where(headerLine);
     for (int row = 0; row < kRoomSize; ++row) {
       ++i;
       if (i >= lines.size()) {

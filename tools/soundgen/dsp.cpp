@@ -34,8 +34,8 @@ Curve Expo(double from, double to, double seconds) {
   return [=](double t) { return t >= seconds ? to : from * std::pow(to / from, t / seconds); };
 }
 
-double Decay(double t, double seconds_to_minus_60db) {
-  return std::exp(-6.907755 * t / seconds_to_minus_60db);
+double Decay(double t, double secondsToMinus60db) {
+  return std::exp(-6.907755 * t / secondsToMinus60db);
 }
 
 double Attack(double t, double seconds) {
@@ -109,9 +109,9 @@ Buffer PinkNoise(double seconds, Rng& rng) {
   return out;
 }
 
-Buffer Crackle(double seconds, double per_second, Rng& rng) {
+Buffer Crackle(double seconds, double perSecond, Rng& rng) {
   Buffer out(Samples(seconds));
-  const double chance = per_second / kRate;
+  const double chance = perSecond / kRate;
   for (float& s : out) {
     if (rng.Uniform() < chance) s = static_cast<float>(rng.Bipolar());
   }
@@ -143,7 +143,7 @@ Buffer Modal(double seconds, std::initializer_list<Mode> modes) {
   return out;
 }
 
-void Biquad::Set(Kind kind, double freq, double q, double gain_db) {
+void Biquad::Set(Kind kind, double freq, double q, double gainDb) {
   freq = std::clamp(freq, 10.0, kRate * 0.45);
   const double w = 2.0 * kPi * freq / kRate;
   const double cw = std::cos(w), sw = std::sin(w);
@@ -163,7 +163,7 @@ void Biquad::Set(Kind kind, double freq, double q, double gain_db) {
       a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
       break;
     case Kind::kPeak: {
-      const double a = std::pow(10.0, gain_db / 40.0);
+      const double a = std::pow(10.0, gainDb / 40.0);
       b0 = 1 + alpha * a, b1 = -2 * cw, b2 = 1 - alpha * a;
       a0 = 1 + alpha / a, a1 = -2 * cw, a2 = 1 - alpha / a;
       break;
@@ -178,8 +178,8 @@ float Biquad::Process(float x) {
   return static_cast<float>(y);
 }
 
-void Filter(Buffer& b, Biquad::Kind kind, double freq, double q, double gain_db) {
-  Biquad f(kind, freq, q, gain_db);
+void Filter(Buffer& b, Biquad::Kind kind, double freq, double q, double gainDb) {
+  Biquad f(kind, freq, q, gainDb);
   for (float& s : b) s = f.Process(s);
 }
 
@@ -213,9 +213,9 @@ void Saturate(Buffer& b, double drive) {
   for (float& s : b) s = static_cast<float>(std::tanh(s * drive) * norm);
 }
 
-void FadeEdges(Buffer& b, double in_seconds, double out_seconds) {
-  const std::size_t in = std::min(Samples(in_seconds), b.size());
-  const std::size_t out = std::min(Samples(out_seconds), b.size());
+void FadeEdges(Buffer& b, double inSeconds, double outSeconds) {
+  const std::size_t in = std::min(Samples(inSeconds), b.size());
+  const std::size_t out = std::min(Samples(outSeconds), b.size());
   for (std::size_t i = 0; i < in; ++i) {
     b[i] = static_cast<float>(
         b[i] * std::sin(0.5 * kPi * static_cast<double>(i) / static_cast<double>(in)));
@@ -279,7 +279,7 @@ class AllPass {
 
 }  // namespace
 
-Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double tail_seconds) {
+Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double tailSeconds) {
   constexpr std::array<std::size_t, 8> kCombs = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
   constexpr std::array<std::size_t, 4> kAllPasses = {556, 441, 341, 225};
   const double scale = kRate / 44100.0;
@@ -292,7 +292,7 @@ Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double
   for (std::size_t a : kAllPasses) {
     passes.emplace_back(static_cast<std::size_t>(static_cast<double>(a) * scale));
   }
-  Buffer out(dry.size() + Samples(tail_seconds), 0.0f);
+  Buffer out(dry.size() + Samples(tailSeconds), 0.0f);
   for (std::size_t i = 0; i < out.size(); ++i) {
     const float x = i < dry.size() ? dry[i] : 0.0f;
     float acc = 0.0f;
@@ -300,7 +300,7 @@ Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double
     for (AllPass& a : passes) acc = a.Process(acc);
     out[i] = static_cast<float>(x + acc * wet * 3.0);
   }
-  FadeEdges(out, 0.0, std::min(tail_seconds, 0.3));
+  FadeEdges(out, 0.0, std::min(tailSeconds, 0.3));
   return out;
 }
 
@@ -379,13 +379,13 @@ double MomentaryLoudness(const Buffer& b) {
   return -0.691 + 10.0 * std::log10(best);
 }
 
-void Level(Buffer& b, double target_lufs) {
+void Level(Buffer& b, double targetLufs) {
   // Peaks above the ceiling are bent round smoothly rather than clipped; bending takes some
   // loudness away, so the gain is found again until the sound sits on its target.
   constexpr double kCeiling = 0.891;  // -1 dBFS
   constexpr double kKnee = 0.6;
   for (int pass = 0; pass < 4; ++pass) {
-    const double miss = target_lufs - MomentaryLoudness(b);
+    const double miss = targetLufs - MomentaryLoudness(b);
     if (pass > 0 && std::abs(miss) < 0.1) break;
     Gain(b, std::pow(10.0, miss / 20.0));
     for (float& s : b) {
@@ -408,9 +408,9 @@ void RemoveDc(Buffer& b) {
   }
 }
 
-void TrimTail(Buffer& b, double floor_db, double keep) {
+void TrimTail(Buffer& b, double floorDb, double keep) {
   const std::size_t win = Samples(0.01);
-  const double floor = std::pow(10.0, floor_db / 10.0);
+  const double floor = std::pow(10.0, floorDb / 10.0);
   std::size_t end = b.size();
   while (end >= win) {
     double sum = 0.0;

@@ -33,10 +33,10 @@ class Rng {
 
 // Curves.
 Curve Constant(double v);
-Curve Line(double from, double to, double seconds);    // held at `to` afterwards
-Curve Expo(double from, double to, double seconds);    // geometric glide, held afterwards
-double Decay(double t, double seconds_to_minus_60db);  // 1 at t = 0
-double Attack(double t, double seconds);               // 0 -> 1, held
+Curve Line(double from, double to, double seconds);  // held at `to` afterwards
+Curve Expo(double from, double to, double seconds);  // geometric glide, held afterwards
+double Decay(double t, double secondsToMinus60db);   // 1 at t = 0
+double Attack(double t, double seconds);             // 0 -> 1, held
 
 enum class Wave { kSine, kTriangle, kSaw, kSquare };
 
@@ -45,7 +45,7 @@ Buffer Tone(double seconds, Wave wave, const Curve& freq, const Curve& amp);
 Buffer WhiteNoise(double seconds, Rng& rng);
 Buffer PinkNoise(double seconds, Rng& rng);
 // Noise that crackles: sparse random impulses of random height.
-Buffer Crackle(double seconds, double per_second, Rng& rng);
+Buffer Crackle(double seconds, double perSecond, Rng& rng);
 
 struct Mode {
   double freq;
@@ -59,8 +59,8 @@ Buffer Modal(double seconds, std::initializer_list<Mode> modes);
 class Biquad {
  public:
   enum class Kind { kLowPass, kHighPass, kBandPass, kPeak };
-  Biquad(Kind kind, double freq, double q, double gain_db = 0.0) { Set(kind, freq, q, gain_db); }
-  void Set(Kind kind, double freq, double q, double gain_db = 0.0);
+  Biquad(Kind kind, double freq, double q, double gainDb = 0.0) { Set(kind, freq, q, gainDb); }
+  void Set(Kind kind, double freq, double q, double gainDb = 0.0);
   float Process(float x);
 
  private:
@@ -68,7 +68,7 @@ class Biquad {
   double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
-void Filter(Buffer& b, Biquad::Kind kind, double freq, double q, double gain_db = 0.0);
+void Filter(Buffer& b, Biquad::Kind kind, double freq, double q, double gainDb = 0.0);
 // A filter whose corner moves over time (coefficients refreshed every 32 samples).
 void Sweep(Buffer& b, Biquad::Kind kind, const Curve& freq, double q);
 
@@ -78,14 +78,14 @@ void Gain(Buffer& b, double g);
 // Scales a part so its highest peak is `peak`, to balance it against the others of a mix.
 Buffer Normalized(Buffer b, double peak);
 void Saturate(Buffer& b, double drive);
-void FadeEdges(Buffer& b, double in_seconds, double out_seconds);
+void FadeEdges(Buffer& b, double inSeconds, double outSeconds);
 
 // Mixing: `src` added into `dst` starting at `at` seconds; `dst` grows when needed.
 void MixAt(Buffer& dst, const Buffer& src, double at, double gain = 1.0);
 Buffer Mix(std::initializer_list<const Buffer*> parts);
 
 // Spaces.
-Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double tail_seconds);
+Buffer Reverb(const Buffer& dry, double room, double damping, double wet, double tailSeconds);
 Buffer Echo(const Buffer& dry, double delay, double feedback, int repeats, double damping);
 
 // Loudness: the highest RMS over 50 ms windows, in dBFS.
@@ -96,10 +96,10 @@ double LoudnessDb(const Buffer& b);
 double MomentaryLoudness(const Buffer& b);
 double PeakDb(const Buffer& b);
 // Brings a sound to a target momentary loudness (LUFS) and keeps its peaks under -1 dBFS.
-void Level(Buffer& b, double target_lufs);
+void Level(Buffer& b, double targetLufs);
 // Takes out any offset from zero and the infrasound under 20 Hz.
 void RemoveDc(Buffer& b);
-// Cuts the end where the sound has stayed under `floor_db` dBFS, keeping `keep` seconds of it.
-void TrimTail(Buffer& b, double floor_db, double keep);
+// Cuts the end where the sound has stayed under `floorDb` dBFS, keeping `keep` seconds of it.
+void TrimTail(Buffer& b, double floorDb, double keep);
 
 }  // namespace tq::soundgen

@@ -8,10 +8,10 @@ namespace tq::soundgen {
 namespace {
 
 // A short chirp that glides between two pitches: the toolbar's click.
-Buffer Chirp(double from_hz, double to_hz, double seconds, Rng& rng) {
-  Buffer b = Tone(seconds, Wave::kTriangle, Expo(from_hz, to_hz, seconds),
+Buffer Chirp(double fromHz, double toHz, double seconds, Rng& rng) {
+  Buffer b = Tone(seconds, Wave::kTriangle, Expo(fromHz, toHz, seconds),
                   [=](double t) { return Attack(t, 0.002) * Decay(t, seconds * 1.3); });
-  MixAt(b, Click(from_hz * 2.0, 0.008, rng), 0.0, 0.5);
+  MixAt(b, Click(fromHz * 2.0, 0.008, rng), 0.0, 0.5);
   return b;
 }
 

@@ -64,7 +64,7 @@ void WriteEffects(const std::filesystem::path& folder, bool report) {
 void WriteMusic(const std::filesystem::path& folder, bool report) {
   for (const Tune& t : Tunes()) {
     Song song = t.make();
-    song.SetLevel(t.level_db);
+    song.SetLevel(t.levelDb);
     const std::string bytes = song.Bytes();
     std::ofstream file(folder / t.file, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -55,8 +55,8 @@ int NoteNumber(std::string_view name) {
   return 12 * (octave + 1) + semis;
 }
 
-Song::Song(std::string title, double beats_per_minute, int beats_per_bar)
-    : title_(std::move(title)), bpm_(beats_per_minute), beats_per_bar_(beats_per_bar) {}
+Song::Song(std::string title, double beatsPerMinute, int beatsPerBar)
+    : title_(std::move(title)), bpm_(beatsPerMinute), beatsPerBar_(beatsPerBar) {}
 
 int Song::AddPart(const std::string& name, int channel, int program, int volume, int pan,
                   int reverb) {
@@ -125,14 +125,14 @@ void Song::Control(int part, double beat, int controller, int value) {
 }
 
 void Song::Finish(double beats, bool loops) {
-  end_tick_ = Tick(beats);
+  endTick_ = Tick(beats);
   for (Part& p : parts_) {
     for (Event& e : p.events) {
       // Nothing may sound past the end; a note-off that would is moved onto the last tick.
-      if ((e.data[0] & 0xF0) == 0x80 && e.tick > end_tick_) e.tick = end_tick_;
+      if ((e.data[0] & 0xF0) == 0x80 && e.tick > endTick_) e.tick = endTick_;
     }
     std::erase_if(p.events, [&](const Event& e) {
-      return e.tick > end_tick_ || (e.tick == end_tick_ && (e.data[0] & 0xF0) == 0x90);
+      return e.tick > endTick_ || (e.tick == endTick_ && (e.data[0] & 0xF0) == 0x90);
     });
     if (loops) {
       const auto status = static_cast<std::uint8_t>(0xB0 | p.channel);
@@ -150,14 +150,14 @@ void Song::Finish(double beats, bool loops) {
           p.events.push_back({at, 0, {status, 6, Byte(value >> 7)}});
         }
       }
-      p.events.push_back({end_tick_, 3, {status, 123, 0}});  // all notes off
-      p.events.push_back({end_tick_, 3, {status, 120, 0}});  // all sound off
+      p.events.push_back({endTick_, 3, {status, 123, 0}});  // all notes off
+      p.events.push_back({endTick_, 3, {status, 120, 0}});  // all sound off
     }
   }
 }
 
 double Song::Seconds() const {
-  return end_tick_ / static_cast<double>(kTicksPerBeat) * 60.0 / bpm_;
+  return endTick_ / static_cast<double>(kTicksPerBeat) * 60.0 / bpm_;
 }
 
 namespace {
@@ -202,7 +202,7 @@ std::string Song::Bytes() const {
       now = e.tick;
       body.append(e.data.begin(), e.data.end());
     }
-    PutVarLen(body, end_tick_ - now);
+    PutVarLen(body, endTick_ - now);
     body += std::string("\xFF\x2F\x00", 3);
     out += "MTrk";
     Put32(out, static_cast<std::uint32_t>(body.size()));
@@ -215,14 +215,14 @@ std::string Song::Bytes() const {
                        0,
                        {0xFF, 0x51, 3, static_cast<std::uint8_t>(tempo >> 16),
                         static_cast<std::uint8_t>(tempo >> 8), static_cast<std::uint8_t>(tempo)}});
-  conductor.push_back({0, 0, {0xFF, 0x58, 4, static_cast<std::uint8_t>(beats_per_bar_), 2, 24, 8}});
+  conductor.push_back({0, 0, {0xFF, 0x58, 4, static_cast<std::uint8_t>(beatsPerBar_), 2, 24, 8}});
   track(title_, conductor);
   for (const Part& p : parts_) {
     int volume = 0;
     for (const Event& e : p.events)
       if ((e.data[0] & 0xF0) == 0xB0 && e.data[1] == 7) volume = e.data[2];
     std::vector<Event> events = p.events;
-    for (Event& e : events) e.data = Leveled(e.data, level_db_, volume);
+    for (Event& e : events) e.data = Leveled(e.data, levelDb_, volume);
     track(p.name, events);
   }
   return out;

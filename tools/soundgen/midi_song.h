@@ -13,7 +13,7 @@ class Song {
   static constexpr int kTicksPerBeat = 480;
   static constexpr int kDrumChannel = 9;
 
-  Song(std::string title, double beats_per_minute, int beats_per_bar);
+  Song(std::string title, double beatsPerMinute, int beatsPerBar);
 
   // One instrument on its own channel and track; returns its index.
   int AddPart(const std::string& name, int channel, int program, int volume, int pan,
@@ -31,7 +31,7 @@ class Song {
   void Finish(double beats, bool loops);
   // Plays the whole piece louder or softer by `db` decibels, through every part's volume and
   // every note's velocity alike, so the pieces of the game sound equally loud.
-  void SetLevel(double db) { level_db_ = db; }
+  void SetLevel(double db) { levelDb_ = db; }
 
   double Seconds() const;
   std::string Bytes() const;
@@ -51,10 +51,10 @@ class Song {
 
   std::string title_;
   double bpm_;
-  int beats_per_bar_;
+  int beatsPerBar_;
   std::vector<Part> parts_;
-  std::uint32_t end_tick_ = 0;
-  double level_db_ = 0.0;
+  std::uint32_t endTick_ = 0;
+  double levelDb_ = 0.0;
 };
 
 // The MIDI note number of a name such as "C4" (middle C = 60), "F#3" or "Bb5".

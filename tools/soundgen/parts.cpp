@@ -5,11 +5,11 @@
 
 namespace tq::soundgen {
 
-Buffer Thump(double from_hz, double to_hz, double seconds, Rng& rng) {
-  Buffer body = Tone(seconds, Wave::kSine, Expo(from_hz, to_hz, seconds * 0.5),
+Buffer Thump(double fromHz, double toHz, double seconds, Rng& rng) {
+  Buffer body = Tone(seconds, Wave::kSine, Expo(fromHz, toHz, seconds * 0.5),
                      [=](double t) { return Attack(t, 0.003) * Decay(t, seconds); });
   Buffer skin = WhiteNoise(seconds * 0.3, rng);
-  Filter(skin, Biquad::Kind::kLowPass, from_hz * 6.0, 0.7);
+  Filter(skin, Biquad::Kind::kLowPass, fromHz * 6.0, 0.7);
   Envelope(skin, [=](double t) { return Decay(t, seconds * 0.15); });
   MixAt(body, skin, 0.0, 0.4);
   return body;
@@ -32,22 +32,22 @@ Buffer WoodKnock(double hz, double seconds, Rng& rng) {
   return b;
 }
 
-Buffer MetalHit(double hz, double ring_seconds, Rng& rng) {
-  Buffer b = Modal(ring_seconds, {{hz, 0.7, ring_seconds},
-                                  {hz * 2.76, 0.5, ring_seconds * 0.8},
-                                  {hz * 4.07, 0.45, ring_seconds * 0.6},
-                                  {hz * 5.39, 0.35, ring_seconds * 0.5},
-                                  {hz * 7.13, 0.25, ring_seconds * 0.35},
-                                  {hz * 8.93, 0.15, ring_seconds * 0.25}});
+Buffer MetalHit(double hz, double ringSeconds, Rng& rng) {
+  Buffer b = Modal(ringSeconds, {{hz, 0.7, ringSeconds},
+                                 {hz * 2.76, 0.5, ringSeconds * 0.8},
+                                 {hz * 4.07, 0.45, ringSeconds * 0.6},
+                                 {hz * 5.39, 0.35, ringSeconds * 0.5},
+                                 {hz * 7.13, 0.25, ringSeconds * 0.35},
+                                 {hz * 8.93, 0.15, ringSeconds * 0.25}});
   MixAt(b, Click(hz * 5.0, 0.01, rng), 0.0, 1.0);
   return b;
 }
 
-Buffer Bell(double hz, double ring_seconds) {
-  Buffer b = Modal(ring_seconds, {{hz, 0.8, ring_seconds},
-                                  {hz * 2.0, 0.35, ring_seconds * 0.6},
-                                  {hz * 3.0, 0.2, ring_seconds * 0.4},
-                                  {hz * 4.2, 0.12, ring_seconds * 0.25}});
+Buffer Bell(double hz, double ringSeconds) {
+  Buffer b = Modal(ringSeconds, {{hz, 0.8, ringSeconds},
+                                 {hz * 2.0, 0.35, ringSeconds * 0.6},
+                                 {hz * 3.0, 0.2, ringSeconds * 0.4},
+                                 {hz * 4.2, 0.12, ringSeconds * 0.25}});
   // Struck with a soft hammer: the ring swells in over a millisecond and a half instead of
   // starting with a tick.
   Envelope(b, [](double t) { return Attack(t, 0.0015); });
@@ -62,29 +62,29 @@ Buffer CoinClink(double hz, Rng& rng) {
   return b;
 }
 
-Buffer Whoosh(double seconds, double from_hz, double to_hz, double q, Rng& rng) {
+Buffer Whoosh(double seconds, double fromHz, double toHz, double q, Rng& rng) {
   Buffer b = WhiteNoise(seconds, rng);
-  Sweep(b, Biquad::Kind::kBandPass, Expo(from_hz, to_hz, seconds), q);
+  Sweep(b, Biquad::Kind::kBandPass, Expo(fromHz, toHz, seconds), q);
   Envelope(b, [=](double t) { return std::pow(std::sin(kPi * t / seconds), 2.0); });
   Gain(b, 2.0);
   return b;
 }
 
-Buffer Sparkle(double seconds, int count, double low_hz, double high_hz, Rng& rng) {
+Buffer Sparkle(double seconds, int count, double lowHz, double highHz, Rng& rng) {
   Buffer out(Samples(seconds), 0.0f);
   for (int i = 0; i < count; ++i) {
     const double at = seconds * 0.75 * i / count + rng.Range(0.0, 0.03);
-    const double hz = low_hz * std::pow(high_hz / low_hz, rng.Uniform());
+    const double hz = lowHz * std::pow(highHz / lowHz, rng.Uniform());
     MixAt(out, Bell(hz, 0.25), at, rng.Range(0.15, 0.3));
   }
   out.resize(Samples(seconds));
   return out;
 }
 
-Buffer Breath(double seconds, double from_hz, double to_hz, bool in, Rng& rng) {
+Buffer Breath(double seconds, double fromHz, double toHz, bool in, Rng& rng) {
   Buffer mouth = WhiteNoise(seconds, rng);
   Buffer air = mouth;
-  Sweep(mouth, Biquad::Kind::kBandPass, Expo(from_hz, to_hz, seconds), 2.5);
+  Sweep(mouth, Biquad::Kind::kBandPass, Expo(fromHz, toHz, seconds), 2.5);
   Filter(air, Biquad::Kind::kBandPass, in ? 5200 : 3600, 0.8);
   MixAt(mouth, air, 0.0, in ? 0.7 : 0.4);
   // A breath drawn in swells and stops short; one let out starts full and trails away.
@@ -97,10 +97,10 @@ Buffer Breath(double seconds, double from_hz, double to_hz, bool in, Rng& rng) {
   return mouth;
 }
 
-Buffer Growl(double seconds, double rate, double low_hz, Rng& rng) {
+Buffer Growl(double seconds, double rate, double lowHz, Rng& rng) {
   Buffer rumble = PinkNoise(seconds, rng);
-  Filter(rumble, Biquad::Kind::kLowPass, low_hz * 4.0, 0.8);
-  Filter(rumble, Biquad::Kind::kHighPass, low_hz * 0.5, 0.7);
+  Filter(rumble, Biquad::Kind::kLowPass, lowHz * 4.0, 0.8);
+  Filter(rumble, Biquad::Kind::kHighPass, lowHz * 0.5, 0.7);
   double phase = 0.0, depth = 1.0;
   for (std::size_t i = 0; i < rumble.size(); ++i) {
     const double before = phase;
@@ -126,8 +126,8 @@ Buffer Brass(double hz, double seconds, double level) {
   return b;
 }
 
-double NoteHz(int midi_note) {
-  return 440.0 * std::pow(2.0, (midi_note - 69) / 12.0);
+double NoteHz(int midiNote) {
+  return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
 }
 
 }  // namespace tq::soundgen

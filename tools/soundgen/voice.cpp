@@ -17,8 +17,8 @@ struct PhoneShape {
   std::array<double, 3> formants;  // F1..F3 in Hz (F4 is fixed)
   double voiced;                   // level of the voice
   double noise;                    // level of the hiss or burst
-  double noise_freq;               // centre of the hiss
-  bool voiced_release = false;     // b, d, g
+  double noiseFreq;                // centre of the hiss
+  bool voicedRelease = false;      // b, d, g
 };
 
 const std::map<std::string, PhoneShape>& Shapes() {
@@ -100,53 +100,52 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
   Buffer out;
   std::array<Resonator, 5> tract;
   Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
-  Biquad air(Biquad::Kind::kBandPass, 4200 * voice.formant_scale, 0.6);
-  Biquad airTop(Biquad::Kind::kLowPass, 7500 * voice.formant_scale, 0.7);
+  Biquad air(Biquad::Kind::kBandPass, 4200 * voice.formantScale, 0.6);
+  Biquad airTop(Biquad::Kind::kLowPass, 7500 * voice.formantScale, 0.7);
   // The edge a voice has when it is raised: the presence above the third formant.
-  Biquad presence(Biquad::Kind::kPeak, 3600 * voice.formant_scale, 0.8, 12.0 * voice.air);
-  Glide voiced{0}, noise{0}, aspiration{0}, noise_freq{3000};
+  Biquad presence(Biquad::Kind::kPeak, 3600 * voice.formantScale, 0.8, 12.0 * voice.air);
+  Glide voiced{0}, noise{0}, aspiration{0}, noiseFreq{3000};
   std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
-  double pitch = phones.empty() ? 120.0 : phones.front().pitch_from;
-  double phase = 0.0, last_flow = 0.0, wobble = 0.0, sub = 1.0, jitter = 1.0, shimmer = 1.0;
-  double t_total = 0.0;
+  double pitch = phones.empty() ? 120.0 : phones.front().pitchFrom;
+  double phase = 0.0, lastFlow = 0.0, wobble = 0.0, sub = 1.0, jitter = 1.0, shimmer = 1.0;
+  double tTotal = 0.0;
   for (const Phone& ph : phones) {
     const PhoneShape& shape = Shapes().at(ph.sound);
-    const double from = ph.pitch_from > 0 ? ph.pitch_from : pitch;
-    const double to = ph.pitch_to > 0 ? ph.pitch_to : from;
+    const double from = ph.pitchFrom > 0 ? ph.pitchFrom : pitch;
+    const double to = ph.pitchTo > 0 ? ph.pitchTo : from;
     const std::size_t n = Samples(ph.seconds);
-    for (std::size_t i = 0; i < n; ++i, t_total += 1.0 / kRate) {
+    for (std::size_t i = 0; i < n; ++i, tTotal += 1.0 / kRate) {
       const double frac = static_cast<double>(i) / static_cast<double>(n);
       // Targets of this moment of the phone.
-      double want_voiced = shape.voiced * ph.level;
-      double want_noise = shape.noise * ph.level;
-      double want_noise_freq = shape.noise_freq;
+      double wantVoiced = shape.voiced * ph.level;
+      double wantNoise = shape.noise * ph.level;
+      double wantNoiseFreq = shape.noiseFreq;
       bool aspirate = shape.manner == Manner::kAspirate;
       if (shape.manner == Manner::kStop) {
         // Closure, burst, then release into breath or voice.
         if (frac < 0.55) {
-          want_noise = 0.0;
+          wantNoise = 0.0;
         } else if (frac > 0.7) {
-          want_noise = 0.0;
-          if (shape.voiced_release) {
-            want_voiced = 0.5 * ph.level;
+          wantNoise = 0.0;
+          if (shape.voicedRelease) {
+            wantVoiced = 0.5 * ph.level;
           } else {
             aspirate = true;
           }
         }
       }
       const double speed = shape.manner == Manner::kStop ? 0.003 : 0.008;
-      const double v = voiced.Step(want_voiced, speed);
-      const double nz = noise.Step(aspirate ? 0.0 : want_noise, speed);
-      const double asp_level = aspiration.Step(aspirate ? 0.5 * ph.level : 0.0, 0.004);
-      const double nf = noise_freq.Step(want_noise_freq > 0 ? want_noise_freq : 3000, 0.01);
+      const double v = voiced.Step(wantVoiced, speed);
+      const double nz = noise.Step(aspirate ? 0.0 : wantNoise, speed);
+      const double aspLevel = aspiration.Step(aspirate ? 0.5 * ph.level : 0.0, 0.004);
+      const double nf = noiseFreq.Step(wantNoiseFreq > 0 ? wantNoiseFreq : 3000, 0.01);
       // Pitch: a glide across the phone, vibrato, and a growl for rough voices.
       pitch = from * std::pow(to / from, frac);
       wobble += (rng.Bipolar() * voice.rough * 6.0 - wobble) * 0.002;
       double f0 =
-          pitch *
-          std::pow(
-              2.0,
-              (voice.vibrato * std::sin(2.0 * kPi * voice.vibrato_rate * t_total) + wobble) / 12.0);
+          pitch * std::pow(2.0, (voice.vibrato * std::sin(2.0 * kPi * voice.vibratoRate * tTotal) +
+                                 wobble) /
+                                    12.0);
       phase += f0 * jitter / kRate;
       if (phase >= 1.0) {
         phase -= 1.0;
@@ -156,20 +155,20 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
         shimmer = 1.0 + rng.Bipolar() * kShimmer * (1.0 + voice.rough);
       }
       const double flow = GlottalFlow(phase);
-      const double source_voice = (flow - last_flow) * kRate / std::max(f0, 40.0) * sub * shimmer;
-      last_flow = flow;
+      const double sourceVoice = (flow - lastFlow) * kRate / std::max(f0, 40.0) * sub * shimmer;
+      lastFlow = flow;
       const double puff = rng.Bipolar();
-      const double breath_level = voice.breath * (0.5 + flow) * v + asp_level;
-      double x = source_voice * v * 0.25 + puff * breath_level;
+      const double breathLevel = voice.breath * (0.5 + flow) * v + aspLevel;
+      double x = sourceVoice * v * 0.25 + puff * breathLevel;
       if (i % 32 == 0) {
         for (std::size_t k = 0; k < 3; ++k) {
           const double f = formant[k].Step(shape.formants[k], 0.02);
-          tract[k].Set(f * voice.formant_scale,
-                       (60.0 + 40.0 * static_cast<double>(k)) * voice.formant_scale);
+          tract[k].Set(f * voice.formantScale,
+                       (60.0 + 40.0 * static_cast<double>(k)) * voice.formantScale);
         }
-        tract[3].Set(3300.0 * voice.formant_scale, 260.0);
-        tract[4].Set(4300.0 * voice.formant_scale, 320.0);
-        hiss.Set(Biquad::Kind::kBandPass, nf * voice.formant_scale, 1.8);
+        tract[3].Set(3300.0 * voice.formantScale, 260.0);
+        tract[4].Set(4300.0 * voice.formantScale, 320.0);
+        hiss.Set(Biquad::Kind::kBandPass, nf * voice.formantScale, 1.8);
       } else {
         for (std::size_t k = 0; k < 3; ++k) formant[k].Step(shape.formants[k], 0.02);
       }
@@ -177,7 +176,7 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
       x = presence.Process(static_cast<float>(x));
       x += hiss.Process(static_cast<float>(rng.Bipolar())) * nz * 1.5;
       // The rush of air past the lips, above the formants.
-      x += airTop.Process(air.Process(static_cast<float>(puff))) * breath_level * voice.air * 6.0;
+      x += airTop.Process(air.Process(static_cast<float>(puff))) * breathLevel * voice.air * 6.0;
       out.push_back(static_cast<float>(x));
     }
     pitch = to;

@@ -10,12 +10,12 @@ namespace tq::soundgen {
 
 // Who is making the sound.
 struct VoiceKind {
-  double formant_scale = 1.0;  // below 1 for a bigger throat, above 1 for a smaller one
-  double breath = 0.05;        // aspiration mixed into the voiced sound
-  double rough = 0.0;          // growl: random and sub-harmonic wobble of the pitch
-  double vibrato = 0.0;        // semitones
-  double vibrato_rate = 5.5;   // per second
-  double air = 0.6;            // breath heard above the formants, in the mouth's rush of air
+  double formantScale = 1.0;  // below 1 for a bigger throat, above 1 for a smaller one
+  double breath = 0.05;       // aspiration mixed into the voiced sound
+  double rough = 0.0;         // growl: random and sub-harmonic wobble of the pitch
+  double vibrato = 0.0;       // semitones
+  double vibratoRate = 5.5;   // per second
+  double air = 0.6;           // breath heard above the formants, in the mouth's rush of air
 };
 
 // One sound of an utterance. `sound` is a vowel ("a", "e", "i", "o", "u", "ae", "uh", "ih",
@@ -24,8 +24,8 @@ struct VoiceKind {
 struct Phone {
   std::string sound;
   double seconds;
-  double pitch_from;  // Hz at the start; 0 keeps the previous pitch
-  double pitch_to;    // Hz at the end; 0 holds `pitch_from`
+  double pitchFrom;  // Hz at the start; 0 keeps the previous pitch
+  double pitchTo;    // Hz at the end; 0 holds `pitchFrom`
   double level = 1.0;
 };
 

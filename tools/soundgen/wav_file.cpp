@@ -24,9 +24,9 @@ void Put32(std::string& out, std::uint32_t v) {
 }  // namespace
 
 void WriteWav(const std::filesystem::path& path, const Buffer& sound) {
-  const auto data_bytes = static_cast<std::uint32_t>(sound.size() * 2);
+  const auto dataBytes = static_cast<std::uint32_t>(sound.size() * 2);
   std::string out = "RIFF";
-  Put32(out, 36 + data_bytes);
+  Put32(out, 36 + dataBytes);
   out += "WAVEfmt ";
   Put32(out, 16);
   Put16(out, 1);  // PCM
@@ -36,7 +36,7 @@ void WriteWav(const std::filesystem::path& path, const Buffer& sound) {
   Put16(out, 2);
   Put16(out, 16);
   out += "data";
-  Put32(out, data_bytes);
+  Put32(out, dataBytes);
   for (float s : sound) {
     const double v = std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0;
     Put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v))));
