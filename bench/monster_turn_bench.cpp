@@ -2,58 +2,22 @@
 // the turn, the file written back (flushed to disk) and the view redrawn around the hero.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
-#include "game/game.h"
-#include "platform/clock.h"
-#include "platform/sound_channel.h"
 #include "play/monster_movement.h"
-#include "rooms/move_hero.h"
-#include "shell/start_up.h"
+#include "scratch_game.h"
 #include "world/room_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // A game in a scratch folder: room 45 of floor and flowers with an OGRE in the hero's column.
-struct MonsterRoom {
-  MonsterRoom() {
-    std::random_device rd;
-    folder = fs::temp_directory_path() / ("tarvoquest-bench-monster-" + std::to_string(rd()));
-    fs::create_directories(folder / "Files");
-    game = std::make_unique<tq::Game>(tq::GameServices{folder.string(), &clock, &mm1, &mm2, &mm3});
-    tq::Form_Load(*game);
-    tq::RoomFile room;
-    for (int r = 0; r < tq::kRoomSize; ++r) {
-      for (int c = 0; c < tq::kRoomSize; ++c) {
-        const bool rim = r == 0 || c == 0 || r == 12 || c == 12;
-        const bool ring = r == 1 || c == 1 || r == 11 || c == 11;
-        room.tags[r][c] = rim ? "BLACK" : ring ? "TREE" : (r * c) % 7 == 0 ? "FLOWER1" : "FLOOR";
-      }
-    }
+struct MonsterRoom : bench::ScratchGame {
+  MonsterRoom() : ScratchGame("monster") {
+    tq::RoomFile room = WalledRoom(true);
     room.tags[4][6] = "OGRE";
     room.tags[5][6] = "FLOOR";
-    room.GroundCode = tq::Value(0);
-    tq::WriteRoomFile(tq::RoomFilePath(game->GamePath, 45), room);
-    game->RoomNumber = 45;
-    game->HeroRow = 10;
-    game->HeroCol = 6;
-    game->Facing = "XXX";
-    tq::MoveHero(*game);  // admits the OGRE
+    WriteRoom(45, room);
+    Place(45, 10, 6);  // admits the OGRE
     game->Facing = "";
   }
-  ~MonsterRoom() {
-    game.reset();
-    std::error_code ec;
-    fs::remove_all(folder, ec);
-  }
-
-  fs::path folder;
-  tq::ManualClock clock;
-  tq::RecordingChannel mm1{1}, mm2{1}, mm3{100};
-  std::unique_ptr<tq::Game> game;
 };
 
 void BM_MonsterTurnWithAStep(benchmark::State& state) {
