@@ -95,6 +95,9 @@ std::optional<std::string> ParseReplay(std::string_view text, const std::string&
 }
 
 std::optional<std::string> ReadReplay(const std::string& path, Replay& out) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec))
+    return path + " is no replay: there is no such file";
   std::string text;
   if (auto error = ReadWholeFile(path, text, kMaxReplayBytes)) return *error;
   return ParseReplay(text, path, out);
