@@ -33,6 +33,10 @@ bool FarNorthRoom(int room) {
   return room >= 700 && room <= 799;
 }
 
+bool ShopRoom(int room) {
+  return room >= 401 && room <= 404;
+}
+
 bool ShopDeed(const std::string& tag) {
   static const std::vector<std::string_view> deeds = TagsOf(TileGroup::ShopDeed);
   return std::find(deeds.begin(), deeds.end(), tag) != deeds.end();

@@ -30,6 +30,7 @@ std::optional<int> StepCost(const Caution& c, const Place& at, const std::string
 // Rooms that are dark without the torch, and the rooms beyond the RUINSTONE.
 bool DarkRoom(int room);
 bool FarNorthRoom(int room);
+bool ShopRoom(int room);
 bool ShopDeed(const std::string& tag);
 
 }  // namespace tq::autoplay

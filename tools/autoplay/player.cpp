@@ -196,6 +196,17 @@ Player::Outcome Player::Walk(const Route& route) {
     session_.WaitUntil(std::max(session_.nowMs(), lastKeyMs_ + kKeyGapMs));
     if (!Ready()) return Outcome::Stopped;
     const Place from = PlaceOf(game());
+    // Down a hole into a dungeon, or onto the RUINSTONE: a step that sets a new way back to the
+    // room it leaves and is no shop's door. A death beyond loads the game from here.
+    const Place& next = route.stops[i];
+    const bool newWayBack =
+        next.retRoom != from.retRoom || next.retRow != from.retRow || next.retCol != from.retCol;
+    const bool entry = newWayBack && next.retRoom == from.room && !ShopRoom(next.room);
+    if (entry && game().mnuSAVE.Enabled) {
+      Log(Cat("save before going on into room ", next.room));
+      ClickAndNote("mnuSAVE");
+      quest_.Saved(game());
+    }
     StepKey(route.keys[i]);
     const Place to = PlaceOf(game());
     if (to != route.stops[i]) {

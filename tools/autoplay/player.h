@@ -2,7 +2,7 @@
 // inputs, at a player's pace. It waits while the hero cannot act (the world being built, a pause,
 // the hurt or block frames, a swing or strike, the ending), walks the routes the planner gives it
 // key by key and checks that every key took the hero where the rules said, saves what it gained
-// and loads the saved game after a death.
+// and before it goes down into a dungeon, and loads the saved game after a death.
 #pragma once
 
 #include <cstdint>

@@ -54,10 +54,6 @@ std::string Cell(int row, int col) {
   return Cat("(", row, ",", col, ")");
 }
 
-bool ShopRoom(int room) {
-  return room >= 401 && room <= 404;
-}
-
 }  // namespace
 
 std::string Progress(const Game& g) {
