@@ -43,8 +43,9 @@ StepOracle::StepOracle(WorldModel& world)
 
 StepOracle::~StepOracle() = default;
 
-bool StepOracle::Current(const Answer& a) {
-  return a.known && a.toVersion == world_.Version(a.toRoom);
+bool StepOracle::Current(const Answer& a, int fromRoom) {
+  return a.known && a.fromVersion == world_.Version(fromRoom) &&
+         a.toVersion == world_.Version(a.toRoom);
 }
 
 std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, const Gear& gear) {
@@ -61,7 +62,7 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
   }
   Answer& a = table.answers[static_cast<std::size_t>((from.row * kRoomSize + from.col) * 4 +
                                                      static_cast<int>(dir))];
-  if (Current(a)) {
+  if (Current(a, from.room)) {
     ++reused_;
   } else {
     ++computed_;
@@ -74,7 +75,7 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
   }
   if (a.readsWayBack) {
     Answer& back = wayBack_[WayBackKey{from, dir, gear}];
-    if (Current(back)) {
+    if (Current(back, from.room)) {
       ++reused_;
     } else {
       ++computed_;
@@ -111,8 +112,9 @@ const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
 
 StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear) {
   Answer a;
+  a.fromVersion = world_.Version(from.room);
   a.toRoom = from.room;
-  a.toVersion = world_.Version(from.room);
+  a.toVersion = a.fromVersion;
   // The view as the last step drew it: the room around the hero as the game read it.
   const RoomFile* here = CorrectedRoom(from.room, gear.questStage);
   if (!here) return a;

@@ -50,6 +50,7 @@ class StepOracle {
     bool known = false;
     bool readsWayBack = false;
     bool keepsWayBack = true;
+    std::uint64_t fromVersion = 0;
     int toRoom = 0;
     std::uint64_t toVersion = 0;
     std::optional<Stepped> to;
@@ -78,7 +79,8 @@ class StepOracle {
   };
   const RoomFile* CorrectedRoom(int room, int questStage);
   Answer Work(const Place& from, Dir dir, const Gear& gear);
-  bool Current(const Answer& a);
+  // True when neither room the answer looked at has changed since.
+  bool Current(const Answer& a, int fromRoom);
 
   WorldModel& world_;
   std::unique_ptr<ManualClock> clock_;
