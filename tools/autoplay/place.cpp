@@ -1,0 +1,84 @@
+// Places, keys and gear.
+#include "autoplay/place.h"
+
+#include <cstdint>
+
+#include "autoplay/text.h"
+#include "game/game.h"
+#include "game/key_codes.h"
+
+namespace tq::autoplay {
+
+std::size_t PlaceHash::operator()(const Place& p) const {
+  // Rooms, rows and columns are small: pack them and mix the bits well.
+  auto mix = [](std::uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ull;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+  };
+  const auto u = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint32_t>(v)); };
+  const std::uint64_t here = (u(p.room) << 16) ^ (u(p.row) << 8) ^ u(p.col);
+  const std::uint64_t back = (u(p.retRoom) << 16) ^ (u(p.retRow) << 8) ^ u(p.retCol);
+  return static_cast<std::size_t>(mix(here ^ mix(back)));
+}
+
+std::string CellText(const Place& p) {
+  return Cat("room ", p.room, " (", p.row, ",", p.col, ")");
+}
+
+int KeyOf(Dir d) {
+  switch (d) {
+    case Dir::Up:
+      return kKeyUp;
+    case Dir::Down:
+      return kKeyDown;
+    case Dir::Left:
+      return kKeyLeft;
+    case Dir::Right:
+      return kKeyRight;
+  }
+  return kKeyDown;
+}
+
+const char* FacingOf(Dir d) {
+  switch (d) {
+    case Dir::Up:
+      return "REAR";
+    case Dir::Down:
+      return "";
+    case Dir::Left:
+      return "LEFT";
+    case Dir::Right:
+      return "RIGHT";
+  }
+  return "";
+}
+
+int RowStep(Dir d) {
+  return d == Dir::Up ? -1 : d == Dir::Down ? 1 : 0;
+}
+
+int ColStep(Dir d) {
+  return d == Dir::Left ? -1 : d == Dir::Right ? 1 : 0;
+}
+
+Gear GearOf(const Game& g) {
+  Gear gear;
+  gear.goldKey = g.owns(ItemSlot::GoldKey);
+  gear.redKey = g.owns(ItemSlot::RedKey);
+  gear.purpleKey = g.owns(ItemSlot::PurpleKey);
+  gear.fishBook = g.owns(ItemSlot::FishBook);
+  gear.torch = g.owns(ItemSlot::Torch);
+  gear.questStage = static_cast<int>(g.QuestStage.num());
+  return gear;
+}
+
+Place PlaceOf(const Game& g) {
+  auto n = [](const Value& v) { return static_cast<int>(v.num()); };
+  return {n(g.RoomNumber), n(g.HeroRow),   n(g.HeroCol),
+          n(g.ReturnRoom), n(g.ReturnRow), n(g.ReturnCol)};
+}
+
+}  // namespace tq::autoplay

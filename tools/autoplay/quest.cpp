@@ -1,0 +1,197 @@
+// The quest's choices.
+#include "autoplay/quest.h"
+
+#include "autoplay/caution.h"
+#include "autoplay/place.h"
+#include "autoplay/text.h"
+#include "game/game.h"
+
+namespace tq::autoplay {
+namespace {
+
+// A life symbol from the shops is worth its gold up to this much life.
+constexpr int kLifeWorthBuying = 15;
+
+// What the shops hold that the hero wants, in the order he buys it: the torch for the dark and
+// the bag for the gold first, the armourer's best once the golden key opens his stock, then life.
+// A wish he can reach but not yet pay for is saved up for; later wishes wait.
+struct Wish {
+  const char* deed;
+  const char* name;
+  bool (*wanted)(const Game& g);
+};
+
+const Wish kWishes[] = {
+    {"TORCH", "the TORCH", [](const Game& g) { return !g.owns(ItemSlot::Torch); }},
+    {"MAGICBAG", "the MAGIC BAG", [](const Game& g) { return !(g.HasMagicBag == 1); }},
+    {"SHIELD", "the SHIELD", [](const Game& g) { return !g.owns(ItemSlot::Shield); }},
+    {"MEDAL", "the HERO MEDAL", [](const Game& g) { return !g.owns(ItemSlot::HeroMedal); }},
+    {"LIFE", "a symbol of life", [](const Game& g) { return g.MaxLife < kLifeWorthBuying; }},
+};
+
+struct Loot {
+  const char* tag;
+  int mostGold;  // the most gold it may hold; 0 for a symbol
+};
+
+const Loot kTreasures[] = {
+    {"COIN", 5}, {"BAG", 8}, {"GOLDBAG", 25}, {"LIFESYMBOL", 0}, {"POWERSYMBOL", 0},
+};
+
+int GoldCap(const Game& g) {
+  return g.imgMONEYBAG.Visible ? 500 : 200;
+}
+
+// The overland room whose map square carries `tag`, or 0.
+int RoomOnTheMap(const Game& g, const std::string& tag) {
+  for (int n = 1; n <= 100; ++n) {
+    if (g.imgMAP[static_cast<std::size_t>(n - 1)].Tag == tag) return n;
+  }
+  return 0;
+}
+
+std::string Cell(int row, int col) {
+  return Cat("(", row, ",", col, ")");
+}
+
+}  // namespace
+
+std::string Progress(const Game& g) {
+  std::string p;
+  for (const Control& slot : g.imgTOOL) p += slot.Visible ? '1' : '0';
+  return p + Join(" bag ", g.HasMagicBag, " life ", g.MaxLife, " strength ", g.MaxStrength,
+                  " pieces ", g.SwordPieces, " stage ", g.QuestStage);
+}
+
+void Quest::NewWorld(const Game& g) {
+  skipped_.clear();
+  prices_.clear();
+  deedOutOfReach_.clear();
+  noTreasure_.reset();
+  savedProgress_ = Progress(g);  // a new world is saved as it is built
+}
+
+void Quest::Saved(const Game& g) {
+  savedProgress_ = Progress(g);
+}
+
+void Quest::GiveUp(const Goal& goal) {
+  skipped_.insert({goal.target.room, goal.target.row, goal.target.col});
+}
+
+bool Quest::Skipped(const Place& at) const {
+  return skipped_.count({at.room, at.row, at.col}) > 0;
+}
+
+Quest::Reach Quest::ReachNow(const Game& g, bool roomsCount) const {
+  const Caution c = Caution::Of(g);
+  return {GearOf(g), c.torch, c.farNorth, roomsCount ? world_.changes() : 0};
+}
+
+std::optional<Route> Quest::Nearest(
+    const Game& g, const std::function<bool(const Place&, const std::string&)>& wanted) {
+  const Caution caution = Caution::Of(g);
+  RouteRules rules;
+  rules.stepCost = [&](const Place& at, const std::string& tag) {
+    return StepCost(caution, at, tag);
+  };
+  rules.isGoal = [&](const Place& at) { return wanted(at, world_.Tag(at.room, at.row, at.col)); };
+  return planner_.Find(PlaceOf(g), GearOf(g), rules);
+}
+
+Decision Quest::Next(const Game& g) {
+  if (auto save = SaveWhatWasGained(g)) return {save, ""};
+  if (auto buy = Purchase(g)) return {buy, ""};
+  if (auto take = Treasure(g)) return {take, ""};
+  return OnTheRoad(g);
+}
+
+std::optional<Goal> Quest::SaveWhatWasGained(const Game& g) {
+  if (Progress(g) == savedProgress_ || !g.mnuSAVE.Enabled) return std::nullopt;
+  return Goal{Goal::Kind::Save, PlaceOf(g), "", "what was gained"};
+}
+
+std::optional<Goal> Quest::Purchase(const Game& g) {
+  for (const Wish& wish : kWishes) {
+    if (!wish.wanted(g)) continue;
+    const auto out = deedOutOfReach_.find(wish.deed);
+    if (out != deedOutOfReach_.end() && out->second == ReachNow(g, false)) continue;
+    // Saving up needs no walk: the price is known from the last look at such a deed.
+    std::optional<int> cheapest;
+    for (const auto& [cell, price] : prices_) {
+      const auto [room, row, col] = cell;
+      if (world_.Tag(room, row, col) == wish.deed && (!cheapest || price < *cheapest)) {
+        cheapest = price;
+      }
+    }
+    if (cheapest && g.Gold < *cheapest) return std::nullopt;
+
+    const auto route = Nearest(g, [&](const Place& at, const std::string& tag) {
+      return ShopRoom(at.room) && tag == wish.deed && !Skipped(at);
+    });
+    if (!route) {
+      deedOutOfReach_[wish.deed] = ReachNow(g, false);  // locked away for now: the next wish
+      continue;
+    }
+    const Place deed = route->stops.empty() ? PlaceOf(g) : route->stops.back();
+    const std::tuple<int, int, int> cell{deed.room, deed.row, deed.col};
+    if (!route->stops.empty()) prices_[cell] = route->paid;
+    const int price = prices_.count(cell) ? prices_[cell] : route->paid;
+    if (g.Gold < price) return std::nullopt;  // saving up for it
+    return Goal{Goal::Kind::Buy, deed, wish.deed, Cat(wish.name, " in room ", deed.room)};
+  }
+  return std::nullopt;
+}
+
+std::optional<Goal> Quest::Treasure(const Game& g) {
+  if (noTreasure_ && *noTreasure_ == ReachNow(g, true)) return std::nullopt;
+  const std::int64_t room = GoldCap(g) - g.Gold.num();  // gold the purse still holds
+  const Place here = PlaceOf(g);
+  const auto route = Nearest(g, [&](const Place& at, const std::string& tag) {
+    if (at == here || Skipped(at)) return false;
+    for (const Loot& t : kTreasures) {
+      if (tag == t.tag) return t.mostGold <= room;
+    }
+    return false;
+  });
+  if (!route) {
+    noTreasure_ = ReachNow(g, true);
+    return std::nullopt;
+  }
+  const Place at = route->stops.back();
+  const std::string& tag = world_.Tag(at.room, at.row, at.col);
+  return Goal{Goal::Kind::PickUp, at, tag, Cat("the ", tag, " at ", CellText(at))};
+}
+
+Decision Quest::OnTheRoad(const Game& g) {
+  // The first chest ever opened gives the golden key: the one in the ruins.
+  const int ruins = RoomOnTheMap(g, "RUINS1");
+  if (ruins == 0) return {std::nullopt, "the map shows no RUINS1"};
+  const RoomFile* room = world_.Room(ruins);
+  int chestRow = 0, chestCol = 0;
+  for (int r = 0; room && r < kRoomSize && chestRow == 0; ++r) {
+    for (int c = 0; c < kRoomSize; ++c) {
+      if (room->tags[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == "CHEST") {
+        chestRow = r;
+        chestCol = c;
+        break;
+      }
+    }
+  }
+  if (chestRow == 0) return {std::nullopt, Cat("RUINS1 in room ", ruins, " holds no chest")};
+
+  const std::string chest =
+      Cat("the chest at ", Cell(chestRow, chestCol), " of RUINS1 in room ", ruins);
+  const auto route = Nearest(g, [&](const Place& at, const std::string&) {
+    const int dr = at.row - chestRow, dc = at.col - chestCol;
+    return at.room == ruins && dr * dr + dc * dc == 1;
+  });
+  if (!route) return {std::nullopt, chest + " cannot be reached"};
+  if (!route->stops.empty()) {
+    return {Goal{Goal::Kind::WalkTo, route->stops.back(), "", "the cell before " + chest}, ""};
+  }
+  return {std::nullopt,
+          Cat("the next step is to strike open ", chest, ", and this player does not strike yet")};
+}
+
+}  // namespace tq::autoplay

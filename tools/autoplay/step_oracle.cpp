@@ -1,0 +1,167 @@
+// The step oracle: the game's step stages on a private window.
+#include "autoplay/step_oracle.h"
+
+#include "game/game.h"
+#include "platform/clock.h"
+#include "platform/sound_channel.h"
+#include "rooms/move_hero_stages.h"
+
+namespace tq::autoplay {
+namespace {
+
+// The private window's sounds go nowhere.
+class SilentChannel final : public SoundChannel {
+ public:
+  void PlayFile(const std::string&) override {}
+  void SetPlayCount(int) override {}
+  void StopPlayback() override {}
+};
+
+// Enough gold for any deed: the oracle says where a step leads, the planner decides what to buy.
+constexpr int kPlentyOfGold = 1000000;
+// A way back that leads to no room: a step that follows it shows itself by ending there.
+constexpr int kNoWayBack = -1;
+
+}  // namespace
+
+std::size_t StepOracle::WayBackHash::operator()(const WayBackKey& k) const {
+  const int gear = (k.gear.goldKey ? 1 : 0) | (k.gear.redKey ? 2 : 0) | (k.gear.purpleKey ? 4 : 0) |
+                   (k.gear.fishBook ? 8 : 0) | (k.gear.torch ? 16 : 0) | (k.gear.questStage << 5);
+  return PlaceHash()(k.from) ^
+         (static_cast<std::size_t>(gear) << 3 | static_cast<std::size_t>(k.dir));
+}
+
+StepOracle::StepOracle(WorldModel& world)
+    : world_(world), tables_(kMostRooms), corrected_(kMostRooms) {
+  clock_ = std::make_unique<ManualClock>();
+  silent_ = std::make_unique<SilentChannel>();
+  // Windows without a folder: they never read or write a file, the oracle hands them the rooms.
+  const GameServices services{"", clock_.get(), silent_.get(), silent_.get(), silent_.get()};
+  window_ = std::make_unique<Game>(services);
+  reader_ = std::make_unique<Game>(services);
+}
+
+StepOracle::~StepOracle() = default;
+
+bool StepOracle::Current(const Answer& a, int fromRoom) {
+  return a.known && a.fromVersion == world_.Version(fromRoom) &&
+         a.toVersion == world_.Version(a.toRoom);
+}
+
+std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, const Gear& gear) {
+  if (from.room < 1 || from.room >= kMostRooms || from.row < 0 || from.row >= kRoomSize ||
+      from.col < 0 || from.col >= kRoomSize) {
+    return std::nullopt;
+  }
+  RoomTable& table = tables_[static_cast<std::size_t>(from.room)];
+  const std::uint64_t version = world_.Version(from.room);
+  if (table.answers.empty() || table.version != version || !(table.gear == gear)) {
+    table.version = version;
+    table.gear = gear;
+    table.answers.assign(kRoomSize * kRoomSize * 4, Answer{});
+  }
+  Answer& a = table.answers[static_cast<std::size_t>((from.row * kRoomSize + from.col) * 4 +
+                                                     static_cast<int>(dir))];
+  if (Current(a, from.room)) {
+    ++reused_;
+  } else {
+    ++computed_;
+    Place nowhere = from;
+    nowhere.retRoom = nowhere.retRow = nowhere.retCol = kNoWayBack;
+    a = Work(nowhere, dir, gear);
+    a.known = true;
+    a.readsWayBack = a.toRoom == kNoWayBack;
+    a.keepsWayBack = a.to && a.to->to.retRoom == kNoWayBack;
+  }
+  if (a.readsWayBack) {
+    Answer& back = wayBack_[WayBackKey{from, dir, gear}];
+    if (Current(back, from.room)) {
+      ++reused_;
+    } else {
+      ++computed_;
+      back = Work(from, dir, gear);
+      back.known = true;
+    }
+    return back.to;
+  }
+  if (!a.to || !a.keepsWayBack) return a.to;
+  Stepped s = *a.to;
+  s.to.retRoom = from.retRoom;
+  s.to.retRow = from.retRow;
+  s.to.retCol = from.retCol;
+  return s;
+}
+
+const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
+  const RoomFile* file = world_.Room(room);
+  if (!file) return nullptr;
+  Corrected& c = corrected_[static_cast<std::size_t>(room)];
+  const std::uint64_t version = world_.Version(room);
+  if (c.version != version || c.questStage != questStage) {
+    Game& g = *reader_;
+    g.RoomNumber = room;
+    g.QuestStage = questStage;
+    g.EnemyHP = 0;
+    HeroStep read;
+    read.RoomGrid = *file;
+    CorrectRoomAndAdmitMonster(g, read);
+    c = Corrected{version, questStage, std::move(read.RoomGrid)};
+  }
+  return &c.grid;
+}
+
+StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear) {
+  Answer a;
+  a.fromVersion = world_.Version(from.room);
+  a.toRoom = from.room;
+  a.toVersion = a.fromVersion;
+  // The view as the last step drew it: the room around the hero as the game read it.
+  const RoomFile* here = CorrectedRoom(from.room, gear.questStage);
+  if (!here) return a;
+
+  Game& g = *window_;
+  g.RoomNumber = from.room;
+  g.HeroRow = from.row;
+  g.HeroCol = from.col;
+  g.ReturnRoom = from.retRoom;
+  g.ReturnRow = from.retRow;
+  g.ReturnCol = from.retCol;
+  g.GroundType = GroundName(*here);
+  g.QuestStage = gear.questStage;
+  g.Gold = kPlentyOfGold;
+  g.EnemyHP = 0;
+  g.EnterMode = 0;
+  g.StreePass = 0;
+  g.RainTicks = 0;
+  g.slot(ItemSlot::GoldKey).Visible = gear.goldKey;
+  g.slot(ItemSlot::RedKey).Visible = gear.redKey;
+  g.slot(ItemSlot::PurpleKey).Visible = gear.purpleKey;
+  g.slot(ItemSlot::FishBook).Visible = gear.fishBook;
+  g.slot(ItemSlot::Torch).Visible = gear.torch;
+  for (int cell = 0; cell < 25; ++cell) {
+    g.IMGgrid[static_cast<std::size_t>(cell)].Tag =
+        TagAt(*here, from.row - 2 + cell / 5, from.col - 2 + cell % 5);
+  }
+
+  // The step itself, stage by stage as the game runs it. The room the rules lead to comes from
+  // the world model, corrected as the game's room read corrects it, instead of from its file;
+  // the room's monster is not admitted, which decides nothing about where the hero may stand.
+  g.Facing = FacingOf(dir);
+  HeroStep s;
+  StepByFacing(g, s);
+  ApplyRoomChangeRules(g, s);
+  a.toRoom = static_cast<int>(s.rules.RoomNumber.num());
+  a.toVersion = world_.Version(a.toRoom);
+  const RoomFile* there = CorrectedRoom(a.toRoom, gear.questStage);
+  if (!there) return a;
+  s.RoomGrid = *there;
+  CommitRuleChanges(g, s);
+  AfterRoomChange(g, s);
+  RoarGroundAndDarkness(g, s);
+  DecideEntry(g, s);
+  if (!CommitAndDraw(g, s)) return a;
+  a.to = Stepped{PlaceOf(g), static_cast<int>(kPlentyOfGold - g.Gold.num())};
+  return a;
+}
+
+}  // namespace tq::autoplay
