@@ -17,6 +17,25 @@ bool LandingAdmitted(const Game& g, const HeroStep& s) {
 
 }  // namespace
 
+bool EnterReadRoom(Game& g, HeroStep& s) {
+  // GUARD: a room change onto a landing tile the hero may not stand on (a monster on it, say)
+  // would keep the new room, its ground, its music and a cleared monster while the hero kept his
+  // old place and view, and his next step would start from his old spot in the new room. Such a
+  // step changes nothing at all: he stays where he stood, as at any blocked step.
+  if (!(s.rules.RoomNumber == g.RoomNumber) && !LandingAdmitted(g, s)) return false;
+  CommitRuleChanges(g, s);
+  AfterRoomChange(g, s);
+  AdmitRoomMonster(g, s);
+  RoarGroundAndDarkness(g, s);
+  DecideEntry(g, s);
+  if (!CommitAndDraw(g, s)) {
+    // A monster's redraw that cannot be drawn must not leave the next key without its step.
+    g.EnterMode = 0;
+    return false;
+  }
+  return true;
+}
+
 void MoveHero(Game& g) {
   HeroStep s;
   StepByFacing(g, s);
@@ -30,21 +49,7 @@ void MoveHero(Game& g) {
     g.EnterMode = 0;
     return;
   }
-  // GUARD: a room change onto a landing tile the hero may not stand on (a monster on it, say)
-  // would keep the new room, its ground, its music and a cleared monster while the hero kept his
-  // old place and view, and his next step would start from his old spot in the new room. Such a
-  // step changes nothing at all: he stays where he stood, as at any blocked step.
-  if (!(s.rules.RoomNumber == g.RoomNumber) && !LandingAdmitted(g, s)) return;
-  CommitRuleChanges(g, s);
-  AfterRoomChange(g, s);
-  AdmitRoomMonster(g, s);
-  RoarGroundAndDarkness(g, s);
-  DecideEntry(g, s);
-  if (!CommitAndDraw(g, s)) {
-    // A monster's redraw that cannot be drawn must not leave the next key without its step.
-    g.EnterMode = 0;
-    return;
-  }
+  if (!EnterReadRoom(g, s)) return;
   ShowTalkSpot(g, s);
   if (ApplyTileUnderfoot(g, s)) WriteRoomBack(g, s);
 }

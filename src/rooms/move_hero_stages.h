@@ -55,6 +55,8 @@ void AfterRoomChange(Game& g, HeroStep& s);
 // D, first half: reads the file of the room the rules lead to, with the corrections that room
 // gets on every read. A message naming the file when it cannot be read.
 std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s);
+// The fix-ups some rooms get every time they are read (room `roomNumber`, as the game stands).
+void CorrectRoom(const Game& g, const Value& roomNumber, RoomFile& room);
 // D, second half: the admission of the room's monster.
 void AdmitRoomMonster(Game& g, HeroStep& s);
 // E: the roar, the ground of the room and its darkness.
@@ -79,6 +81,9 @@ bool PassesCommitTest(bool canEnter, const Value& enterMode, const Value& facing
                       std::int64_t col);
 // G: the commit test, the new position and the view. False when the call ends here.
 bool CommitAndDraw(Game& g, HeroStep& s);
+// B's landing check, then C to G, once the room the step leads to is in s.RoomGrid: true when
+// the hero stands in it and the view is drawn, false when the step ends there.
+bool EnterReadRoom(Game& g, HeroStep& s);
 // H: the words of a talk spot underfoot.
 void ShowTalkSpot(Game& g, const HeroStep& s);
 // I: the tile underfoot; true when something was taken or bought.

@@ -9,6 +9,12 @@
 namespace tq {
 namespace {
 
+bool DarkArea(const Value& room) {
+  return (room >= 300 && room <= 400) || (room >= 500 && room <= 699) || room >= 1000;
+}
+
+}  // namespace
+
 // The fix-ups some rooms get every time they are read. They change only this step's copy and
 // reach the file only when a pickup writes the room back.
 void CorrectRoom(const Game& g, const Value& n, RoomFile& room) {
@@ -28,12 +34,6 @@ void CorrectRoom(const Game& g, const Value& n, RoomFile& room) {
   // A ladder up in the corner of the outer ring could never be reached; the corner stays dark.
   if (t[0][0] == "LADDERUP") t[0][0] = "BLACK";
 }
-
-bool DarkArea(const Value& room) {
-  return (room >= 300 && room <= 400) || (room >= 500 && room <= 699) || room >= 1000;
-}
-
-}  // namespace
 
 std::optional<std::string> ReadRoomOfStep(const Game& g, HeroStep& s) {
   if (auto error = ReadRoomFile(RoomFilePath(g.GamePath, s.rules.RoomNumber), s.RoomGrid)) {

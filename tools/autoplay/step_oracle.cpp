@@ -99,13 +99,10 @@ const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
   const std::uint64_t version = world_.Version(room);
   if (c.version != version || c.questStage != questStage) {
     Game& g = *reader_;
-    g.RoomNumber = room;
     g.QuestStage = questStage;
-    g.EnemyHP = 0;
-    HeroStep read;
-    read.RoomGrid = *file;
-    CorrectRoomAndAdmitMonster(g, read);
-    c = Corrected{version, questStage, std::move(read.RoomGrid)};
+    RoomFile grid = *file;
+    CorrectRoom(g, Value(room), grid);
+    c = Corrected{version, questStage, std::move(grid)};
   }
   return &c.grid;
 }
@@ -144,8 +141,7 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   }
 
   // The step itself, stage by stage as the game runs it. The room the rules lead to comes from
-  // the world model, corrected as the game's room read corrects it, instead of from its file;
-  // the room's monster is not admitted, which decides nothing about where the hero may stand.
+  // the world model, corrected as the game's room read corrects it, instead of from its file.
   g.Facing = FacingOf(dir);
   HeroStep s;
   StepByFacing(g, s);
@@ -155,11 +151,7 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   const RoomFile* there = CorrectedRoom(a.toRoom, gear.questStage);
   if (!there) return a;
   s.RoomGrid = *there;
-  CommitRuleChanges(g, s);
-  AfterRoomChange(g, s);
-  RoarGroundAndDarkness(g, s);
-  DecideEntry(g, s);
-  if (!CommitAndDraw(g, s)) return a;
+  if (!EnterReadRoom(g, s)) return a;
   a.to = Stepped{PlaceOf(g), static_cast<int>(kPlentyOfGold - g.Gold.num())};
   return a;
 }
