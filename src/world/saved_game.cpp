@@ -2,6 +2,7 @@
 #include "world/saved_game.h"
 
 #include "game/game.h"
+#include "platform/file_writes.h"
 #include "platform/seq_file.h"
 
 namespace tq {
@@ -93,11 +94,15 @@ std::string MapFilePath(const std::string& gamePath) {
   return gamePath + "Files/MAPFILE";
 }
 
+void AddSavedGame(FileGroup& files, const Game& g) {
+  files.Replace(GameFilePath(g.GamePath), GameFileText(g));
+  files.Replace(MapFilePath(g.GamePath), MapFileText(g));
+}
+
 std::optional<std::string> SaveGame(Game& g) {
-  const std::string game = GameFileText(g);
-  const std::string map = MapFileText(g);
-  const FileContent files[] = {{GameFilePath(g.GamePath), game}, {MapFilePath(g.GamePath), map}};
-  return WriteWholeFiles(files);
+  FileGroup files;
+  AddSavedGame(files, g);
+  return files.Write();
 }
 
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out) {

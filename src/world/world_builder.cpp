@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "platform/file_writes.h"
 #include "platform/random.h"
-#include "platform/seq_file.h"
 #include "world/overland_rooms.h"
 #include "world/passages.h"
 #include "world/special_cells.h"
