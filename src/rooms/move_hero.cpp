@@ -24,6 +24,7 @@ void MoveHero(Game& g) {
   AfterRoomChange(g, s);
   CorrectRoomAndAdmitMonster(g, s);
   RoarGroundAndDarkness(g, s);
+  KeepPickupState(g, s);
   DecideEntry(g, s);
   if (!CommitAndDraw(g, s)) {
     // A monster's redraw that cannot be drawn must not leave the next key without its step.
