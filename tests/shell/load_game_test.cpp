@@ -152,7 +152,9 @@ TEST_P(DamagedSavedFile, LeavesTheWindowAsItWas) {
   EXPECT_TRUE(h->picSTART.Visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedSavedFile, ::testing::Values("GAMEFILE", "MAPFILE"));
+// The room the save stands in is read and checked with the save: LOAD's redraw needs it.
+INSTANTIATE_TEST_SUITE_P(Files, DamagedSavedFile,
+                         ::testing::Values("GAMEFILE", "MAPFILE", "ROOM37"));
 
 }  // namespace
 }  // namespace tq
