@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "platform/file_writes.h"
 #include "platform/seq_file.h"
+#include "world/saved_game_ranges.h"
 
 namespace tq {
 namespace {
@@ -112,8 +113,13 @@ std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame&
   std::string data;
   if (auto err = ReadWholeFile(gameFile, data)) return err;
   if (auto err = ParseGameFile(data, saved)) return DamagedFileMessage(gameFile, *err);
+  // GUARD: a value the game never writes (a hero outside the room's inner rows, a room no
+  // room has, a number far beyond 16 bits) would be loaded as if it were whole, leaving the hero
+  // in a black view he cannot leave or overflowing later arithmetic; it is refused as damage.
+  if (auto err = GameFileOutOfRange(saved)) return DamagedFileMessage(gameFile, *err);
   if (auto err = ReadWholeFile(mapFile, data)) return err;
   if (auto err = ParseMapFile(data, saved)) return DamagedFileMessage(mapFile, *err);
+  if (auto err = MapFileOutOfRange(saved)) return DamagedFileMessage(mapFile, *err);
   out = std::move(saved);
   return std::nullopt;
 }

@@ -40,8 +40,8 @@ struct SavedGame {
   std::array<std::int16_t, 200> MapCellSeen{};
 };
 
-// Reads GAMEFILE and MAPFILE whole. On failure returns a message naming the file and what was
-// wrong, and `out` is not to be used.
+// Reads GAMEFILE and MAPFILE whole and checks every item against what the game can write there.
+// On failure returns a message naming the file and the item, and `out` is left as it was.
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out);
 // Puts the variables read into the game state (the reading side of LOAD; what LOAD then does
 // with the map and the items is LOAD's own business).
