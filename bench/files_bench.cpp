@@ -1,5 +1,6 @@
 // Reading and writing one room file and one saved game (GAMEFILE and MAPFILE), as the game does
-// on every step, strike and save.
+// on every step, strike and save, and an autosave written together with its room. Set TMPDIR to
+// a folder in memory to see the game's own cost without the disk's.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 
 #include "game/game.h"
 #include "platform/clock.h"
+#include "platform/file_writes.h"
 #include "platform/sound_channel.h"
 #include "shell/start_up.h"
 #include "world/room_file.h"
@@ -87,6 +89,20 @@ void BM_SaveGame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveGame);
+
+// An autosave with the room it was made in, written together as a pickup writes them.
+void BM_SaveGameWithRoom(benchmark::State& state) {
+  Scratch dir;
+  BenchGame bench(dir.path);
+  const tq::RoomFile room = SampleRoom();
+  for (auto _ : state) {
+    tq::FileGroup files;
+    tq::AddSavedGame(files, bench.game);
+    tq::AddRoomFile(files, tq::RoomFilePath(bench.game.GamePath, 45), room);
+    if (auto err = files.Write()) state.SkipWithError(err->c_str());
+  }
+}
+BENCHMARK(BM_SaveGameWithRoom);
 
 void BM_ReadSavedGame(benchmark::State& state) {
   Scratch dir;

@@ -1,17 +1,10 @@
-// Reading and writing the game's sequential text files.
+// Reading the game's sequential text files and building their text.
 #include "platform/seq_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <vector>
 
 namespace tq {
 namespace {
@@ -31,20 +24,6 @@ bool IsControl(char c) {
 
 std::string ItemProblem(int item, const std::string& what) {
   return "item " + std::to_string(item) + " " + what;
-}
-
-// Writes all of `content` to `fd`, retrying short writes.
-bool WriteAll(int fd, std::string_view content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -83,86 +62,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& o
     if (out.size() > maxBytes) return DataFileName(path) + " is too large to be a game file.";
   }
   if (in.bad()) return DataFileName(path) + " could not be read.";
-  return std::nullopt;
-}
-
-namespace {
-
-std::string WriteFailure(const std::string& path, const char* what, int err) {
-  return DataFileName(path) + " could not be " + what + ": " + std::strerror(err) + ".";
-}
-
-// Writes `content` to a new temporary file beside `path` and flushes it to disk; on success
-// `temp` names it.
-std::optional<std::string> WriteTemporary(const std::string& path, std::string_view content,
-                                          bool flush, std::string& temp) {
-  const fs::path target(path);
-  std::error_code ec;
-  if (target.has_parent_path()) {
-    fs::create_directories(target.parent_path(), ec);
-    if (ec) return WriteFailure(path, "written", ec.value());
-  }
-  temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return WriteFailure(path, "written", errno);
-  const auto abandon = [&](const char* what) {
-    const int err = errno;
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return WriteFailure(path, what, err);
-  };
-  if (::fchmod(fd, 0644) != 0) return abandon("written");
-  if (!WriteAll(fd, content)) return abandon("written");
-  if (flush && ::fsync(fd) != 0) return abandon("saved to disk");
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    return WriteFailure(path, "written", err);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content) {
-  const FileContent one{path, content};
-  return WriteWholeFiles(std::span(&one, 1));
-}
-
-std::optional<std::string> WriteWholeFiles(std::span<const FileContent> files) {
-  std::vector<std::string> temps;
-  const auto dropTemps = [&](std::size_t from) {
-    for (std::size_t i = from; i < temps.size(); ++i) ::unlink(temps[i].c_str());
-  };
-  // One file is flushed on its own; a batch (a whole new world) is written first and flushed
-  // to disk in one go, which costs one disk commit instead of hundreds.
-  const bool batch = files.size() > 1;
-  for (const auto& f : files) {
-    std::string temp;
-    if (auto err = WriteTemporary(f.path, f.content, !batch, temp)) {
-      dropTemps(0);
-      return err;
-    }
-    temps.push_back(std::move(temp));
-  }
-  if (batch) {
-    const int fd = ::open(temps.front().c_str(), O_RDONLY | O_CLOEXEC);
-    const int err = fd < 0 || ::syncfs(fd) != 0 ? errno : 0;
-    if (fd >= 0) ::close(fd);
-    if (err != 0) {
-      dropTemps(0);
-      return WriteFailure(files.front().path, "saved to disk", err);
-    }
-  }
-  // Each rename swaps a whole file in one step: after a crash either the old or the new file
-  // is there, never a part of one.
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (::rename(temps[i].c_str(), files[i].path.c_str()) != 0) {
-      const int err = errno;
-      dropTemps(i);
-      return WriteFailure(files[i].path, "replaced", err);
-    }
-  }
   return std::nullopt;
 }
 

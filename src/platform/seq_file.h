@@ -1,11 +1,10 @@
 // The game's sequential text files: items separated by commas and CR LF line ends, text in
-// quotes, numbers bare; whole-file reading with a size cap and atomic whole-file writing.
+// quotes, numbers bare; whole-file reading with a size cap (writing: platform/file_writes.h).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,20 +23,6 @@ std::string DataFileName(const std::string& path);
 // returns a message naming the file; `out` then holds nothing useful.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
                                          std::size_t maxBytes = kMaxDataFileBytes);
-// GUARD: a crash or a full disk in the middle of a write would leave a torn room or save.
-// Replaces a file whole: writes a temporary file beside it, flushes it to disk and renames it
-// over the old one, so the old file stays whole when anything fails. Creates the folder when
-// missing. Returns a message naming the file on failure.
-std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view content);
-
-struct FileContent {
-  std::string path;
-  std::string_view content;
-};
-// Replaces several files whole: all are written and flushed beside their targets before the
-// first is renamed, so a failed write replaces none of them.
-std::optional<std::string> WriteWholeFiles(std::span<const FileContent> files);
-
 // The message for a file whose content is wrong: "Files/ROOM45 is damaged: <problem>."
 std::string DamagedFileMessage(const std::string& path, const std::string& problem);
 

@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
+#include "platform/file_writes.h"
 #include "play/strike_stages.h"
 #include "rooms/move_hero.h"
 #include "world/room_file.h"
@@ -75,11 +76,13 @@ void ResolveStrike(Game& g, const std::string& struckTag) {
   cell.Tag = newTag;
   cell.Picture = g.GamePath + TilePictureName(g.GroundType, newTag);
   room.tags[at->first][at->second] = newTag;
-  error = WriteRoomFile(path, room);
   // GUARD: the boss's death reaches its room file at once, but a quest stage kept only in memory
   // would be lost to a death or a quit before the next save, leaving a world whose door never
-  // opens. The saved game follows the room file straight away.
-  if (!error && struckTag == "SHADOW BOSS") error = SaveGame(g);
+  // opens. The saved game is written with the room, and the two land together.
+  FileGroup files;
+  AddRoomFile(files, path, room);
+  if (struckTag == "SHADOW BOSS") AddSavedGame(files, g);
+  error = files.Write();
 
   BackToTheMainTick(g);
   // Between the two bosses every strike redraws the room: the door shows and VEV wakes.

@@ -6,7 +6,9 @@
 
 #include "game/game.h"
 #include "game/message_line.h"
+#include "platform/file_writes.h"
 #include "rooms/move_hero_stages.h"
+#include "world/room_file.h"
 #include "world/saved_game.h"
 
 namespace tq {
@@ -211,9 +213,9 @@ void ApplyLimit(Game& g, Limit limit, const Value& goldCap) {
 // exist, so the slot keeps showing the whole sword.
 constexpr std::int64_t kPiecePictures = 3;
 
-void CountSwordPiece(Game& g) {
+void CountSwordPiece(Game& g, HeroStep& s) {
   g.SwordPieces = g.SwordPieces + 1;
-  g.Play(g.MM2, "sounds/LOOKATTHAT.wav");
+  s.pickupSounds.emplace_back(&g.MM2, "sounds/LOOKATTHAT.wav");
   g.slot(ItemSlot::SwordPieces).Visible = true;
   g.lblMESSAGE.Caption = "You have found a piece of the SHADOW SWORD! Get all 3 to complete it!";
   const Value shown = std::min(g.SwordPieces.num(), kPiecePictures);
@@ -225,7 +227,40 @@ void CountSwordPiece(Game& g) {
   }
 }
 
+void RestorePickupState(Game& g, const PickupState& p) {
+  g.Gold = p.Gold;
+  g.Life = p.Life;
+  g.MaxLife = p.MaxLife;
+  g.Strength = p.Strength;
+  g.MaxStrength = p.MaxStrength;
+  g.ShieldItem = p.ShieldItem;
+  g.HasMagicShirt = p.HasMagicShirt;
+  g.HasMagicBag = p.HasMagicBag;
+  g.SwordPieces = p.SwordPieces;
+  g.SwordKind = p.SwordKind;
+  for (std::size_t i = 0; i < p.owned.size(); ++i) g.imgTOOL[i].Visible = p.owned[i];
+  g.slot(ItemSlot::SwordPieces).Picture = p.piecePicture;
+  g.imgMONEYBAG.Visible = p.moneyBag;
+}
+
 }  // namespace
+
+void KeepPickupState(const Game& g, HeroStep& s) {
+  PickupState& p = s.beforePickup;
+  p.Gold = g.Gold;
+  p.Life = g.Life;
+  p.MaxLife = g.MaxLife;
+  p.Strength = g.Strength;
+  p.MaxStrength = g.MaxStrength;
+  p.ShieldItem = g.ShieldItem;
+  p.HasMagicShirt = g.HasMagicShirt;
+  p.HasMagicBag = g.HasMagicBag;
+  p.SwordPieces = g.SwordPieces;
+  p.SwordKind = g.SwordKind;
+  for (std::size_t i = 0; i < p.owned.size(); ++i) p.owned[i] = g.imgTOOL[i].Visible;
+  p.piecePicture = g.slot(ItemSlot::SwordPieces).Picture;
+  p.moneyBag = g.imgMONEYBAG.Visible;
+}
 
 bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
   // A redraw after a monster's step shows the room and nothing more.
@@ -237,7 +272,6 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
   // him for nothing; standing on a deed is a purchase only when it was paid for.
   if (s.DeedUnpaid) return false;
 
-  bool tookItem = false;
   const Value goldCap = g.imgMONEYBAG.Visible ? 500 : 200;
   int itemSound = kNoSound;
   bool symbolTaken = false;
@@ -248,30 +282,28 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
     g.lblMESSAGE.Caption = u.take(g);
     itemSound = u.itemSound;
     symbolTaken = u.symbol;
-    tookItem = true;
+    s.TookItem = true;
     ApplyLimit(g, u.limit, goldCap);
     break;
   }
 
   if (s.PieceFound && g.RoomNumber >= 500) {
-    tookItem = true;
-    CountSwordPiece(g);
+    s.TookItem = true;
+    CountSwordPiece(g, s);
   }
 
-  if (itemSound == kPotion) g.Play(g.MM1, "sounds/potion.wav");
-  if (itemSound == kCoin) g.Play(g.MM1, "sounds/coin.wav");
-  if (itemSound == kLoveMoney) g.Play(g.MM1, "sounds/lovemoney.wav");
-  if (symbolTaken) g.Play(g.MM1, "sounds/SYMBOL.wav");
+  if (itemSound == kPotion) s.pickupSounds.emplace_back(&g.MM1, "sounds/potion.wav");
+  if (itemSound == kCoin) s.pickupSounds.emplace_back(&g.MM1, "sounds/coin.wav");
+  if (itemSound == kLoveMoney) s.pickupSounds.emplace_back(&g.MM1, "sounds/lovemoney.wav");
+  if (symbolTaken) s.pickupSounds.emplace_back(&g.MM1, "sounds/SYMBOL.wav");
 
-  // The save holds the key or the piece before the room file loses it.
+  // The save holds the key or the piece; it is written with the room that loses it (stage J).
   if (s.AutosaveDue) {
     g.lblMESSAGE.Caption += " * AUTOSAVED * ";
     SetMessageColor(g, MessageColor::Green);
-    // GUARD: a failed autosave would still claim to be saved; the file is named in red instead.
-    if (auto error = SaveGame(g)) ShowMessage(g, MessageColor::Red, *error);
   }
 
-  if (!tookItem) return false;
+  if (!s.TookItem) return s.AutosaveDue;
   if (!s.AutosaveDue) SetMessageColor(g, MessageColor::White);
   // A shop deed stays on its tile and can be bought again.
   if (!s.DeedTarget) {
@@ -279,18 +311,33 @@ bool ApplyTileUnderfoot(Game& g, HeroStep& s) {
                    [static_cast<std::size_t>(g.HeroCol.num())] = "FLOOR";
   }
   if (itemSound == kNoSound && !s.DeedTarget && !symbolTaken) {
-    g.Play(g.MM1, "sounds/equipsound.wav");
+    s.pickupSounds.emplace_back(&g.MM1, "sounds/equipsound.wav");
   }
-  if (s.DeedTarget) g.Play(g.MM1, "sounds/buy.wav");
+  if (s.DeedTarget) s.pickupSounds.emplace_back(&g.MM1, "sounds/buy.wav");
   return true;
 }
 
-void WriteRoomBack(Game& g, const HeroStep& s) {
-  // GUARD: a write that fails (a full disk, a read-only folder) would pass unnoticed; the old
-  // file stays whole and the player is told which one in red.
-  if (auto error = WriteRoomFile(RoomFilePath(g.GamePath, g.RoomNumber), s.RoomGrid)) {
-    ShowMessage(g, MessageColor::Red, *error);
+void WriteRoomBack(Game& g, HeroStep& s) {
+  // GUARD: the autosave and the room written one after the other would give the key or the
+  // piece twice when the program dies between them, and a failed room write (a full disk, a
+  // read-only folder) would keep the item on the floor after it was counted, its error hiding
+  // the autosave's. Both are written together, and the pickup counts only when they are on
+  // disk: otherwise everything it changed, a deed's price included, is taken back and the
+  // failure is shown in red.
+  FileGroup files;
+  if (s.AutosaveDue) AddSavedGame(files, g);
+  if (s.TookItem) AddRoomFile(files, RoomFilePath(g.GamePath, g.RoomNumber), s.RoomGrid);
+  if (auto error = files.Write()) {
+    if (!s.TookItem) {
+      ShowMessage(g, MessageColor::Red, "The game could not be saved. " + *error);
+      return;
+    }
+    RestorePickupState(g, s.beforePickup);
+    ShowMessage(g, MessageColor::Red,
+                (s.DeedTarget ? "Nothing was bought. " : "Nothing was taken. ") + *error);
+    return;
   }
+  for (const auto& [channel, sound] : s.pickupSounds) g.Play(*channel, sound);
 }
 
 }  // namespace tq

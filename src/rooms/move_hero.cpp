@@ -27,6 +27,7 @@ bool EnterReadRoom(Game& g, HeroStep& s) {
   AfterRoomChange(g, s);
   AdmitRoomMonster(g, s);
   RoarGroundAndDarkness(g, s);
+  KeepPickupState(g, s);
   DecideEntry(g, s);
   if (!CommitAndDraw(g, s)) {
     // A monster's redraw that cannot be drawn must not leave the next key without its step.

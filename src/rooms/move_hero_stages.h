@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/sound_channel.h"
 #include "platform/value.h"
 #include "world/room_file.h"
 
@@ -22,6 +24,16 @@ struct RuleChanges {
       Facing, HeroRow, HeroCol;
   std::optional<std::string> caption;  // a new message line, its colour left alone
   std::vector<std::string> mm1;        // effects for MM1, in the order the rules play them
+};
+
+// What taking or buying the tile underfoot can change, kept from before stage F charges a deed's
+// price: a pickup whose files cannot be written is taken back to it.
+struct PickupState {
+  Value Gold, Life, MaxLife, Strength, MaxStrength, ShieldItem, HasMagicShirt, HasMagicBag,
+      SwordPieces, SwordKind;
+  std::array<bool, 10> owned{};  // imgTOOL(i).Visible
+  std::string piecePicture;      // imgTOOL(0).Picture
+  bool moneyBag = false;         // imgMONEYBAG.Visible
 };
 
 // The locals of one MoveHero call; every call starts from a fresh one.
@@ -42,6 +54,12 @@ struct HeroStep {
   bool CanEnter = false, PieceFound = false, AutosaveDue = false, DeedTarget = false;
   // A redraw finds the hero on a deed he cannot pay for: it gives him nothing.
   bool DeedUnpaid = false;
+
+  // Stage I: whether something was taken or bought, the state from before it, and its sounds,
+  // which play only once its files are written (channel, relative path).
+  bool TookItem = false;
+  PickupState beforePickup;
+  std::vector<std::pair<SoundChannel*, std::string>> pickupSounds;
 };
 
 // A: seed the generator, copy the position and step it by the facing.
@@ -74,6 +92,8 @@ struct EntryVerdict {
 // F, judged: the rules' copy stands for the game where the two may differ (the pass of the
 // secret tree, the facing).
 EntryVerdict JudgeEntry(const Game& g, const HeroStep& s);
+// Before F: keeps what a pickup may change, to be put back when its files cannot be written.
+void KeepPickupState(const Game& g, HeroStep& s);
 // F: may the hero stand on the target? Prices, currents, the Fish Book and locked doors.
 void DecideEntry(Game& g, HeroStep& s);
 // G's commit test: redraws always pass, and no one stands outside rows and columns 2 to 10.
@@ -86,10 +106,12 @@ bool CommitAndDraw(Game& g, HeroStep& s);
 bool EnterReadRoom(Game& g, HeroStep& s);
 // H: the words of a talk spot underfoot.
 void ShowTalkSpot(Game& g, const HeroStep& s);
-// I: the tile underfoot; true when something was taken or bought.
+// I: the tile underfoot; true when there is something to write: the autosave after a key or a
+// piece, the room after something was taken or bought.
 bool ApplyTileUnderfoot(Game& g, HeroStep& s);
-// J: the room goes back to its file after a pickup.
-void WriteRoomBack(Game& g, const HeroStep& s);
+// J: the autosave and the room written back, together. The pickup counts only when they are
+// written; otherwise it is taken back and the failure is shown.
+void WriteRoomBack(Game& g, HeroStep& s);
 
 // True where the hero may stand: the whole 5 x 5 view around him lies inside the room.
 bool InsideInnerRoom(std::int64_t row, std::int64_t col);

@@ -2,6 +2,7 @@
 // here the window is reset for the new game, the game is saved and play starts in the home room.
 #include "shell/generate_world.h"
 
+#include <array>
 #include <string>
 
 #include "game/game.h"
@@ -9,7 +10,6 @@
 #include "game/picture_names.h"
 #include "game/start_values.h"
 #include "rooms/move_hero.h"
-#include "world/saved_game.h"
 #include "world/template_rooms.h"
 #include "world/world_builder.h"
 
@@ -55,6 +55,34 @@ void ResetForNewWorld(Game& g, const WorldWork& w) {
   g.slot(ItemSlot::SwordPieces).Picture = g.GamePath + "Icons/PIECE0.bmp";
 }
 
+// What ResetForNewWorld changes, kept to be put back when the new world cannot be written.
+class WindowBeforeNewWorld {
+ public:
+  explicit WindowBeforeNewWorld(const Game& g)
+      : state_(g),
+        map_(g.imgMAP),
+        tools_(g.imgTOOL),
+        buttons_{g.imgMAP1, g.mnuNEW, g.mnuNUM},
+        labels_{g.lblEXPLORE, g.lblMESSAGE, g.imgMONEYBAG} {}
+  void Restore(Game& g) const {
+    static_cast<GameState&>(g) = state_;
+    g.imgMAP = map_;
+    g.imgTOOL = tools_;
+    g.imgMAP1 = buttons_[0];
+    g.mnuNEW = buttons_[1];
+    g.mnuNUM = buttons_[2];
+    g.lblEXPLORE = labels_[0];
+    g.lblMESSAGE = labels_[1];
+    g.imgMONEYBAG = labels_[2];
+  }
+
+ private:
+  GameState state_;
+  std::array<Control, 200> map_;
+  std::array<Control, 10> tools_;
+  std::array<Control, 3> buttons_, labels_;
+};
+
 void StartPlay(Game& g) {
   g.Play(g.MM1, "sounds/FAMILY.wav");
   g.lblMESSAGE.Caption = "I gotta' save my family... NOW!";
@@ -77,13 +105,14 @@ void GenerateWorld(Game& g) {
   }
   g.rnd.Randomize();
   const WorldWork world = BuildWorld(g.rnd, templates);
-  if (auto error = WriteWorld(g.GamePath, world)) {
-    AbandonWorldBuilding(g, *error);
-    return;
-  }
+  // GUARD: rooms written one by one, and the saved game after them, would leave old and new
+  // rooms mixed, or a new save beside the old map, when the program dies in between. The rooms,
+  // the saved game and the map file of the new game are written together, and the window takes
+  // the new game only once they are on disk.
+  const WindowBeforeNewWorld before(g);
   ResetForNewWorld(g, world);
-  // The saved game and the map file of a new game are what SAVE would write at this moment.
-  if (auto error = SaveGame(g)) {
+  if (auto error = WriteWorld(world, g)) {
+    before.Restore(g);
     AbandonWorldBuilding(g, *error);
     return;
   }

@@ -8,6 +8,7 @@
 #include "game/message_line.h"
 #include "game/picture_names.h"
 #include "rooms/move_hero.h"
+#include "world/room_file.h"
 #include "world/saved_game.h"
 
 namespace tq {
@@ -35,9 +36,13 @@ std::string LoadedAreaMusic(std::int64_t room) {
 
 void mnuLOAD_Click(Game& g, int /*index*/) {
   // GUARD: a missing or damaged save would stop the program or half-apply. Both files are read
-  // and checked before anything changes, so a bad one leaves the window exactly as it was.
+  // and checked, and so is the room the save stands in (the redraw below reads it), before
+  // anything changes, so a bad one leaves the window exactly as it was.
   SavedGame saved;
-  if (auto error = ReadSavedGame(g.GamePath, saved)) {
+  RoomFile savedRoom;
+  auto error = ReadSavedGame(g.GamePath, saved);
+  if (!error) error = ReadRoomFile(RoomFilePath(g.GamePath, saved.RoomNumber), savedRoom);
+  if (error) {
     ShowMessage(g, MessageColor::Red, "The saved game cannot be loaded. " + *error);
     return;
   }

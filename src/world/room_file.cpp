@@ -1,6 +1,7 @@
 // Reading and writing one room file: 169 quoted tags row by row, then the ground code.
 #include "world/room_file.h"
 
+#include "platform/file_writes.h"
 #include "platform/seq_file.h"
 
 namespace tq {
@@ -39,6 +40,10 @@ std::string RoomFileText(const RoomFile& room) {
 
 std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile& room) {
   return WriteWholeFile(path, RoomFileText(room));
+}
+
+void AddRoomFile(FileGroup& files, const std::string& path, const RoomFile& room) {
+  files.Replace(path, RoomFileText(room));
 }
 
 }  // namespace tq

@@ -9,6 +9,8 @@
 
 namespace tq {
 
+class FileGroup;
+
 constexpr int kRoomSize = 13;
 
 struct RoomFile {
@@ -29,5 +31,7 @@ std::string RoomFileText(const RoomFile& room);
 // Writes a room file atomically (a temporary beside it, renamed over it); creates Files/ when
 // missing. Returns a message naming the file on failure, when the old file is still whole.
 std::optional<std::string> WriteRoomFile(const std::string& path, const RoomFile& room);
+// Adds a room file to a group of files written together.
+void AddRoomFile(FileGroup& files, const std::string& path, const RoomFile& room);
 
 }  // namespace tq

@@ -2,7 +2,9 @@
 #include "world/saved_game.h"
 
 #include "game/game.h"
+#include "platform/file_writes.h"
 #include "platform/seq_file.h"
+#include "world/saved_game_ranges.h"
 
 namespace tq {
 namespace {
@@ -93,11 +95,15 @@ std::string MapFilePath(const std::string& gamePath) {
   return gamePath + "Files/MAPFILE";
 }
 
+void AddSavedGame(FileGroup& files, const Game& g) {
+  files.Replace(GameFilePath(g.GamePath), GameFileText(g));
+  files.Replace(MapFilePath(g.GamePath), MapFileText(g));
+}
+
 std::optional<std::string> SaveGame(Game& g) {
-  const std::string game = GameFileText(g);
-  const std::string map = MapFileText(g);
-  const FileContent files[] = {{GameFilePath(g.GamePath), game}, {MapFilePath(g.GamePath), map}};
-  return WriteWholeFiles(files);
+  FileGroup files;
+  AddSavedGame(files, g);
+  return files.Write();
 }
 
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out) {
@@ -107,8 +113,13 @@ std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame&
   std::string data;
   if (auto err = ReadWholeFile(gameFile, data)) return err;
   if (auto err = ParseGameFile(data, saved)) return DamagedFileMessage(gameFile, *err);
+  // GUARD: a value the game never writes (a hero outside the room's inner rows, a room no
+  // room has, a number far beyond 16 bits) would be loaded as if it were whole, leaving the hero
+  // in a black view he cannot leave or overflowing later arithmetic; it is refused as damage.
+  if (auto err = GameFileOutOfRange(saved)) return DamagedFileMessage(gameFile, *err);
   if (auto err = ReadWholeFile(mapFile, data)) return err;
   if (auto err = ParseMapFile(data, saved)) return DamagedFileMessage(mapFile, *err);
+  if (auto err = MapFileOutOfRange(saved)) return DamagedFileMessage(mapFile, *err);
   out = std::move(saved);
   return std::nullopt;
 }

@@ -10,16 +10,20 @@
 
 namespace tq {
 
+class FileGroup;
 class Game;
 
 // GamePath & "Files/GAMEFILE" and GamePath & "Files/MAPFILE".
 std::string GameFilePath(const std::string& gamePath);
 std::string MapFilePath(const std::string& gamePath);
 
-// Writes GAMEFILE then MAPFILE from the current state (tool flag 0 always 1, seen flags from
-// what the map shows), each atomically. Shows nothing itself; returns a message naming the
-// file when a write failed.
+// Writes GAMEFILE and MAPFILE from the current state (tool flag 0 always 1, seen flags from
+// what the map shows), together. Shows nothing itself; returns a message naming the file when
+// the write failed, and then neither file has changed.
 std::optional<std::string> SaveGame(Game& g);
+// Adds GAMEFILE and MAPFILE as SaveGame writes them to a group of files written together (an
+// autosave with its room, a boss's room with the save that follows its death).
+void AddSavedGame(FileGroup& files, const Game& g);
 
 // Everything LOAD reads, parsed into temporaries before anything of the game changes.
 struct SavedGame {
@@ -36,8 +40,8 @@ struct SavedGame {
   std::array<std::int16_t, 200> MapCellSeen{};
 };
 
-// Reads GAMEFILE and MAPFILE whole. On failure returns a message naming the file and what was
-// wrong, and `out` is not to be used.
+// Reads GAMEFILE and MAPFILE whole and checks every item against what the game can write there.
+// On failure returns a message naming the file and the item, and `out` is left as it was.
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out);
 // Puts the variables read into the game state (the reading side of LOAD; what LOAD then does
 // with the map and the items is LOAD's own business).

@@ -1,12 +1,12 @@
 // The order of the world's drawing stages.
 #include "world/world_builder.h"
 
-#include <vector>
-
+#include "game/game.h"
+#include "platform/file_writes.h"
 #include "platform/random.h"
-#include "platform/seq_file.h"
 #include "world/overland_rooms.h"
 #include "world/passages.h"
+#include "world/saved_game.h"
 #include "world/special_cells.h"
 #include "world/special_templates.h"
 #include "world/template_batches.h"
@@ -37,16 +37,13 @@ WorldWork BuildWorld(Random& rnd, const TemplateSet& templates) {
   return w;
 }
 
-std::optional<std::string> WriteWorld(const std::string& gamePath, const WorldWork& world) {
-  std::vector<std::string> texts;
-  texts.reserve(world.rooms.size());
-  std::vector<FileContent> files;
-  files.reserve(world.rooms.size());
+std::optional<std::string> WriteWorld(const WorldWork& world, const Game& g) {
+  FileGroup files;
   for (const auto& [number, room] : world.rooms) {
-    texts.push_back(RoomFileText(room));
-    files.push_back({RoomFilePath(gamePath, number), texts.back()});
+    AddRoomFile(files, RoomFilePath(g.GamePath, number), room);
   }
-  return WriteWholeFiles(files);
+  AddSavedGame(files, g);
+  return files.Write();
 }
 
 }  // namespace tq

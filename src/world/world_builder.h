@@ -9,6 +9,7 @@
 
 namespace tq {
 
+class Game;
 class Random;
 
 // Runs the drawing stages of a new world in their order (special cells, overland rooms, special
@@ -16,9 +17,10 @@ class Random;
 // generator as it stands; the caller seeds it first. Nothing is written to disk.
 WorldWork BuildWorld(Random& rnd, const TemplateSet& templates);
 
-// Every room of the new world replaces its file in one batch: all are written and on disk
-// before the first is renamed, so a failure leaves the old world whole. Returns a message
-// naming the file on failure.
-std::optional<std::string> WriteWorld(const std::string& gamePath, const WorldWork& world);
+// Writes every room of the new world together with the saved game and the map file of `g` (its
+// new-game state): after a failure, or a crash at any instant, a fresh start finds the old world
+// and its save or the new world and its save, never a mix. Returns a message naming the file on
+// failure.
+std::optional<std::string> WriteWorld(const WorldWork& world, const Game& g);
 
 }  // namespace tq

@@ -17,4 +17,19 @@ inline void Spit(const std::filesystem::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;
 }
 
+// `file` with its item number `item` (counted from 1, whatever line it stands on) spelled
+// `spelling` instead.
+inline std::string WithItem(const std::string& file, int item, const std::string& spelling) {
+  int at = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= file.size(); ++i) {
+    if (i < file.size() && file[i] != ',' && file[i] != '\r' && file[i] != '\n') continue;
+    if (at == item) return file.substr(0, start) + spelling + file.substr(i);
+    if (i + 1 < file.size() && file[i] == '\r' && file[i + 1] == '\n') ++i;
+    start = i + 1;
+    ++at;
+  }
+  return file;  // no such item: nothing changes
+}
+
 }  // namespace tq::kit

@@ -23,8 +23,8 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ec);
 }
 
-HeadlessGame::HeadlessGame(bool withShippedRooms) {
-  const auto files = folder_.path() / "Files";
+HeadlessGame::HeadlessGame(bool withShippedRooms) : owned_(std::in_place), folder_(owned_->path()) {
+  const auto files = folder_ / "Files";
   std::filesystem::create_directories(files);
   if (withShippedRooms) {
     const std::filesystem::path shipped = std::filesystem::path(TQ_SOURCE_DIR) / "data" / "Files";
@@ -32,7 +32,15 @@ HeadlessGame::HeadlessGame(bool withShippedRooms) {
       std::filesystem::copy_file(e.path(), files / e.path().filename());
     }
   }
-  GameServices s{folder_.path().string(), &clock_, &mm1_, &mm2_, &mm3_};
+  Start();
+}
+
+HeadlessGame::HeadlessGame(const std::filesystem::path& existingFolder) : folder_(existingFolder) {
+  Start();
+}
+
+void HeadlessGame::Start() {
+  GameServices s{folder_.string(), &clock_, &mm1_, &mm2_, &mm3_};
   game_ = std::make_unique<Game>(s);
   Form_Load(*game_);
 }

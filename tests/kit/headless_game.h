@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/game.h"
@@ -30,6 +31,9 @@ class HeadlessGame {
   // Builds the window in a temporary game folder (with Files/ holding the shipped rooms when
   // `withShippedRooms`) and runs Form_Load, as the program does when it starts.
   explicit HeadlessGame(bool withShippedRooms = false);
+  // Starts the program again on a game folder that is already there, as a player does after
+  // the last run ended (or was killed); the folder is left in place afterwards.
+  explicit HeadlessGame(const std::filesystem::path& existingFolder);
 
   Game& game() { return *game_; }
   Game* operator->() { return game_.get(); }
@@ -37,7 +41,7 @@ class HeadlessGame {
   RecordingChannel& mm1() { return mm1_; }
   RecordingChannel& mm2() { return mm2_; }
   RecordingChannel& mm3() { return mm3_; }
-  const std::filesystem::path& folder() const { return folder_.path(); }
+  const std::filesystem::path& folder() const { return folder_; }
 
   // Lets `ms` milliseconds pass, firing every timer as it falls due.
   void Advance(std::int64_t ms);
@@ -47,7 +51,10 @@ class HeadlessGame {
   bool ClickOn(Control& c);
 
  private:
-  TempFolder folder_;
+  void Start();
+
+  std::optional<TempFolder> owned_;
+  std::filesystem::path folder_;
   ManualClock clock_;
   RecordingChannel mm1_{1}, mm2_{1}, mm3_{100};
   std::unique_ptr<Game> game_;

@@ -9,6 +9,7 @@
 
 #include "kit/file_bytes.h"
 #include "kit/headless_game.h"
+#include "platform/file_writes.h"
 
 namespace tq {
 namespace {

@@ -1,6 +1,10 @@
 // The tile underfoot: talk spots, pickups with their limits, purchases, sword pieces, the
 // autosave and the room written back.
+#include <cerrno>
+
 #include "hero_fixture.h"
+#include "kit/file_bytes.h"
+#include "kit/write_faults.h"
 #include "world/saved_game.h"
 
 namespace tq {
@@ -182,6 +186,66 @@ TEST_F(ItemsUnderfootTest, SwordPiecesCountOnlyFromRoom500On) {
   EXPECT_EQ(g.lblMESSAGE.Caption,
             "You have the SHADOW SWORD! It's fast and deadly- even more so underground and "
             "indoors. * AUTOSAVED * ");
+}
+
+TEST_F(ItemsUnderfootTest, APickupWhoseFilesCannotBeWrittenCountsForNothing) {
+  struct Case {
+    const char* tag;
+    int room, ground;
+    const char* failing;  // the file whose write fails; "" for a full disk
+    const char* named;    // the file the message names: the first that failed
+    const char* message;  // how the message begins
+  } cases[] = {
+      {"COIN", 45, kit::kGrass, "", "ROOM45", "Nothing was taken. "},
+      {"REDKEY", 45, kit::kGrass, "", "GAMEFILE", "Nothing was taken. "},
+      {"REDKEY", 45, kit::kGrass, "ROOM45", "ROOM45", "Nothing was taken. "},
+      {"SWORD2", 550, kit::kDirt, "MAPFILE", "MAPFILE", "Nothing was taken. "},
+      {"LIFE", 401, kit::kWood, "", "ROOM401", "Nothing was bought. "},
+      {"SWORD1", 45, kit::kGrass, "", "GAMEFILE", "The game could not be saved. "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Join(c.tag, " with ", c.failing));
+    g.Gold = 60;
+    g.Life = 8;
+    g.MaxLife = 10;
+    g.SwordPieces = 1;
+    g.imgTOOL[0].Picture = Full("Icons/PIECE1.bmp");
+    for (int slot = 1; slot <= 9; ++slot) g.imgTOOL[slot].Visible = false;
+    ASSERT_EQ(SaveGame(g), std::nullopt);
+    const std::string savedBefore = kit::Slurp(h.folder() / "Files" / "GAMEFILE");
+    RoomBuilder(c.ground).Set(5, 6, c.tag).WriteTo(h, c.room);
+    PlaceHero(c.room, 6, 6);
+    {
+      const kit::FailingWrites full([&](WriteStep step, const std::string& target) {
+        const bool hit = std::string(c.failing).empty() || target.ends_with(c.failing);
+        return step == WriteStep::StageFile && hit ? ENOSPC : 0;
+      });
+      h.Press(kKeyUp);
+    }
+    ASSERT_EQ(Where(), std::to_string(c.room) + ":5,6");
+    EXPECT_EQ(g.lblMESSAGE.Caption.rfind(std::string(c.message) + "Files/" + c.named +
+                                             " could not be written: No space left on device.",
+                                         0),
+              0u)
+        << g.lblMESSAGE.Caption;
+    EXPECT_EQ(g.lblMESSAGE.ForeColor, 0x0000FFu);
+    // Nothing the tile gives was given, a deed's price included, and nothing of it was written.
+    EXPECT_EQ(g.Gold, 60);
+    EXPECT_EQ(g.Life, 8);
+    EXPECT_EQ(g.MaxLife, 10);
+    EXPECT_EQ(g.SwordPieces, 1);
+    EXPECT_EQ(g.imgTOOL[0].Picture, Full("Icons/PIECE1.bmp"));
+    EXPECT_FALSE(g.imgTOOL[7].Visible);
+    EXPECT_EQ(kit::ReadRoom(h, c.room).tags[5][6], c.tag);
+    EXPECT_EQ(kit::Slurp(h.folder() / "Files" / "GAMEFILE"), savedBefore);
+    EXPECT_EQ(h.mm1().played(), std::vector<std::string>{});
+    EXPECT_EQ(h.mm2().played(), std::vector<std::string>{});
+  }
+  // With room on the disk again the coin is there to be taken, once.
+  g.rnd.Script({3});
+  StepOnto("COIN");
+  EXPECT_EQ(g.Gold, 63);
+  EXPECT_EQ(kit::ReadRoom(h, 45).tags[5][6], "FLOOR");
 }
 
 TEST_F(ItemsUnderfootTest, AMonstersRedrawShowsTalkButTakesNothing) {

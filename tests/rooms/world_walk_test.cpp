@@ -1,5 +1,6 @@
 // A long walk through a freshly built world with the shipped rooms: the hero always stands where
-// the view fits, the view shows the room he is in, and no room fails to read or write.
+// the view fits, the view shows the room he is in, no room fails to read or write, and the game
+// saved anywhere on the way reads back.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,6 +9,7 @@
 #include "game/game.h"
 #include "kit/headless_game.h"
 #include "world/room_file.h"
+#include "world/saved_game.h"
 
 namespace tq {
 namespace {
@@ -43,6 +45,12 @@ TEST(WorldWalk, TheHeroStaysInsideAndTheViewShowsHisRoom) {
       ASSERT_EQ(g.IMGgrid[12].Tag, underfoot);
     }
     rooms.insert(g.RoomNumber.num());
+    // Whatever the walk has made of the game, its save reads back whole.
+    if (step % 250 == 0) {
+      ASSERT_EQ(SaveGame(g), std::nullopt);
+      SavedGame saved;
+      ASSERT_EQ(ReadSavedGame(g.GamePath, saved), std::nullopt);
+    }
   }
   EXPECT_GE(rooms.size(), 10u);  // the walk did cross rooms
 }

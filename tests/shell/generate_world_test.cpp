@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -12,6 +13,7 @@
 
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
+#include "kit/write_faults.h"
 #include "world/template_rooms.h"
 
 namespace tq {
@@ -188,6 +190,36 @@ TEST_F(NewWorld, ATemplateLostDuringTheDelayStopsTheBuildWhole) {
   EXPECT_TRUE(h->mnuLOAD.Enabled);
   EXPECT_FALSE(h->mnuSAVE.Enabled);
   EXPECT_EQ(h->mnuNEW.Picture, h->GamePath + "MENU/NEW.ico");
+}
+
+TEST_F(NewWorld, AWorldThatCannotBeWrittenLeavesTheOldWorldItsSaveAndTheWindow) {
+  BuildByNew();
+  // The hero of the first world has walked a little and found things.
+  h->HeroRow = 7;
+  h->Gold = 40;
+  h->imgTOOL[6].Visible = true;
+  h->imgMAP[3].Visible = true;
+  const Value home = h->RoomNumber;
+  const auto old = kit::Snapshot(files());
+  h->mnuNEW.Enabled = true;  // as after a death
+  h.clock().set(h.clock().nowMs() + 7919);
+  {
+    int step = 0;  // the disk fills up halfway through the new rooms
+    const kit::FailingWrites full(
+        [&](WriteStep, const std::string&) { return ++step == 130 ? ENOSPC : 0; });
+    BuildByNew();
+  }
+  EXPECT_TRUE(kit::Snapshot(files()) == old);
+  EXPECT_EQ(h->lblMESSAGE.Caption.rfind("The new world could not be built. Files/", 0), 0u)
+      << h->lblMESSAGE.Caption;
+  EXPECT_NE(h->lblMESSAGE.Caption.find("No space left on device"), std::string::npos);
+  EXPECT_TRUE(h->picSTART.Visible);
+  // The window still holds the game that is on disk, not the one that could not be written.
+  EXPECT_EQ(h->RoomNumber, home);
+  EXPECT_EQ(h->HeroRow, 7);
+  EXPECT_EQ(h->Gold, 40);
+  EXPECT_TRUE(h->imgTOOL[6].Visible);
+  EXPECT_TRUE(h->imgMAP[3].Visible);
 }
 
 }  // namespace

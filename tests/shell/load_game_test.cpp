@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
 #include "world/saved_game.h"
@@ -152,7 +153,46 @@ TEST_P(DamagedSavedFile, LeavesTheWindowAsItWas) {
   EXPECT_TRUE(h->picSTART.Visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedSavedFile, ::testing::Values("GAMEFILE", "MAPFILE"));
+// The room the save stands in is read and checked with the save: LOAD's redraw needs it.
+INSTANTIATE_TEST_SUITE_P(Files, DamagedSavedFile,
+                         ::testing::Values("GAMEFILE", "MAPFILE", "ROOM37"));
+
+TEST_F(LoadGame, RefusesValuesTheGameNeverWritesAndChangesNothing) {
+  SaveIn(37);
+  const fs::path file = h.folder() / "Files" / "GAMEFILE";
+  const std::string good = kit::Slurp(file);
+  struct Case {
+    int item;
+    const char* spelling;
+  } cases[] = {
+      {9, "-9223372036854775808"},  // a room number whose neighbours overflow
+      {7, "11"},                    // a hero on the outer ring: a black view he cannot leave
+      {8, "-3"},
+      {9, "210"},                // a template room, which play must never write
+      {3, "99999999999999999"},  // gold far beyond 16 bits
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.spelling);
+    kit::Spit(file, kit::WithItem(good, c.item, c.spelling));
+    // The room it names is there, so only the number itself can refuse it.
+    kit::WritePlainRoom(h.folder() / "Files", 210);
+    kit::Spit(h.folder() / "Files" / "ROOM-9223372036854775808",
+              kit::Slurp(h.folder() / "Files" / "ROOM37"));
+    h->Life = 6;
+    ASSERT_TRUE(h.ClickOn(h->mnuLOAD));
+    EXPECT_EQ(h->lblMESSAGE.Caption.rfind(Join("The saved game cannot be loaded. Files/GAMEFILE is "
+                                               "damaged: item ",
+                                               c.item, ", "),
+                                          0),
+              0u)
+        << h->lblMESSAGE.Caption;
+    EXPECT_EQ(h->lblMESSAGE.ForeColor, 0x0000FFu);
+    EXPECT_EQ(h->Life, 6);
+    EXPECT_TRUE(h->picSTART.Visible);
+    EXPECT_TRUE(h->mnuLOAD.Enabled);
+    EXPECT_TRUE(h.mm3().calls().empty());
+  }
+}
 
 }  // namespace
 }  // namespace tq

@@ -1,7 +1,10 @@
 // The window right after start-up: the start values, the layout's start states, the message
-// shadow and the keyboard focus.
+// shadow, the keyboard focus, and a save cut short that cannot be finished.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
 #include "shell/input.h"
 
@@ -143,6 +146,22 @@ TEST(StartUp, AClickedPictureBoxTakesTheFocusUntilTheMainTickGivesItBack) {
   EXPECT_EQ(g.focus, &g.IMGgrid[13]);
   h.Advance(200);
   EXPECT_EQ(g.focus, &g.pic1);
+}
+
+TEST(StartUp, ASaveCutShortThatCannotBeFinishedIsNamedInRed) {
+  kit::TempFolder tmp;
+  const std::filesystem::path files = tmp.path() / "Files";
+  // A group was committed when the program died, and a folder now stands where one of its files
+  // goes.
+  std::filesystem::create_directories(files / ".tq-ready");
+  std::filesystem::create_directories(files / "ROOM45" / "in the way");
+  kit::Spit(files / ".tq-ready" / "ROOM45", "\"BLACK\"\r\n");
+  kit::HeadlessGame h(tmp.path());
+  EXPECT_EQ(h->lblMESSAGE.Caption,
+            "The last save was cut short and cannot be finished. Files/ROOM45 could not be "
+            "replaced: Is a directory.");
+  EXPECT_EQ(h->lblMESSAGE.ForeColor, 0x0000FFu);
+  EXPECT_TRUE(std::filesystem::exists(files / ".tq-ready" / "ROOM45"));  // kept for the next try
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 // A game in play: the title screen gone and the buttons of a running game usable.
 void InPlay(Game& g) {
   g.picSTART.Visible = false;
-  g.RoomNumber = 150;  // away from the overland, so no storm starts by chance
+  g.RoomNumber = 345;  // away from the overland, so no storm starts by chance
+  g.HeroRow = 8;
   g.mnuSAVE.Enabled = true;
   g.mnuPAUSE.Enabled = true;
   g.tmrscroll.setEnabled(false);  // NEW and LOAD stop the intro for good
@@ -35,7 +36,7 @@ TEST(Save, WritesBothFilesAndSaysSoInGreen) {
   SavedGame saved;
   ASSERT_FALSE(ReadSavedGame(h->GamePath, saved));
   EXPECT_EQ(saved.Gold, 77);
-  EXPECT_EQ(saved.RoomNumber, 150);
+  EXPECT_EQ(saved.RoomNumber, 345);
 }
 
 TEST(Save, AFailedWriteIsNotReportedAsSaved) {

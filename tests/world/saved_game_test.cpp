@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "kit/file_bytes.h"
 #include "kit/file_mutations.h"
@@ -19,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using kit::Slurp;
 using kit::Spit;
+using kit::WithItem;
 
 // The state right after the world generator of the first game in a run, home room 45.
 void MakeFirstNewGame(Game& g) {
@@ -38,7 +41,7 @@ void MakeLaterGame(Game& g) {
   g.MaxLife = 14;
   g.MaxStrength = 26;
   g.HasMagicShirt = 1;
-  g.HeroRow = 11;
+  g.HeroRow = 10;
   g.HeroCol = 2;
   g.RoomNumber = 512;
   g.ReturnRoom = 37;
@@ -52,16 +55,16 @@ void MakeLaterGame(Game& g) {
   g.SwordKind = 2;
   g.EnemyHP = 21;
   g.SwordPieces = 3;
-  g.Points = -5;
+  g.Points = 95;
   g.QuestStage = 1;
   g.HasMagicBag = 1;
   g.SpareValue1 = 0;
   g.SpareValue2 = Value();
-  g.SpareValue3 = -2;
+  g.SpareValue3 = 0;
   for (int i : {1, 2, 6, 9}) g.imgTOOL[i].Visible = true;
   for (int i = 0; i < 200; i += 3) g.imgMAP[i].Visible = true;
   g.imgMAP[17].Tag = "ladder";
-  g.imgMAP[150].Tag = "cave";
+  g.imgMAP[150].Tag = "Ldun13";
 }
 
 std::string Expected(std::initializer_list<const char*> lines) {
@@ -104,7 +107,7 @@ TEST(SavedGame, FlagsComeFromWhatTheWindowShowsAtTheMoment) {
   EXPECT_EQ(saved.ToolFlags, (std::array<std::int16_t, 10>{1, 1, 1, 0, 0, 0, 1, 0, 0, 1}));
   for (int i = 0; i < 200; ++i) EXPECT_EQ(saved.MapCellSeen[i], i % 3 == 0 ? 1 : 0) << i;
   EXPECT_EQ(saved.MapCellKind[17], "ladder");
-  EXPECT_EQ(saved.MapCellKind[150], "cave");
+  EXPECT_EQ(saved.MapCellKind[150], "Ldun13");
   EXPECT_NE(Slurp(game.folder() / "Files" / "GAMEFILE").find(R"("DIRT","LEFT","",4)"),
             std::string::npos);
 
@@ -145,8 +148,8 @@ TEST(SavedGame, ReadBackIntoAnotherWindowAndSavedAgainGivesTheSameBytes) {
   EXPECT_EQ(g.Gold, 345);
   EXPECT_TRUE(g.ShieldItem.isText());
   EXPECT_EQ(g.MonsterFacing, "FRONT");
-  EXPECT_EQ(g.SpareValue3, -2);
-  EXPECT_EQ(g.Points, -5);
+  EXPECT_EQ(g.SpareValue3, 0);
+  EXPECT_EQ(g.Points, 95);
   // Variables that are not saved are left alone.
   EXPECT_EQ(g.EnemyMaxHP, 9);
   EXPECT_EQ(g.IdleTicks, 4);
@@ -242,13 +245,13 @@ TEST_F(DamagedSave, WrongKindsAndGarbageAreRefused) {
             "Files/GAMEFILE is damaged: item 16 should be quoted text.");
   EXPECT_EQ(ReadWith("GAMEFILE", replaced(goodGame, "\r\n1\r\n", "\r\n\"1\"\r\n")),
             "Files/GAMEFILE is damaged: item 22 should be a number.");
-  EXPECT_EQ(ReadWith("GAMEFILE", replaced(goodGame, ",-2\r\n", ",\"-2\"\r\n")),
+  EXPECT_EQ(ReadWith("GAMEFILE", replaced(goodGame, ",,0\r\n", ",,\"0\"\r\n")),
             "Files/GAMEFILE is damaged: item 36 should be a number.");
   EXPECT_EQ(ReadWith("GAMEFILE", replaced(goodGame, "\"FRONT\",4", "\"FRONT,4")),
             "Files/GAMEFILE is damaged: item 16 has no closing quote.");
   EXPECT_EQ(ReadWith("MAPFILE", replaced(goodMap, "\"ladder\"", "ladder")),
             "Files/MAPFILE is damaged: item 35 should be quoted text.");
-  EXPECT_EQ(ReadWith("MAPFILE", replaced(goodMap, "\"cave\",1", "\"cave\",\"1\"")),
+  EXPECT_EQ(ReadWith("MAPFILE", replaced(goodMap, "\"Ldun13\",1", "\"Ldun13\",\"1\"")),
             "Files/MAPFILE is damaged: item 302 should be a number.");
 
   std::mt19937 rng(99);
@@ -266,6 +269,69 @@ TEST_F(DamagedSave, WrongKindsAndGarbageAreRefused) {
   EXPECT_EQ(ReadSavedGame(game->GamePath, held), "Files/GAMEFILE is missing.");
 }
 
+TEST_F(DamagedSave, ValuesTheGameNeverWritesAreRefusedNamingTheItem) {
+  EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, 7, "11")),
+            "Files/GAMEFILE is damaged: item 7, the hero's row, should be a number from 2 to 10.");
+  EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, 14, "\"MUD\"")),
+            "Files/GAMEFILE is damaged: item 14, the ground, should be \"GRASS\", \"DIRT\", "
+            "\"WOOD\" or \"SNOW\".");
+  struct Case {
+    const char* file;
+    int item;
+    const char* spelling;
+    const char* what;
+  } cases[] = {
+      {"GAMEFILE", 8, "1", "the hero's column"},
+      {"GAMEFILE", 7, "\"8\"", "the hero's row"},  // text where a number belongs
+      {"GAMEFILE", 9, "0", "the room"},
+      {"GAMEFILE", 9, "210", "the room"},  // a template, only ever copied
+      {"GAMEFILE", 9, "", "the room"},
+      {"GAMEFILE", 9, "99999999999", "the room"},  // far beyond 16 bits
+      {"GAMEFILE", 9, "-9223372036854775808", "the room"},
+      {"GAMEFILE", 1, "15", "the hero's life"},  // above his maximum of 14
+      {"GAMEFILE", 3, "9223372036854775807", "the gold"},
+      {"GAMEFILE", 4, "9", "the hero's maximum life"},
+      {"GAMEFILE", 11, "1", "the row to return to"},
+      {"GAMEFILE", 15, "\"UP\"", "the hero's facing"},
+      {"GAMEFILE", 16, "\"SIDEWAYS\"", "the monster's facing"},
+      {"GAMEFILE", 17, "7", "the animation frame"},
+      {"GAMEFILE", 19, "56", "the monster's hit points"},
+      {"GAMEFILE", 21, "100", "the points"},
+      {"GAMEFILE", 22, "0", "the flag of the sword pieces"},
+      {"GAMEFILE", 29, "2", "the flag of the red key"},
+      {"GAMEFILE", 32, "3", "the quest stage"},
+      {"GAMEFILE", 36, "1", "the third reserved value"},
+      {"MAPFILE", 35, "\"cave\"", "the tag of map square 17"},
+      {"MAPFILE", 35, "\"../../Files/ROOM45\"", "the tag of map square 17"},
+      {"MAPFILE", 302, "2", "the seen flag of map square 150"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Join(c.file, " item ", c.item, " ", c.spelling));
+    const std::string& good = std::string(c.file) == "GAMEFILE" ? goodGame : goodMap;
+    const auto err = ReadWith(c.file, WithItem(good, c.item, c.spelling));
+    ASSERT_TRUE(err.has_value());
+    EXPECT_EQ(err->rfind(Join("Files/", c.file, " is damaged: item ", c.item, ", ") + c.what +
+                             ", should be ",
+                         0),
+              0u)
+        << *err;
+  }
+  // What the game does write at the edges reads whole: a hero on the last inner row, the redraw
+  // mark of a save made right after a load, the frame the ending leaves, a fourth sword piece,
+  // return values never set, a hideout, a hero saved dead (LOAD raises him to 1).
+  for (const auto& [item, spelling] : std::vector<std::pair<int, std::string>>{{7, "2"},
+                                                                               {8, "10"},
+                                                                               {15, "\"XXX\""},
+                                                                               {17, "6"},
+                                                                               {20, "4"},
+                                                                               {10, ""},
+                                                                               {9, "1041"},
+                                                                               {1, "0"}}) {
+    EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, item, spelling)), std::nullopt)
+        << "item " << item << " " << spelling;
+  }
+}
+
 TEST_F(DamagedSave, MutatedFilesAreEitherReadWholeOrRefused) {
   std::mt19937 rng(31337);
   int refused = 0, read = 0;
@@ -281,7 +347,8 @@ TEST_F(DamagedSave, MutatedFilesAreEitherReadWholeOrRefused) {
     }
   }
   EXPECT_GT(refused, 1000);
-  EXPECT_GT(read, 100);
+  // Harmless changes (a blank, a line end for a comma, a digit that stays in range) still read.
+  EXPECT_GT(read, 50);
 }
 
 TEST(SavedGame, AFailedWriteIsReportedAndReplacesNeitherFile) {

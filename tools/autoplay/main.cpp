@@ -9,6 +9,7 @@
 #include "autoplay/player.h"
 #include "autoplay/replay.h"
 #include "autoplay/session.h"
+#include "platform/file_writes.h"
 #include "platform/seq_file.h"
 
 namespace {

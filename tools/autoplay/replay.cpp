@@ -5,6 +5,7 @@
 
 #include "autoplay/text.h"
 #include "autoplay/time_text.h"
+#include "platform/file_writes.h"
 #include "platform/seq_file.h"
 
 namespace tq::autoplay {
