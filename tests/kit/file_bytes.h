@@ -5,12 +5,25 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace tq::kit {
 
 inline std::string Slurp(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The lines of a text file, without their line ends (CR LF or LF).
+inline std::vector<std::string> Lines(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::vector<std::string> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
 }
 
 inline void Spit(const std::filesystem::path& p, const std::string& bytes) {

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
 #include "kit/write_faults.h"
@@ -21,16 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Lines(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::vector<std::string> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
+using kit::Lines;
 
 std::set<std::string> FileNames(const fs::path& dir) {
   std::set<std::string> names;

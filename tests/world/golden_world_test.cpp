@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
 #include "kit/template_set.h"
 #include "shell/generate_world.h"
@@ -21,16 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using FileLines = std::map<std::string, std::vector<std::string>>;
 
-std::vector<std::string> Lines(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::vector<std::string> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
+using kit::Lines;
 
 // The files whose contents come from the draws: the overland, the underground, the Far North
 // rooms that may get an ice monster, the hideouts, the saved game and the map file.
