@@ -4,15 +4,19 @@
 #include <algorithm>
 
 #include "autoplay/caution.h"
+#include "autoplay/foe.h"
 #include "autoplay/text.h"
 #include "autoplay/time_text.h"
 #include "game/game.h"
+#include "game/key_codes.h"
+#include "game/monster_table.h"
 
 namespace tq::autoplay {
 namespace {
 
-// A player's pace: a key at most every tenth of a second, a look at the title before NEW.
-constexpr std::int64_t kKeyGapMs = 100;
+// A player's pace: a key at most every twentieth of a second (a key held down repeats faster),
+// a look at the title before NEW.
+constexpr std::int64_t kKeyGapMs = 50;
 constexpr std::int64_t kTitleLookMs = 1000;
 // How often the player looks again while the hero cannot act, and for how long at most.
 constexpr std::int64_t kBusyLookMs = 50;
@@ -58,6 +62,10 @@ std::string GoalText(const Goal& goal) {
       return "buy " + goal.what;
     case Goal::Kind::Save:
       return "save " + goal.what;
+    case Goal::Kind::Break:
+      return "break " + goal.what;
+    case Goal::Kind::Fight:
+      return "fight " + goal.what;
   }
   return goal.what;
 }
@@ -173,7 +181,7 @@ bool Player::Ready() {
       ClickAndNote("mnuLOAD");
       ++loads_;
       milestones_.Rebase(game());
-      quest_.Saved(game());
+      quest_.Loaded(game());
       Note("loaded the saved game: " + Where());
       continue;
     }
@@ -191,9 +199,39 @@ bool Player::Ready() {
   }
 }
 
+void Player::Pace() {
+  session_.WaitUntil(std::max(session_.nowMs(), lastKeyMs_ + kKeyGapMs));
+}
+
+void Player::SpaceKey() {
+  session_.Press(kKeySpace);
+  lastKeyMs_ = session_.nowMs();
+  ++swings_;
+  AfterInput();
+}
+
+void Player::Look() {
+  world_.Refresh(static_cast<int>(game().RoomNumber.num()));
+  for (const std::string& line : milestones_.Observe(game())) Note(line);
+}
+
+bool Player::Challenged() {
+  const auto foe = FoeOf(game(), world_);
+  return foe && Beside(PlaceOf(game()), *foe) && quest_.WouldFight(game(), *foe);
+}
+
+RouteRules Player::RulesFor(const std::function<bool(const Place&)>& isGoal) {
+  RouteRules rules;
+  rules.stepCost = [caution = quest_.CautionFor(game())](const Place& at, const std::string& tag) {
+    return StepCost(caution, at, tag);
+  };
+  rules.isGoal = isGoal;
+  return rules;
+}
+
 Player::Outcome Player::Walk(const Route& route) {
   for (std::size_t i = 0; i < route.keys.size(); ++i) {
-    session_.WaitUntil(std::max(session_.nowMs(), lastKeyMs_ + kKeyGapMs));
+    Pace();
     if (!Ready()) return Outcome::Stopped;
     const Place from = PlaceOf(game());
     // Down a hole into a dungeon, or onto the RUINSTONE: a step that sets a new way back to the
@@ -202,43 +240,36 @@ Player::Outcome Player::Walk(const Route& route) {
     const bool newWayBack =
         next.retRoom != from.retRoom || next.retRow != from.retRow || next.retCol != from.retCol;
     const bool entry = newWayBack && next.retRoom == from.room && !ShopRoom(next.room);
-    if (entry && game().mnuSAVE.Enabled) {
+    if (entry && game().mnuSAVE.Enabled && quest_.SafeToSave(game())) {
       Log(Cat("save before going on into room ", next.room));
       ClickAndNote("mnuSAVE");
       quest_.Saved(game());
     }
+    const int deaths = deaths_;
     StepKey(route.keys[i]);
     const Place to = PlaceOf(game());
     if (to != route.stops[i]) {
       Log(Cat("surprise: the key ", KeyOf(route.keys[i]), " from ", CellText(from), " led to ",
               CellText(to), ", not ", CellText(route.stops[i])));
+      // A monster that stepped into the way is no fault of the route.
+      const Place& meant = route.stops[i];
+      if (IsMonster(world_.Tag(meant.room, meant.row, meant.col))) return Outcome::Interrupted;
       return Outcome::Failed;
+    }
+    if (deaths != deaths_) return Outcome::Interrupted;
+    if (Challenged()) {
+      Log("a monster stands in the way: " + Where());
+      return Outcome::Interrupted;
     }
   }
   return Outcome::Done;
 }
 
-Player::Outcome Player::Pursue(const Goal& goal) {
-  if (goal.kind == Goal::Kind::Save) {
-    ClickAndNote("mnuSAVE");
-    quest_.Saved(game());
-    return Outcome::Done;
-  }
-  const Caution caution = Caution::Of(game());
-  RouteRules rules;
-  rules.stepCost = [&](const Place& at, const std::string& tag) {
-    return StepCost(caution, at, tag);
-  };
+Player::Outcome Player::WalkTo(const Goal& goal, const std::function<bool(const Place&)>& isGoal) {
   for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
     if (!Ready()) return Outcome::Stopped;
     const Place here = PlaceOf(game());
-    // A deed underfoot is bought again only by stepping off it and back on.
-    const bool stepOff = goal.kind == Goal::Kind::Buy && here.SameCell(goal.target);
-    rules.isGoal = [&](const Place& at) {
-      if (!stepOff) return at.SameCell(goal.target);
-      return !at.SameCell(goal.target) && !ShopDeed(world_.Tag(at.room, at.row, at.col));
-    };
-    const std::optional<Route> route = planner_.Find(here, GearOf(game()), rules);
+    const std::optional<Route> route = planner_.Find(here, GearOf(game()), RulesFor(isGoal));
     if (!route) {
       Log(Cat("no route to ", CellText(goal.target), " (", planner_.lastSearched(),
               " places searched)"));
@@ -247,9 +278,38 @@ Player::Outcome Player::Pursue(const Goal& goal) {
     Log(Cat("route of ", route->keys.size(), " keys from ", CellText(here), " (",
             planner_.lastSearched(), " places searched)"));
     const Outcome walked = Walk(*route);
-    if (walked == Outcome::Stopped) return walked;
-    if (walked == Outcome::Failed || stepOff) {
-      if (stepOff && walked == Outcome::Done) --attempt;  // stepping off is no failed try
+    if (walked != Outcome::Failed) return walked;
+  }
+  return Outcome::Failed;
+}
+
+Player::Outcome Player::Pursue(const Goal& goal) {
+  switch (goal.kind) {
+    case Goal::Kind::Save:
+      ClickAndNote("mnuSAVE");
+      quest_.Saved(game());
+      return Outcome::Done;
+    case Goal::Kind::Break:
+      return Break(goal);
+    case Goal::Kind::Fight:
+      return Fight(goal);
+    case Goal::Kind::WalkTo:
+      return WalkTo(goal, [&](const Place& at) { return at.SameCell(goal.target); });
+    case Goal::Kind::PickUp:
+    case Goal::Kind::Buy:
+      break;
+  }
+  for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
+    if (!Ready()) return Outcome::Stopped;
+    // A deed underfoot is bought again only by stepping off it and back on.
+    const bool stepOff = goal.kind == Goal::Kind::Buy && PlaceOf(game()).SameCell(goal.target);
+    const Outcome walked = WalkTo(goal, [&](const Place& at) {
+      if (!stepOff) return at.SameCell(goal.target);
+      return !at.SameCell(goal.target) && !ShopDeed(world_.Tag(at.room, at.row, at.col));
+    });
+    if (walked != Outcome::Done) return walked;
+    if (stepOff) {
+      --attempt;  // stepping off is no failed try
       continue;
     }
     // The walk ended where the route said: on the deed, which the last key paid for, or on the
@@ -280,6 +340,7 @@ PlayResult Player::Play() {
       Log("goal: " + GoalText(*d.goal));
       const Outcome o = Pursue(*d.goal);
       if (o == Outcome::Stopped) break;
+      if (o == Outcome::Interrupted) continue;
       if (o == Outcome::Failed) {
         Log("gave up: " + GoalText(*d.goal));
         quest_.GiveUp(*d.goal);

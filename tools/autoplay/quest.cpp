@@ -11,6 +11,8 @@ namespace {
 
 // A life symbol from the shops is worth its gold up to this much life.
 constexpr int kLifeWorthBuying = 15;
+// Gold gathered since the last save that is worth a click on SAVE.
+constexpr int kGoldWorthSaving = 30;
 
 // What the shops hold that the hero wants, in the order he buys it: the torch for the dark and
 // the bag for the gold first, the armourer's best once the golden key opens his stock, then life.
@@ -42,18 +44,6 @@ int GoldCap(const Game& g) {
   return g.imgMONEYBAG.Visible ? 500 : 200;
 }
 
-// The overland room whose map square carries `tag`, or 0.
-int RoomOnTheMap(const Game& g, const std::string& tag) {
-  for (int n = 1; n <= 100; ++n) {
-    if (g.imgMAP[static_cast<std::size_t>(n - 1)].Tag == tag) return n;
-  }
-  return 0;
-}
-
-std::string Cell(int row, int col) {
-  return Cat("(", row, ",", col, ")");
-}
-
 }  // namespace
 
 std::string Progress(const Game& g) {
@@ -65,17 +55,33 @@ std::string Progress(const Game& g) {
 
 void Quest::NewWorld(const Game& g) {
   skipped_.clear();
+  fightsGivenUp_.clear();
   prices_.clear();
   deedOutOfReach_.clear();
   noTreasure_.reset();
-  savedProgress_ = Progress(g);  // a new world is saved as it is built
+  noRoadStep_.clear();
+  savingUp_ = southSpent_ = false;
+  Saved(g);  // a new world is saved as it is built
 }
 
 void Quest::Saved(const Game& g) {
   savedProgress_ = Progress(g);
+  savedGold_ = g.Gold.num();
+  fightsGivenUp_.clear();
+}
+
+void Quest::Loaded(const Game& g) {
+  Saved(g);
+  // What was given up may go otherwise from the saved game.
+  skipped_.clear();
+  committedFight_.reset();
 }
 
 void Quest::GiveUp(const Goal& goal) {
+  if (goal.kind == Goal::Kind::Fight) {
+    fightsGivenUp_.insert(goal.target.room);
+    return;
+  }
   skipped_.insert({goal.target.room, goal.target.row, goal.target.col});
 }
 
@@ -83,14 +89,28 @@ bool Quest::Skipped(const Place& at) const {
   return skipped_.count({at.room, at.row, at.col}) > 0;
 }
 
+Caution Quest::CautionFor(const Game& g) {
+  Caution c = Caution::Of(g, world_);
+  c.farNorth = c.farNorth || NorthOpen(g);
+  return c;
+}
+
+bool Quest::NorthOpen(const Game& g) const {
+  const bool keys =
+      g.owns(ItemSlot::GoldKey) && g.owns(ItemSlot::RedKey) && g.owns(ItemSlot::PurpleKey);
+  return keys && g.SwordKind == 2 && g.owns(ItemSlot::Shield) &&
+         (g.owns(ItemSlot::HeroMedal) || southSpent_);
+}
+
 Quest::Reach Quest::ReachNow(const Game& g, bool roomsCount) const {
-  const Caution c = Caution::Of(g);
+  Caution c = Caution::Of(g);
+  c.farNorth = c.farNorth || NorthOpen(g);
   return {GearOf(g), c.torch, c.farNorth, roomsCount ? world_.changes() : 0};
 }
 
 std::optional<Route> Quest::Nearest(
     const Game& g, const std::function<bool(const Place&, const std::string&)>& wanted) {
-  const Caution caution = Caution::Of(g);
+  const Caution caution = CautionFor(g);
   RouteRules rules;
   rules.stepCost = [&](const Place& at, const std::string& tag) {
     return StepCost(caution, at, tag);
@@ -100,6 +120,11 @@ std::optional<Route> Quest::Nearest(
 }
 
 Decision Quest::Next(const Game& g) {
+  if (auto fight = Defend(g)) return {fight, ""};
+  // Life runs low: half of it gone.
+  if (g.Life * 2 <= g.MaxLife) {
+    if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return {eat, ""};
+  }
   if (auto save = SaveWhatWasGained(g)) return {save, ""};
   if (auto buy = Purchase(g)) return {buy, ""};
   if (auto take = Treasure(g)) return {take, ""};
@@ -107,11 +132,14 @@ Decision Quest::Next(const Game& g) {
 }
 
 std::optional<Goal> Quest::SaveWhatWasGained(const Game& g) {
-  if (Progress(g) == savedProgress_ || !g.mnuSAVE.Enabled) return std::nullopt;
+  const bool gained =
+      Progress(g) != savedProgress_ || g.Gold.num() >= savedGold_ + kGoldWorthSaving;
+  if (!gained || !SafeToSave(g)) return std::nullopt;
   return Goal{Goal::Kind::Save, PlaceOf(g), "", "what was gained"};
 }
 
 std::optional<Goal> Quest::Purchase(const Game& g) {
+  savingUp_ = false;
   for (const Wish& wish : kWishes) {
     if (!wish.wanted(g)) continue;
     const auto out = deedOutOfReach_.find(wish.deed);
@@ -124,7 +152,10 @@ std::optional<Goal> Quest::Purchase(const Game& g) {
         cheapest = price;
       }
     }
-    if (cheapest && g.Gold < *cheapest) return std::nullopt;
+    if (cheapest && g.Gold < *cheapest) {
+      savingUp_ = true;
+      return std::nullopt;
+    }
 
     const auto route = Nearest(g, [&](const Place& at, const std::string& tag) {
       return ShopRoom(at.room) && tag == wish.deed && !Skipped(at);
@@ -137,7 +168,10 @@ std::optional<Goal> Quest::Purchase(const Game& g) {
     const std::tuple<int, int, int> cell{deed.room, deed.row, deed.col};
     if (!route->stops.empty()) prices_[cell] = route->paid;
     const int price = prices_.count(cell) ? prices_[cell] : route->paid;
-    if (g.Gold < price) return std::nullopt;  // saving up for it
+    if (g.Gold < price) {
+      savingUp_ = true;
+      return std::nullopt;
+    }
     return Goal{Goal::Kind::Buy, deed, wish.deed, Cat(wish.name, " in room ", deed.room)};
   }
   return std::nullopt;
@@ -161,37 +195,6 @@ std::optional<Goal> Quest::Treasure(const Game& g) {
   const Place at = route->stops.back();
   const std::string& tag = world_.Tag(at.room, at.row, at.col);
   return Goal{Goal::Kind::PickUp, at, tag, Cat("the ", tag, " at ", CellText(at))};
-}
-
-Decision Quest::OnTheRoad(const Game& g) {
-  // The first chest ever opened gives the golden key: the one in the ruins.
-  const int ruins = RoomOnTheMap(g, "RUINS1");
-  if (ruins == 0) return {std::nullopt, "the map shows no RUINS1"};
-  const RoomFile* room = world_.Room(ruins);
-  int chestRow = 0, chestCol = 0;
-  for (int r = 0; room && r < kRoomSize && chestRow == 0; ++r) {
-    for (int c = 0; c < kRoomSize; ++c) {
-      if (room->tags[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == "CHEST") {
-        chestRow = r;
-        chestCol = c;
-        break;
-      }
-    }
-  }
-  if (chestRow == 0) return {std::nullopt, Cat("RUINS1 in room ", ruins, " holds no chest")};
-
-  const std::string chest =
-      Cat("the chest at ", Cell(chestRow, chestCol), " of RUINS1 in room ", ruins);
-  const auto route = Nearest(g, [&](const Place& at, const std::string&) {
-    const int dr = at.row - chestRow, dc = at.col - chestCol;
-    return at.room == ruins && dr * dr + dc * dc == 1;
-  });
-  if (!route) return {std::nullopt, chest + " cannot be reached"};
-  if (!route->stops.empty()) {
-    return {Goal{Goal::Kind::WalkTo, route->stops.back(), "", "the cell before " + chest}, ""};
-  }
-  return {std::nullopt,
-          Cat("the next step is to strike open ", chest, ", and this player does not strike yet")};
 }
 
 }  // namespace tq::autoplay

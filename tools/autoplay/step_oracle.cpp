@@ -2,6 +2,7 @@
 #include "autoplay/step_oracle.h"
 
 #include "game/game.h"
+#include "game/monster_table.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "rooms/move_hero_stages.h"
@@ -43,9 +44,12 @@ StepOracle::StepOracle(WorldModel& world)
 
 StepOracle::~StepOracle() = default;
 
+std::uint64_t StepOracle::VersionOf(int room) {
+  return world_.Version(room) * 2 + (room == world_.heroRoom() ? 1 : 0);
+}
+
 bool StepOracle::Current(const Answer& a, int fromRoom) {
-  return a.known && a.fromVersion == world_.Version(fromRoom) &&
-         a.toVersion == world_.Version(a.toRoom);
+  return a.known && a.fromVersion == VersionOf(fromRoom) && a.toVersion == VersionOf(a.toRoom);
 }
 
 std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, const Gear& gear) {
@@ -54,7 +58,7 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
     return std::nullopt;
   }
   RoomTable& table = tables_[static_cast<std::size_t>(from.room)];
-  const std::uint64_t version = world_.Version(from.room);
+  const std::uint64_t version = VersionOf(from.room);
   if (table.answers.empty() || table.version != version || !(table.gear == gear)) {
     table.version = version;
     table.gear = gear;
@@ -96,12 +100,21 @@ const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
   const RoomFile* file = world_.Room(room);
   if (!file) return nullptr;
   Corrected& c = corrected_[static_cast<std::size_t>(room)];
-  const std::uint64_t version = world_.Version(room);
+  const std::uint64_t version = VersionOf(room);
   if (c.version != version || c.questStage != questStage) {
     Game& g = *reader_;
     g.QuestStage = questStage;
     RoomFile grid = *file;
     CorrectRoom(g, Value(room), grid);
+    // A monster away from the hero stands where it stood when he left; by the time he comes it
+    // will have moved, or be fought. Only the monster of his own room is in the way.
+    if (room != world_.heroRoom()) {
+      for (auto& row : grid.tags) {
+        for (std::string& tag : row) {
+          if (IsMonster(tag)) tag = "FLOOR";
+        }
+      }
+    }
     c = Corrected{version, questStage, std::move(grid)};
   }
   return &c.grid;
@@ -109,7 +122,7 @@ const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
 
 StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear) {
   Answer a;
-  a.fromVersion = world_.Version(from.room);
+  a.fromVersion = VersionOf(from.room);
   a.toRoom = from.room;
   a.toVersion = a.fromVersion;
   // The view as the last step drew it: the room around the hero as the game read it.
@@ -147,7 +160,7 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   StepByFacing(g, s);
   ApplyRoomChangeRules(g, s);
   a.toRoom = static_cast<int>(s.rules.RoomNumber.num());
-  a.toVersion = world_.Version(a.toRoom);
+  a.toVersion = VersionOf(a.toRoom);
   const RoomFile* there = CorrectedRoom(a.toRoom, gear.questStage);
   if (!there) return a;
   s.RoomGrid = *there;

@@ -2,7 +2,8 @@
 // (the step, the room-change rules, the room corrections, the entry test and the commit test),
 // run on a private window that belongs to the oracle alone, with the rooms as the world model
 // knows them: the played game and its files are never touched. So the planner walks by the very
-// rules the game plays by, and a rule change moves the planner with it.
+// rules the game plays by, and a rule change moves the planner with it. Only the monster of the
+// hero's own room stands in the way; those of the other rooms are met when he gets there.
 #pragma once
 
 #include <cstdint>
@@ -79,6 +80,8 @@ class StepOracle {
   };
   const RoomFile* CorrectedRoom(int room, int questStage);
   Answer Work(const Place& from, Dir dir, const Gear& gear);
+  // The world model's version of a room, told apart once more by whether the hero is in it.
+  std::uint64_t VersionOf(int room);
   // True when neither room the answer looked at has changed since.
   bool Current(const Answer& a, int fromRoom);
 

@@ -42,6 +42,7 @@ const std::string& WorldModel::Tag(int room, int row, int col) {
 }
 
 bool WorldModel::Refresh(int number) {
+  heroRoom_ = number;
   if (number < 1 || number >= kMostRooms) return false;
   Known& k = rooms_[static_cast<std::size_t>(number)];
   if (!k.read) {
@@ -61,6 +62,7 @@ bool WorldModel::Refresh(int number) {
 
 void WorldModel::Forget() {
   for (Known& k : rooms_) k = Known{};
+  heroRoom_ = 0;
   ++changes_;
 }
 
