@@ -58,8 +58,6 @@ void Quest::NewWorld(const Game& g) {
   fightsGivenUp_.clear();
   prices_.clear();
   deedOutOfReach_.clear();
-  noTreasure_.reset();
-  noRoadStep_.clear();
   savingUp_ = southSpent_ = false;
   Saved(g);  // a new world is saved as it is built
 }
@@ -102,14 +100,13 @@ bool Quest::NorthOpen(const Game& g) const {
          (g.owns(ItemSlot::HeroMedal) || southSpent_);
 }
 
-Quest::Reach Quest::ReachNow(const Game& g, bool roomsCount) const {
+Quest::Reach Quest::ReachNow(const Game& g) const {
   Caution c = Caution::Of(g);
   c.farNorth = c.farNorth || NorthOpen(g);
-  return {GearOf(g), c.torch, c.farNorth, roomsCount ? world_.changes() : 0};
+  return {GearOf(g), c.torch, c.farNorth};
 }
 
-std::optional<Route> Quest::Nearest(
-    const Game& g, const std::function<bool(const Place&, const std::string&)>& wanted) {
+std::optional<Route> Quest::Nearest(const Game& g, const Want& wanted) {
   const Caution caution = CautionFor(g);
   RouteRules rules;
   rules.stepCost = [&](const Place& at, const std::string& tag) {
@@ -117,6 +114,24 @@ std::optional<Route> Quest::Nearest(
   };
   rules.isGoal = [&](const Place& at) { return wanted(at, world_.Tag(at.room, at.row, at.col)); };
   return planner_.Find(PlaceOf(g), GearOf(g), rules);
+}
+
+std::vector<std::optional<Place>> Quest::LookAbout(const Game& g, const std::vector<Want>& wants) {
+  std::vector<std::optional<Place>> found(wants.size());
+  const Caution caution = CautionFor(g);
+  RouteRules rules;
+  rules.stepCost = [&](const Place& at, const std::string& tag) {
+    return StepCost(caution, at, tag);
+  };
+  rules.isGoal = [&](const Place& at) {
+    const std::string& tag = world_.Tag(at.room, at.row, at.col);
+    for (std::size_t i = 0; i < wants.size(); ++i) {
+      if (!found[i] && wants[i](at, tag)) found[i] = at;
+    }
+    return found.front().has_value();
+  };
+  planner_.Find(PlaceOf(g), GearOf(g), rules);
+  return found;
 }
 
 Decision Quest::Next(const Game& g) {
@@ -127,7 +142,6 @@ Decision Quest::Next(const Game& g) {
   }
   if (auto save = SaveWhatWasGained(g)) return {save, ""};
   if (auto buy = Purchase(g)) return {buy, ""};
-  if (auto take = Treasure(g)) return {take, ""};
   return OnTheRoad(g);
 }
 
@@ -143,7 +157,7 @@ std::optional<Goal> Quest::Purchase(const Game& g) {
   for (const Wish& wish : kWishes) {
     if (!wish.wanted(g)) continue;
     const auto out = deedOutOfReach_.find(wish.deed);
-    if (out != deedOutOfReach_.end() && out->second == ReachNow(g, false)) continue;
+    if (out != deedOutOfReach_.end() && out->second == ReachNow(g)) continue;
     // Saving up needs no walk: the price is known from the last look at such a deed.
     std::optional<int> cheapest;
     for (const auto& [cell, price] : prices_) {
@@ -161,7 +175,7 @@ std::optional<Goal> Quest::Purchase(const Game& g) {
       return ShopRoom(at.room) && tag == wish.deed && !Skipped(at);
     });
     if (!route) {
-      deedOutOfReach_[wish.deed] = ReachNow(g, false);  // locked away for now: the next wish
+      deedOutOfReach_[wish.deed] = ReachNow(g);  // locked away for now: the next wish
       continue;
     }
     const Place deed = route->stops.empty() ? PlaceOf(g) : route->stops.back();
@@ -177,24 +191,13 @@ std::optional<Goal> Quest::Purchase(const Game& g) {
   return std::nullopt;
 }
 
-std::optional<Goal> Quest::Treasure(const Game& g) {
-  if (noTreasure_ && *noTreasure_ == ReachNow(g, true)) return std::nullopt;
+bool Quest::TreasureAt(const Game& g, const Place& at, const std::string& tag) const {
+  if (Skipped(at)) return false;
   const std::int64_t room = GoldCap(g) - g.Gold.num();  // gold the purse still holds
-  const Place here = PlaceOf(g);
-  const auto route = Nearest(g, [&](const Place& at, const std::string& tag) {
-    if (at == here || Skipped(at)) return false;
-    for (const Loot& t : kTreasures) {
-      if (tag == t.tag) return t.mostGold <= room;
-    }
-    return false;
-  });
-  if (!route) {
-    noTreasure_ = ReachNow(g, true);
-    return std::nullopt;
+  for (const Loot& t : kTreasures) {
+    if (tag == t.tag) return t.mostGold <= room;
   }
-  const Place at = route->stops.back();
-  const std::string& tag = world_.Tag(at.room, at.row, at.col);
-  return Goal{Goal::Kind::PickUp, at, tag, Cat("the ", tag, " at ", CellText(at))};
+  return false;
 }
 
 }  // namespace tq::autoplay

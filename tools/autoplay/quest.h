@@ -58,32 +58,37 @@ class Quest {
   // Saving now would not trap the hero: no monster close by, life enough to go on from here.
   bool SafeToSave(const Game& g);
 
-  // The nearest place the hero can reach now (by the player's caution) where `wanted` holds of
-  // the tag lying there; nothing when there is none.
-  std::optional<Route> Nearest(const Game& g,
-                               const std::function<bool(const Place&, const std::string&)>& wanted);
+  // Whether a place and the tag lying there is what the player is after.
+  using Want = std::function<bool(const Place& at, const std::string& tag)>;
+  // The nearest place the hero can reach now (by the player's caution) that he wants; nothing
+  // when there is none.
+  std::optional<Route> Nearest(const Game& g, const Want& wanted);
+  // One look over all the hero can reach: the nearest place for each want. The look ends as
+  // soon as the first want, which matters most, is met.
+  std::vector<std::optional<Place>> LookAbout(const Game& g, const std::vector<Want>& wants);
 
  private:
-  // What the hero could reach when a search last came back empty: until this changes, the
-  // same search would come back empty again. Shops stand behind doors and keys, never behind
-  // anything a room change opens, so their searches leave the rooms out (`roomsCount`).
+  // What the hero could reach when a search for a deed last came back empty: until this
+  // changes, the same search would come back empty again. Shops stand behind doors and keys,
+  // never behind anything a room change opens.
   struct Reach {
     Gear gear;
     bool torch = false, farNorth = false;
-    std::uint64_t worldChanges = 0;
     bool operator==(const Reach&) const = default;
   };
-  Reach ReachNow(const Game& g, bool roomsCount) const;
+  Reach ReachNow(const Game& g) const;
 
   std::optional<Goal> SaveWhatWasGained(const Game& g);
   std::optional<Goal> Purchase(const Game& g);
-  std::optional<Goal> Treasure(const Game& g);
+  // Gold or a symbol the hero would take at `at`.
+  bool TreasureAt(const Game& g, const Place& at, const std::string& tag) const;
   // quest_combat.cpp
   std::optional<Goal> Defend(const Game& g);
   std::optional<Goal> Heal(const Game& g, int wanted);
-  // road.cpp
+  // road.cpp: the treasure lying about, then the road.
   Decision OnTheRoad(const Game& g);
-  std::optional<Goal> RoadStep(const Game& g, int tier);
+  // The goal the road sets at a place the look found for `tier`.
+  std::optional<Goal> RoadGoal(const Game& g, int tier, const Place& at);
   bool Skipped(const Place& at) const;
 
   WorldModel& world_;
@@ -95,10 +100,8 @@ class Quest {
   std::int64_t savedGold_ = 0;
   std::map<std::tuple<int, int, int>, int> prices_;  // of the deeds bought or priced so far
   std::map<std::string, Reach> deedOutOfReach_;
-  std::optional<Reach> noTreasure_;
   bool savingUp_ = false;    // a wish is in reach but not yet paid for
   bool southSpent_ = false;  // nothing more to be gathered for it this side of the RUINSTONE
-  std::map<int, Reach> noRoadStep_;  // by tier
 };
 
 // What the hero owns for good, as text: items, bag, symbols, pieces, the quest's stage. SAVE is

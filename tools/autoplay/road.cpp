@@ -1,5 +1,6 @@
-// The road to the ending. Nothing in it names a room of one world: the player looks over all it
-// can reach for the next thing the ending needs, in tiers, the nearest first within a tier:
+// The treasure lying about, then the road to the ending. Nothing in it names a room of one world:
+// the player looks over all it can reach, once, for the gold and symbols lying about (the nearest
+// first) and for the next thing the ending needs, in tiers, the nearest first within a tier:
 //   0. a key, a sword piece or the shirt lying about;
 //   1. a chest that still holds something for this hero (a key, a piece, the shirt);
 //   2. a Knight, and with the SHADOW SWORD the cracked walls and the ROCKS before the RUINSTONE;
@@ -92,29 +93,7 @@ bool QuestItem(const std::string& tag) {
          tag == "SWORD2" || tag == "SWORD3" || tag == "SHIRT";
 }
 
-std::optional<Goal> Quest::RoadStep(const Game& g, int tier) {
-  const auto cached = noRoadStep_.find(tier);
-  if (cached != noRoadStep_.end() && cached->second == ReachNow(g, true)) return std::nullopt;
-  std::optional<Goal> goal;
-  const auto route = Nearest(g, [&](const Place& at, const std::string& tag) {
-    if (tier == 0) return QuestItem(tag) && !Skipped(at);
-    if (tier == 3 && tag == "RUINSTONE" && NorthOpen(g)) return true;
-    if (!Inside(at)) return false;
-    for (Dir d : kDirs) {
-      Place cell = at;
-      cell.row += RowStep(d);
-      cell.col += ColStep(d);
-      if (Skipped(cell)) continue;
-      const std::string& next = world_.Tag(cell.room, cell.row, cell.col);
-      if (Wanted(g, tier, cell, next, world_)) return true;
-    }
-    return false;
-  });
-  if (!route) {
-    noRoadStep_[tier] = ReachNow(g, true);
-    return std::nullopt;
-  }
-  const Place at = route->stops.empty() ? PlaceOf(g) : route->stops.back();
+std::optional<Goal> Quest::RoadGoal(const Game& g, int tier, const Place& at) {
   const std::string& tag = world_.Tag(at.room, at.row, at.col);
   if (tier == 0) return Goal{Goal::Kind::PickUp, at, tag, Cat("the ", tag, " at ", CellText(at))};
   if (tag == "RUINSTONE") {
@@ -134,10 +113,40 @@ std::optional<Goal> Quest::RoadStep(const Game& g, int tier) {
 }
 
 Decision Quest::OnTheRoad(const Game& g) {
-  std::optional<Goal> unfit;
+  // One look for all of it: the treasure first, then the road's tiers.
   const int tiers = savingUp_ ? kHuntTiers : kRoadTiers;
+  const Place here = PlaceOf(g);
+  std::vector<Want> wants;
+  wants.push_back([&](const Place& at, const std::string& tag) {
+    return at != here && TreasureAt(g, at, tag);
+  });
   for (int tier = 0; tier < tiers; ++tier) {
-    std::optional<Goal> goal = RoadStep(g, tier);
+    wants.push_back([&, tier](const Place& at, const std::string& tag) {
+      if (tier == 0) return QuestItem(tag) && !Skipped(at);
+      if (tier == 3 && tag == "RUINSTONE" && NorthOpen(g)) return true;
+      if (!Inside(at)) return false;
+      for (Dir d : kDirs) {
+        Place cell = at;
+        cell.row += RowStep(d);
+        cell.col += ColStep(d);
+        if (Skipped(cell)) continue;
+        if (Wanted(g, tier, cell, world_.Tag(cell.room, cell.row, cell.col), world_)) return true;
+      }
+      return false;
+    });
+  }
+  const std::vector<std::optional<Place>> found = LookAbout(g, wants);
+  if (found.front()) {
+    const Place& at = *found.front();
+    const std::string& tag = world_.Tag(at.room, at.row, at.col);
+    return {Goal{Goal::Kind::PickUp, at, tag, Cat("the ", tag, " at ", CellText(at))}, ""};
+  }
+
+  std::optional<Goal> unfit;
+  for (int tier = 0; tier < tiers; ++tier) {
+    const auto& at = found[static_cast<std::size_t>(tier) + 1];
+    if (!at) continue;
+    std::optional<Goal> goal = RoadGoal(g, tier, *at);
     if (!goal) continue;
     // A key the hero holds already lies there to save his game where he takes it: at full life.
     if (tier == 0 && AlreadyOwned(g, goal->tag) && g.Life < g.MaxLife) {
@@ -164,7 +173,6 @@ Decision Quest::OnTheRoad(const Game& g) {
   // the trading post beyond it.
   if (savingUp_ && !southSpent_ && !FarNorthRoom(static_cast<int>(g.RoomNumber.num()))) {
     southSpent_ = true;
-    noRoadStep_.clear();
     return OnTheRoad(g);
   }
   if (const auto foe = FoeOf(g, world_); foe && CanHurt(g, foe->tag)) {

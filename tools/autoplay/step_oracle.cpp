@@ -1,6 +1,8 @@
 // The step oracle: the game's step stages on a private window.
 #include "autoplay/step_oracle.h"
 
+#include <cstdlib>
+
 #include "game/game.h"
 #include "game/monster_table.h"
 #include "platform/clock.h"
@@ -22,6 +24,8 @@ class SilentChannel final : public SoundChannel {
 constexpr int kPlentyOfGold = 1000000;
 // A way back that leads to no room: a step that follows it shows itself by ending there.
 constexpr int kNoWayBack = -1;
+// A room changed in more cells than this (a new world, a door that opened) is worked out anew.
+constexpr std::size_t kMostCellsChanged = 24;
 
 }  // namespace
 
@@ -59,10 +63,13 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
   }
   RoomTable& table = tables_[static_cast<std::size_t>(from.room)];
   const std::uint64_t version = VersionOf(from.room);
-  if (table.answers.empty() || table.version != version || !(table.gear == gear)) {
+  if (table.answers.empty() || !(table.gear == gear)) {
     table.version = version;
     table.gear = gear;
     table.answers.assign(kRoomSize * kRoomSize * 4, Answer{});
+    if (const RoomFile* grid = CorrectedRoom(from.room, gear.questStage)) table.grid = *grid;
+  } else if (table.version != version) {
+    Update(table, from.room, version);
   }
   Answer& a = table.answers[static_cast<std::size_t>((from.row * kRoomSize + from.col) * 4 +
                                                      static_cast<int>(dir))];
@@ -94,6 +101,43 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
   s.to.retRow = from.retRow;
   s.to.retCol = from.retCol;
   return s;
+}
+
+void StepOracle::Update(RoomTable& table, int room, std::uint64_t version) {
+  const RoomFile* now = CorrectedRoom(room, table.gear.questStage);
+  std::vector<std::pair<int, int>> changed;
+  for (int r = 0; now && r < kRoomSize; ++r) {
+    for (int c = 0; c < kRoomSize; ++c) {
+      const auto row = static_cast<std::size_t>(r), col = static_cast<std::size_t>(c);
+      if (now->tags[row][col] != table.grid.tags[row][col]) changed.emplace_back(r, c);
+    }
+  }
+  if (!now || changed.size() > kMostCellsChanged || now->GroundCode != table.grid.GroundCode) {
+    table.answers.assign(kRoomSize * kRoomSize * 4, Answer{});
+  } else {
+    // A step sees the five by five cells around the hero and nothing further: answers from
+    // cells that far from every change still hold.
+    const std::uint64_t old = table.version;
+    for (int r = 0; r < kRoomSize; ++r) {
+      for (int c = 0; c < kRoomSize; ++c) {
+        bool near = false;
+        for (const auto& [cr, cc] : changed)
+          near = near || (std::abs(cr - r) <= 2 && std::abs(cc - c) <= 2);
+        for (int d = 0; d < 4; ++d) {
+          Answer& a = table.answers[static_cast<std::size_t>((r * kRoomSize + c) * 4 + d)];
+          if (!a.known || a.fromVersion != old) continue;
+          if (near) {
+            a.known = false;
+            continue;
+          }
+          a.fromVersion = version;
+          if (a.toRoom == room) a.toVersion = version;
+        }
+      }
+    }
+  }
+  if (now) table.grid = *now;
+  table.version = version;
 }
 
 const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {

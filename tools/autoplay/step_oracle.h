@@ -56,11 +56,13 @@ class StepOracle {
     std::uint64_t toVersion = 0;
     std::optional<Stepped> to;
   };
-  // Every key from every cell of one room, for one version of the room and one gear.
+  // Every key from every cell of one room, for one version of the room and one gear, and the
+  // room as it was read for them.
   struct RoomTable {
     std::uint64_t version = 0;
     Gear gear;
     std::vector<Answer> answers;
+    RoomFile grid;
   };
   struct WayBackKey {
     Place from;
@@ -79,6 +81,9 @@ class StepOracle {
     RoomFile grid;
   };
   const RoomFile* CorrectedRoom(int room, int questStage);
+  // Brings a room's answers to its new version: those from cells near a changed cell are worked
+  // out again when next asked, the others stand.
+  void Update(RoomTable& table, int room, std::uint64_t version);
   Answer Work(const Place& from, Dir dir, const Gear& gear);
   // The world model's version of a room, told apart once more by whether the hero is in it.
   std::uint64_t VersionOf(int room);
