@@ -10,9 +10,9 @@
 namespace tq::autoplay {
 namespace {
 
-// How often a monster gets its blow in, per swing of the hero's: the strike keeps it off, the
-// main tick that follows gives it one turn in three, and closing in costs a little more.
-constexpr double kBlowsPerSwing = 0.4;
+// How often a monster gets its blow in, per swing of the hero's: the swing keeps it still, the
+// strike refuses its blow, and the next swing comes before its next turn but now and then.
+constexpr double kBlowsPerSwing = 0.08;
 // On top of the expected loss, the player keeps one worst blow in hand and a little more.
 constexpr int kSpareLife = 1;
 

@@ -25,6 +25,10 @@ constexpr std::int64_t kMostBusyMs = 2 * 60 * 1000;
 constexpr std::int64_t kMostBuildMs = 10 * 1000;
 // Routes tried for one goal before the player gives up on it.
 constexpr int kTriesPerGoal = 3;
+// Goals in a row that need no input before the player knows he is going round in circles.
+constexpr int kMostIdleGoals = 20;
+// The same goal taken up again this often in a row, each time cut short, is given up.
+constexpr int kMostRepeats = 30;
 
 struct ItemName {
   const char* name;
@@ -160,29 +164,33 @@ bool Player::StartNewWorld() {
   return true;
 }
 
-bool Player::Ready() {
+Player::Outcome Player::Ready() {
   const std::int64_t since = session_.nowMs();
+  bool reloaded = false;
   for (;;) {
     const Game& g = game();
+    for (const std::string& line : milestones_.Observe(g)) Note(line);
     if (EndPictureShows(g)) {
       stop_ = "won in " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     if (session_.nowMs() >= options_.maxGameMs) {
       stop_ = "stuck at " + Where() + ": out of time after " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     if (!Busy(g) && g.Life <= 0) {
       ++deaths_;
+      Log("death: " + g.lblMESSAGE.Caption);
       if (!g.mnuLOAD.Enabled) {
         stop_ = "stuck at " + Where() + ": dead, and LOAD cannot be clicked; " + Tally();
-        return false;
+        return Outcome::Stopped;
       }
       ClickAndNote("mnuLOAD");
       ++loads_;
       milestones_.Rebase(game());
       quest_.Loaded(game());
       Note("loaded the saved game: " + Where());
+      reloaded = true;
       continue;
     }
     if (g.mnuPAUSE.Tag == "Unpause") {
@@ -190,10 +198,10 @@ bool Player::Ready() {
       ClickAndNote(g.imgMAP2.Visible ? "imgMAP2" : "mnuPAUSE");
       continue;
     }
-    if (!Busy(g)) return true;
+    if (!Busy(g)) return reloaded ? Outcome::Interrupted : Outcome::Done;
     if (session_.nowMs() - since >= kMostBusyMs) {
       stop_ = "stuck at " + Where() + ": the hero stayed busy for two minutes; " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     session_.WaitUntil(session_.nowMs() + kBusyLookMs);
   }
@@ -232,7 +240,7 @@ RouteRules Player::RulesFor(const std::function<bool(const Place&)>& isGoal) {
 Player::Outcome Player::Walk(const Route& route) {
   for (std::size_t i = 0; i < route.keys.size(); ++i) {
     Pace();
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     const Place from = PlaceOf(game());
     // Down a hole into a dungeon, or onto the RUINSTONE: a step that sets a new way back to the
     // room it leaves and is no shop's door. A death beyond loads the game from here.
@@ -267,7 +275,7 @@ Player::Outcome Player::Walk(const Route& route) {
 
 Player::Outcome Player::WalkTo(const Goal& goal, const std::function<bool(const Place&)>& isGoal) {
   for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     const Place here = PlaceOf(game());
     const std::optional<Route> route = planner_.Find(here, GearOf(game()), RulesFor(isGoal));
     if (!route) {
@@ -300,7 +308,7 @@ Player::Outcome Player::Pursue(const Goal& goal) {
       break;
   }
   for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     // A deed underfoot is bought again only by stepping off it and back on.
     const bool stepOff = goal.kind == Goal::Kind::Buy && PlaceOf(game()).SameCell(goal.target);
     const Outcome walked = WalkTo(goal, [&](const Place& at) {
@@ -325,8 +333,19 @@ Player::Outcome Player::Pursue(const Goal& goal) {
 PlayResult Player::Play() {
   PlayResult result;
   if (StartNewWorld()) {
+    std::int64_t lastInputs = -1;
+    int idleGoals = 0, repeats = 0;
+    std::optional<Goal> sameGoal;
     for (;;) {
-      if (!Ready()) break;
+      if (Ready() == Outcome::Stopped) break;
+      // Goals that give no input at all would come back for ever.
+      const auto inputs = static_cast<std::int64_t>(session_.records().size());
+      idleGoals = inputs == lastInputs ? idleGoals + 1 : 0;
+      lastInputs = inputs;
+      if (idleGoals > kMostIdleGoals) {
+        stop_ = "stuck at " + Where() + ": goal after goal without a key or a click; " + Tally();
+        break;
+      }
       if (!options_.until.empty() && Owns(game(), options_.until)) {
         result.success = true;
         stop_ = "reached the " + options_.until + " in " + Tally();
@@ -338,10 +357,17 @@ PlayResult Player::Play() {
         break;
       }
       Log("goal: " + GoalText(*d.goal));
-      const Outcome o = Pursue(*d.goal);
+      const bool again =
+          sameGoal && d.goal->kind == sameGoal->kind && d.goal->target.SameCell(sameGoal->target);
+      sameGoal = d.goal;
+      repeats = again ? repeats + 1 : 0;
+      Outcome o = Pursue(*d.goal);
       if (o == Outcome::Stopped) break;
+      // Interrupted again and again: something in the way that will not go.
+      if (o == Outcome::Interrupted && repeats >= kMostRepeats) o = Outcome::Failed;
       if (o == Outcome::Interrupted) continue;
       if (o == Outcome::Failed) {
+        repeats = 0;
         Log("gave up: " + GoalText(*d.goal));
         quest_.GiveUp(*d.goal);
       }

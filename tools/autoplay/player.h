@@ -55,8 +55,9 @@ class Player {
   enum class Outcome { Done, Failed, Stopped, Interrupted };
 
   bool StartNewWorld();
-  // Waits until the hero may act; false (with stop_ set) when the run must end.
-  bool Ready();
+  // Waits until the hero may act: Done, or Interrupted when a death was loaded on the way, or
+  // Stopped (with stop_ set) when the run must end.
+  Outcome Ready();
   Outcome Pursue(const Goal& goal);
   // Walks to the nearest place where `isGoal` holds (the goal's rules for the route).
   Outcome WalkTo(const Goal& goal, const std::function<bool(const Place&)>& isGoal);

@@ -26,16 +26,25 @@ Player::Outcome Player::Fight(const Goal& goal) {
   const int deaths = deaths_;
   std::int64_t lastHit = session_.nowMs();
   int lastHp = -1;
+  const int swings = swings_;
+  const std::int64_t life = game().Life.num();
+  const auto tally = [&] {
+    return Cat(swings_ - swings, " swings, life ", life, " to ", game().Life.num());
+  };
   for (;;) {
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     if (deaths != deaths_) return Outcome::Interrupted;
     Look();
     const Game& g = game();
     if (g.RoomNumber != room) return Outcome::Interrupted;
     const std::optional<Foe> foe = FoeOf(g, world_);
-    if (!foe) return Outcome::Done;
+    if (!foe) {
+      Log("won the fight: " + tally());
+      return Outcome::Done;
+    }
     if (!quest_.WouldFight(g, *foe)) {
-      Log(Cat("break off the fight with the ", foe->tag, " at ", g.Life.num(), " life"));
+      Log(Cat("break off the fight with the ", foe->tag, " at ", foe->hp,
+              " hit points: ", tally()));
       return Outcome::Interrupted;
     }
     if (foe->hp != lastHp) {
@@ -63,7 +72,7 @@ Player::Outcome Player::Fight(const Goal& goal) {
     const std::optional<Route> route = planner_.Find(here, GearOf(g), rules);
     if (route && !route->keys.empty()) {
       Pace();
-      if (!Ready()) return Outcome::Stopped;
+      if (const Outcome r = Ready(); r != Outcome::Done) return r;
       StepKey(route->keys.front());
       continue;
     }

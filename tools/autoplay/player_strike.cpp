@@ -33,7 +33,7 @@ Player::Outcome Player::RestFor(int strength) {
     if (game().Strength >= game().MaxStrength) return Outcome::Failed;
     if (session_.nowMs() - since > kMostRestMs) return Outcome::Failed;
     session_.WaitUntil(session_.nowMs() + kRestLookMs);
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     Look();
     if (Challenged()) return Outcome::Interrupted;
   }
@@ -42,7 +42,7 @@ Player::Outcome Player::RestFor(int strength) {
 
 Player::Outcome Player::SwingAt(Dir d) {
   Pace();
-  if (!Ready()) return Outcome::Stopped;
+  if (const Outcome r = Ready(); r != Outcome::Done) return r;
   // The arrow turns him, and clears the cooldown too.
   if (game().Facing != FacingOf(d) || game().SwingWait > 0) {
     const Place before = PlaceOf(game());
@@ -52,12 +52,12 @@ Player::Outcome Player::SwingAt(Dir d) {
       return Outcome::Failed;
     }
     Pace();
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     if (game().Facing != FacingOf(d) || game().SwingWait > 0) return Outcome::Interrupted;
   }
   if (game().InWater == 1) return Outcome::Failed;
   SpaceKey();
-  if (!Ready()) return Outcome::Stopped;
+  if (const Outcome r = Ready(); r != Outcome::Done) return r;
   Look();
   return Outcome::Done;
 }
@@ -66,7 +66,7 @@ Player::Outcome Player::Break(const Goal& goal) {
   const Place cell = goal.target;
   auto stillThere = [&] { return world_.Tag(cell.room, cell.row, cell.col) == goal.tag; };
   for (int swings = 0; swings < kMostSwings;) {
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     if (!stillThere()) return Outcome::Done;
     std::optional<Dir> dir = DirTo(PlaceOf(game()), cell);
     if (!dir) {

@@ -67,7 +67,9 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
     table.version = version;
     table.gear = gear;
     table.answers.assign(kRoomSize * kRoomSize * 4, Answer{});
-    if (const RoomFile* grid = CorrectedRoom(from.room, gear.questStage)) table.grid = *grid;
+    if (const RoomFile* grid = CorrectedRoom(from.room, gear.questStage, false)) {
+      table.grid = *grid;
+    }
   } else if (table.version != version) {
     Update(table, from.room, version);
   }
@@ -104,7 +106,7 @@ std::optional<StepOracle::Stepped> StepOracle::Step(const Place& from, Dir dir, 
 }
 
 void StepOracle::Update(RoomTable& table, int room, std::uint64_t version) {
-  const RoomFile* now = CorrectedRoom(room, table.gear.questStage);
+  const RoomFile* now = CorrectedRoom(room, table.gear.questStage, false);
   std::vector<std::pair<int, int>> changed;
   for (int r = 0; now && r < kRoomSize; ++r) {
     for (int c = 0; c < kRoomSize; ++c) {
@@ -140,7 +142,7 @@ void StepOracle::Update(RoomTable& table, int room, std::uint64_t version) {
   table.version = version;
 }
 
-const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
+const RoomFile* StepOracle::CorrectedRoom(int room, int questStage, bool entering) {
   const RoomFile* file = world_.Room(room);
   if (!file) return nullptr;
   Corrected& c = corrected_[static_cast<std::size_t>(room)];
@@ -150,18 +152,20 @@ const RoomFile* StepOracle::CorrectedRoom(int room, int questStage) {
     g.QuestStage = questStage;
     RoomFile grid = *file;
     CorrectRoom(g, Value(room), grid);
-    // A monster away from the hero stands where it stood when he left; by the time he comes it
-    // will have moved, or be fought. Only the monster of his own room is in the way.
+    c = Corrected{version, questStage, grid, std::move(grid)};
+    // A monster moves only while the hero shares its room: away from him it stands where it
+    // stood, and a monster on the cell he would arrive on keeps him out. Once he is in, it comes
+    // for him and leaves the way free, or is fought; so inside a room he is not in, only the
+    // walls count.
     if (room != world_.heroRoom()) {
-      for (auto& row : grid.tags) {
+      for (auto& row : c.inside.tags) {
         for (std::string& tag : row) {
           if (IsMonster(tag)) tag = "FLOOR";
         }
       }
     }
-    c = Corrected{version, questStage, std::move(grid)};
   }
-  return &c.grid;
+  return entering ? &c.entered : &c.inside;
 }
 
 StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear) {
@@ -170,7 +174,7 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   a.toRoom = from.room;
   a.toVersion = a.fromVersion;
   // The view as the last step drew it: the room around the hero as the game read it.
-  const RoomFile* here = CorrectedRoom(from.room, gear.questStage);
+  const RoomFile* here = CorrectedRoom(from.room, gear.questStage, false);
   if (!here) return a;
 
   Game& g = *window_;
@@ -205,7 +209,7 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   ApplyRoomChangeRules(g, s);
   a.toRoom = static_cast<int>(s.rules.RoomNumber.num());
   a.toVersion = VersionOf(a.toRoom);
-  const RoomFile* there = CorrectedRoom(a.toRoom, gear.questStage);
+  const RoomFile* there = CorrectedRoom(a.toRoom, gear.questStage, a.toRoom != from.room);
   if (!there) return a;
   s.RoomGrid = *there;
   if (!EnterReadRoom(g, s)) return a;

@@ -2,8 +2,9 @@
 // (the step, the room-change rules, the room corrections, the entry test and the commit test),
 // run on a private window that belongs to the oracle alone, with the rooms as the world model
 // knows them: the played game and its files are never touched. So the planner walks by the very
-// rules the game plays by, and a rule change moves the planner with it. Only the monster of the
-// hero's own room stands in the way; those of the other rooms are met when he gets there.
+// rules the game plays by, and a rule change moves the planner with it. A monster stands in the
+// way in the hero's own room; in another room only where he would arrive, since it waits there
+// until he comes in.
 #pragma once
 
 #include <cstdint>
@@ -74,13 +75,14 @@ class StepOracle {
     std::size_t operator()(const WayBackKey& k) const;
   };
 
-  // A room as the game sees it once read: with the corrections the game makes to some rooms.
+  // A room as the game sees it once read: with the corrections the game makes to some rooms,
+  // as the hero finds it when he enters, and as he can walk it once inside.
   struct Corrected {
     std::uint64_t version = 0;
     int questStage = -1;
-    RoomFile grid;
+    RoomFile entered, inside;
   };
-  const RoomFile* CorrectedRoom(int room, int questStage);
+  const RoomFile* CorrectedRoom(int room, int questStage, bool entering);
   // Brings a room's answers to its new version: those from cells near a changed cell are worked
   // out again when next asked, the others stand.
   void Update(RoomTable& table, int room, std::uint64_t version);
