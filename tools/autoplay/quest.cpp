@@ -65,6 +65,7 @@ void Quest::NewWorld(const Game& g) {
 void Quest::Saved(const Game& g) {
   savedProgress_ = Progress(g);
   savedGold_ = g.Gold.num();
+  savedLife_ = g.Life.num();
   fightsGivenUp_.clear();
 }
 
@@ -143,6 +144,13 @@ Decision Quest::Next(const Game& g) {
   if (auto save = SaveWhatWasGained(g)) return {save, ""};
   if (auto buy = Purchase(g)) return {buy, ""};
   return OnTheRoad(g);
+}
+
+std::optional<Goal> Quest::SaveBeforeAFight(const Game& g) {
+  const bool better =
+      Progress(g) != savedProgress_ || g.Gold.num() > savedGold_ || g.Life.num() > savedLife_;
+  if (!better || !SafeToSave(g)) return std::nullopt;
+  return Goal{Goal::Kind::Save, PlaceOf(g), "", "before the fight"};
 }
 
 std::optional<Goal> Quest::SaveWhatWasGained(const Game& g) {

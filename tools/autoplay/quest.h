@@ -79,6 +79,8 @@ class Quest {
   Reach ReachNow(const Game& g) const;
 
   std::optional<Goal> SaveWhatWasGained(const Game& g);
+  // A fight the road takes on is saved before, if anything is better than in the saved game.
+  std::optional<Goal> SaveBeforeAFight(const Game& g);
   std::optional<Goal> Purchase(const Game& g);
   // Gold or a symbol the hero would take at `at`.
   bool TreasureAt(const Game& g, const Place& at, const std::string& tag) const;
@@ -97,7 +99,7 @@ class Quest {
   std::set<int> fightsGivenUp_;        // rooms whose monster beat the player, until he is stronger
   std::optional<int> committedFight_;  // a fight taken on for want of anything else
   std::string savedProgress_;
-  std::int64_t savedGold_ = 0;
+  std::int64_t savedGold_ = 0, savedLife_ = 0;
   std::map<std::tuple<int, int, int>, int> prices_;  // of the deeds bought or priced so far
   std::map<std::string, Reach> deedOutOfReach_;
   bool savingUp_ = false;    // a wish is in reach but not yet paid for

@@ -153,9 +153,12 @@ Decision Quest::OnTheRoad(const Game& g) {
       if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return {eat, ""};
     }
     if (goal->kind != Goal::Kind::Fight) return {goal, ""};
-    // A fight: with life enough, now; with room for it, after a meal.
+    // A fight: with life enough, now (saved first); with room for it, after a meal.
     const int need = LifeToFight(g, goal->tag, FindMonster(goal->tag)->hitPoints);
-    if (g.Life >= need) return {goal, ""};
+    if (g.Life >= need) {
+      if (auto save = SaveBeforeAFight(g)) return {save, ""};
+      return {goal, ""};
+    }
     if (g.MaxLife >= need) {
       if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return {eat, ""};
     }
@@ -166,6 +169,7 @@ Decision Quest::OnTheRoad(const Game& g) {
     if (g.Life < g.MaxLife) {
       if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return {eat, ""};
     }
+    if (auto save = SaveBeforeAFight(g)) return {save, ""};
     committedFight_ = unfit->target.room;
     return {unfit, ""};
   }

@@ -187,7 +187,9 @@ StepOracle::Answer StepOracle::Work(const Place& from, Dir dir, const Gear& gear
   g.GroundType = GroundName(*here);
   g.QuestStage = gear.questStage;
   g.Gold = kPlentyOfGold;
-  g.EnemyHP = 0;
+  // As if the room's monster were admitted already: a step within the room then does not look
+  // the room over for one, which changes nothing about where the step leads.
+  g.EnemyHP = 1;
   g.EnterMode = 0;
   g.StreePass = 0;
   g.RainTicks = 0;
