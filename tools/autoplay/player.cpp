@@ -129,8 +129,7 @@ void Player::Note(const std::string& line) {
 }
 
 void Player::AfterInput() {
-  world_.Refresh(static_cast<int>(game().RoomNumber.num()));
-  for (const std::string& line : milestones_.Observe(game())) Note(line);
+  Look();
 }
 
 void Player::ClickAndNote(const std::string& control) {
@@ -219,7 +218,11 @@ void Player::SpaceKey() {
 }
 
 void Player::Look() {
-  world_.Refresh(static_cast<int>(game().RoomNumber.num()));
+  // The room the hero just left is read once more: its monster may have moved before he went.
+  const int room = static_cast<int>(game().RoomNumber.num());
+  if (room != lookedAt_) world_.Refresh(lookedAt_);
+  world_.Refresh(room);
+  lookedAt_ = room;
   for (const std::string& line : milestones_.Observe(game())) Note(line);
 }
 
@@ -259,10 +262,13 @@ Player::Outcome Player::Walk(const Route& route) {
     if (to != route.stops[i]) {
       Log(Cat("surprise: the key ", KeyOf(route.keys[i]), " from ", CellText(from), " led to ",
               CellText(to), ", not ", CellText(route.stops[i])));
-      // A monster that stepped into the way is no fault of the route.
+      // A monster that stepped into the way is no fault of the route; the quest hears of it.
       const Place& meant = route.stops[i];
-      if (IsMonster(world_.Tag(meant.room, meant.row, meant.col))) return Outcome::Interrupted;
-      return Outcome::Failed;
+      if (!IsMonster(world_.Tag(meant.room, meant.row, meant.col))) return Outcome::Failed;
+      if (const auto foe = FoeOf(game(), world_); foe && foe->at.SameCell(meant)) {
+        quest_.InTheWay(game(), *foe);
+      }
+      return Outcome::Interrupted;
     }
     if (deaths != deaths_) return Outcome::Interrupted;
     if (Challenged()) {

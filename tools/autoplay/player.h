@@ -74,7 +74,7 @@ class Player {
   // One arrow key, and the space bar.
   void StepKey(Dir d);
   void SpaceKey();
-  // Reads the hero's room again after time has passed: a monster may have moved.
+  // Reads the hero's room again after an input or time passed: a monster may have moved.
   void Look();
   // True while a monster the quest would fight stands beside the hero.
   bool Challenged();
@@ -99,6 +99,7 @@ class Player {
   Milestones milestones_;
   int steps_ = 0, deaths_ = 0, loads_ = 0;
   int swings_ = 0;
+  int lookedAt_ = 0;  // the hero's room when the player last looked
   std::int64_t lastKeyMs_ = 0;
   std::optional<std::string> stop_;
 };

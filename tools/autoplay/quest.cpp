@@ -56,6 +56,8 @@ std::string Progress(const Game& g) {
 void Quest::NewWorld(const Game& g) {
   skipped_.clear();
   fightsGivenUp_.clear();
+  committedFight_.reset();
+  inTheWay_.reset();
   prices_.clear();
   deedOutOfReach_.clear();
   savingUp_ = southSpent_ = false;
@@ -74,13 +76,11 @@ void Quest::Loaded(const Game& g) {
   // What was given up may go otherwise from the saved game.
   skipped_.clear();
   committedFight_.reset();
+  inTheWay_.reset();
 }
 
 void Quest::GiveUp(const Goal& goal) {
-  if (goal.kind == Goal::Kind::Fight) {
-    fightsGivenUp_.insert(goal.target.room);
-    return;
-  }
+  if (goal.kind == Goal::Kind::Fight) fightsGivenUp_.insert(goal.target.room);
   skipped_.insert({goal.target.room, goal.target.row, goal.target.col});
 }
 
@@ -137,6 +137,7 @@ std::vector<std::optional<Place>> Quest::LookAbout(const Game& g, const std::vec
 
 Decision Quest::Next(const Game& g) {
   if (auto fight = Defend(g)) return {fight, ""};
+  if (auto clear = ClearTheWay(g)) return {clear, ""};
   // Life runs low: half of it gone.
   if (g.Life * 2 <= g.MaxLife) {
     if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return {eat, ""};

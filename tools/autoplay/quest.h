@@ -53,7 +53,9 @@ class Quest {
   // unless no gold is left to be found for it in the south.
   bool NorthOpen(const Game& g) const;
 
-  // quest_combat.cpp: the hero takes on (or goes on with) a fight with this monster.
+  // quest_combat.cpp: a monster the hero would not fight stepped into his way.
+  void InTheWay(const Game& g, const Foe& foe);
+  // The hero takes on (or goes on with) a fight with this monster.
   bool WouldFight(const Game& g, const Foe& foe) const;
   // Saving now would not trap the hero: no monster close by, life enough to go on from here.
   bool SafeToSave(const Game& g);
@@ -86,6 +88,7 @@ class Quest {
   bool TreasureAt(const Game& g, const Place& at, const std::string& tag) const;
   // quest_combat.cpp
   std::optional<Goal> Defend(const Game& g);
+  std::optional<Goal> ClearTheWay(const Game& g);
   std::optional<Goal> Heal(const Game& g, int wanted);
   // road.cpp: the treasure lying about, then the road.
   Decision OnTheRoad(const Game& g);
@@ -98,6 +101,7 @@ class Quest {
   std::set<std::tuple<int, int, int>> skipped_;
   std::set<int> fightsGivenUp_;        // rooms whose monster beat the player, until he is stronger
   std::optional<int> committedFight_;  // a fight taken on for want of anything else
+  std::optional<Foe> inTheWay_;        // a monster that blocked the hero: eat, then fight it
   std::string savedProgress_;
   std::int64_t savedGold_ = 0, savedLife_ = 0;
   std::map<std::tuple<int, int, int>, int> prices_;  // of the deeds bought or priced so far

@@ -1,6 +1,6 @@
-// The quest's side of fighting: which fights the hero takes on, when saving is safe, and where
-// he eats when his life runs low (food lying about, fruit struck from the trees and bushes, and
-// the shops' FOOD).
+// The quest's side of fighting: which fights the hero takes on, what he does about a monster in
+// his way, when saving is safe, and where he eats when his life runs low (food lying about, fruit
+// struck from the trees and bushes, and the shops' FOOD).
 #include <cstdlib>
 
 #include "autoplay/caution.h"
@@ -51,6 +51,23 @@ std::optional<Goal> Quest::Defend(const Game& g) {
   if (!foe || !WouldFight(g, *foe)) return std::nullopt;
   return Goal{Goal::Kind::Fight, foe->at, foe->tag,
               Cat("the ", foe->tag, " in room ", foe->at.room)};
+}
+
+void Quest::InTheWay(const Game& g, const Foe& foe) {
+  if (CanHurt(g, foe.tag)) inTheWay_ = foe;
+}
+
+std::optional<Goal> Quest::ClearTheWay(const Game& g) {
+  if (!inTheWay_) return std::nullopt;
+  // Back at full life, or with nothing left to eat, the monster is fought.
+  if (g.Life < g.MaxLife) {
+    if (auto eat = Heal(g, static_cast<int>(g.MaxLife.num()))) return eat;
+  }
+  const Foe foe = *inTheWay_;
+  inTheWay_.reset();
+  committedFight_ = foe.at.room;
+  return Goal{Goal::Kind::Fight, foe.at, foe.tag,
+              Cat("the ", foe.tag, " in the way in room ", foe.at.room)};
 }
 
 std::optional<Goal> Quest::Heal(const Game& g, int wanted) {
