@@ -128,21 +128,17 @@ void Player::Note(const std::string& line) {
   Log(line);
 }
 
-void Player::AfterInput() {
-  Look();
-}
-
 void Player::ClickAndNote(const std::string& control) {
   const bool handled = session_.Click(control);
   Log("click " + control + (handled ? "" : " (nothing happens)"));
-  AfterInput();
+  Look();
 }
 
 void Player::StepKey(Dir d) {
   session_.Press(KeyOf(d));
   lastKeyMs_ = session_.nowMs();
   ++steps_;
-  AfterInput();
+  Look();
 }
 
 bool Player::StartNewWorld() {
@@ -214,7 +210,7 @@ void Player::SpaceKey() {
   session_.Press(kKeySpace);
   lastKeyMs_ = session_.nowMs();
   ++swings_;
-  AfterInput();
+  Look();
 }
 
 void Player::Look() {
@@ -256,7 +252,6 @@ Player::Outcome Player::Walk(const Route& route) {
       ClickAndNote("mnuSAVE");
       quest_.Saved(game());
     }
-    const int deaths = deaths_;
     StepKey(route.keys[i]);
     const Place to = PlaceOf(game());
     if (to != route.stops[i]) {
@@ -270,7 +265,6 @@ Player::Outcome Player::Walk(const Route& route) {
       }
       return Outcome::Interrupted;
     }
-    if (deaths != deaths_) return Outcome::Interrupted;
     if (Challenged()) {
       Log("a monster stands in the way: " + Where());
       return Outcome::Interrupted;

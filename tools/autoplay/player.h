@@ -81,7 +81,6 @@ class Player {
   // Rules for a route from here: the player's caution, with the room's monster.
   RouteRules RulesFor(const std::function<bool(const Place&)>& isGoal);
   void ClickAndNote(const std::string& control);
-  void AfterInput();
   void Note(const std::string& line);
   void Log(const std::string& line);
   std::string Where() const;

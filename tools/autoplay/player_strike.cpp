@@ -70,10 +70,8 @@ Player::Outcome Player::Break(const Goal& goal) {
     if (!stillThere()) return Outcome::Done;
     std::optional<Dir> dir = DirTo(PlaceOf(game()), cell);
     if (!dir) {
-      const Outcome walked = WalkTo(goal, [&](const Place& at) {
-        return DirTo(at, cell).has_value() && at.row >= 2 && at.row <= 10 && at.col >= 2 &&
-               at.col <= 10;
-      });
+      const Outcome walked =
+          WalkTo(goal, [&](const Place& at) { return DirTo(at, cell).has_value(); });
       if (walked != Outcome::Done) return walked;
       continue;
     }
@@ -83,10 +81,8 @@ Player::Outcome Player::Break(const Goal& goal) {
       const Outcome rested = RestFor(cost);
       if (rested != Outcome::Done) return rested;
     }
-    const int deaths = deaths_;
     const Outcome swung = SwingAt(*dir);
-    if (swung == Outcome::Stopped || swung == Outcome::Failed) return swung;
-    if (deaths != deaths_) return Outcome::Interrupted;
+    if (swung != Outcome::Done) return swung;
     ++swings;
     if (Challenged()) return Outcome::Interrupted;
   }
