@@ -10,8 +10,10 @@
 namespace tq::autoplay {
 namespace {
 
-// A fight that takes no hit point off the monster for this long is going nowhere.
+// A fight that takes no hit point off the monster for this long is going nowhere, and so is one
+// with a monster the hero cannot get beside for this long.
 constexpr std::int64_t kMostFightMs = 40 * 1000;
+constexpr std::int64_t kMostOutOfReachMs = 5 * 1000;
 // How long the player waits for a monster that cannot be reached to come closer.
 constexpr std::int64_t kWaitLookMs = 100;
 
@@ -24,7 +26,7 @@ Player::Outcome Player::Fight(const Goal& goal) {
     if (walked != Outcome::Done && walked != Outcome::Interrupted) return walked;
   }
   const int deaths = deaths_;
-  std::int64_t lastHit = session_.nowMs();
+  std::int64_t lastHit = session_.nowMs(), lastReach = session_.nowMs();
   int lastHp = -1;
   const int swings = swings_;
   const std::int64_t life = game().Life.num();
@@ -55,8 +57,13 @@ Player::Outcome Player::Fight(const Goal& goal) {
       Log("the fight is going nowhere: " + goal.what);
       return Outcome::Failed;
     }
+    if (session_.nowMs() - lastReach > kMostOutOfReachMs) {
+      Log("the monster stays out of reach: " + goal.what);
+      return Outcome::Failed;
+    }
     const Place here = PlaceOf(g);
     if (const std::optional<Dir> d = DirTo(here, foe->at)) {
+      lastReach = session_.nowMs();
       const Outcome swung = SwingAt(*d);
       if (swung == Outcome::Stopped) return swung;
       continue;
@@ -71,6 +78,7 @@ Player::Outcome Player::Fight(const Goal& goal) {
     };
     const std::optional<Route> route = planner_.Find(here, GearOf(g), rules);
     if (route && !route->keys.empty()) {
+      lastReach = session_.nowMs();
       Pace();
       if (const Outcome r = Ready(); r != Outcome::Done) return r;
       StepKey(route->keys.front());
