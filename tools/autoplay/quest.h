@@ -1,9 +1,10 @@
 // The quest: what the player does next, one goal at a time. In this order: stand up to the
-// room's monster when the hero is fit for it, eat when life runs low, save what was gained, buy
-// what the shops hold in the order a careful player would, take the treasure lying about (the
-// nearest first), and then follow the road to the ending: the keys from the chests, the Knights
-// and their sword pieces, the cracked walls and the ROCKS for the SHADOW SWORD, the RUINSTONE,
-// the shirt, the SHADOW BOSS and VEV.
+// room's monster when the hero is fit for it (or, after a meal, to one that blocked his way), eat
+// when life runs low, save what was gained, buy what the shops hold in the order a careful player
+// would, take the treasure lying about (the nearest first), and then follow the road to the
+// ending: the keys from the chests, the Knights and their sword pieces, the cracked walls and the
+// ROCKS for the SHADOW SWORD, the RUINSTONE, the shirt, the SHADOW BOSS and VEV; while a wish
+// waits for gold, hunt for it.
 #pragma once
 
 #include <cstdint>
@@ -99,7 +100,7 @@ class Quest {
   WorldModel& world_;
   RoutePlanner& planner_;
   std::set<std::tuple<int, int, int>> skipped_;
-  std::set<int> fightsGivenUp_;        // rooms whose monster beat the player, until he is stronger
+  std::set<int> fightsGivenUp_;        // rooms whose fight went nowhere, until the next save
   std::optional<int> committedFight_;  // a fight taken on for want of anything else
   std::optional<Foe> inTheWay_;        // a monster that blocked the hero: eat, then fight it
   std::string savedProgress_;

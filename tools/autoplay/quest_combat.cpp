@@ -7,7 +7,6 @@
 #include "autoplay/quest.h"
 #include "autoplay/text.h"
 #include "game/game.h"
-#include "game/strike_tables.h"
 
 namespace tq::autoplay {
 namespace {
@@ -16,11 +15,12 @@ namespace {
 // hero back beside it.
 constexpr int kSafeDistance = 5;
 
-// Fruit that grows on what the sword breaks, and what it heals.
+// What the sword breaks into fruit: apples and blueberries.
 bool FruitPlant(const std::string& tag) {
   return tag == "BERRYPLANT" || tag == "APPLETREE";
 }
 
+// What the hero eats or drinks for life where it lies.
 bool Food(const std::string& tag) {
   return tag == "LIFEPOTION" || tag == "APPLES" || tag == "BLUEBERRIES";
 }
