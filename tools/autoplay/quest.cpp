@@ -5,6 +5,7 @@
 #include "autoplay/place.h"
 #include "autoplay/text.h"
 #include "game/game.h"
+#include "game/monster_table.h"
 
 namespace tq::autoplay {
 namespace {
@@ -86,6 +87,10 @@ void Quest::GiveUp(const Goal& goal) {
 
 bool Quest::Skipped(const Place& at) const {
   return skipped_.count({at.room, at.row, at.col}) > 0;
+}
+
+bool Quest::Passed(const Place& at, const std::string& tag) const {
+  return Skipped(at) || (IsMonster(tag) && fightsGivenUp_.count(at.room) > 0);
 }
 
 Caution Quest::CautionFor(const Game& g) {

@@ -104,7 +104,7 @@ std::optional<Goal> Quest::RoadGoal(const Game& g, int tier, const Place& at) {
     cell.row += RowStep(d);
     cell.col += ColStep(d);
     const std::string& next = world_.Tag(cell.room, cell.row, cell.col);
-    if (Skipped(cell)) continue;
+    if (Passed(cell, next)) continue;
     if (const auto kind = Wanted(g, tier, cell, next, world_)) {
       return Goal{*kind, cell, next, Cat("the ", next, " at ", CellText(cell))};
     }
@@ -129,8 +129,8 @@ Decision Quest::OnTheRoad(const Game& g) {
         Place cell = at;
         cell.row += RowStep(d);
         cell.col += ColStep(d);
-        if (Skipped(cell)) continue;
-        if (Wanted(g, tier, cell, world_.Tag(cell.room, cell.row, cell.col), world_)) return true;
+        const std::string& next = world_.Tag(cell.room, cell.row, cell.col);
+        if (!Passed(cell, next) && Wanted(g, tier, cell, next, world_)) return true;
       }
       return false;
     });
