@@ -53,6 +53,7 @@ bool ShopDeed(const std::string& tag) {
 
 std::optional<int> StepCost(const Caution& c, const Place& at, const std::string& tag) {
   if (FarNorthRoom(at.room) && !c.farNorth) return std::nullopt;
+  if (c.stayIn && at.room != *c.stayIn) return std::nullopt;
   if (DarkRoom(at.room) && !c.torch) return std::nullopt;
   int extra = 0;
   if (c.foe && c.foe->room == at.room) {

@@ -25,6 +25,8 @@ constexpr std::int64_t kMostBusyMs = 2 * 60 * 1000;
 constexpr std::int64_t kMostBuildMs = 10 * 1000;
 // Routes tried for one goal before the player gives up on it.
 constexpr int kTriesPerGoal = 3;
+// What the message line adds when the game saves itself.
+constexpr const char* kAutosaved = "* AUTOSAVED *";
 // Goals in a row that need no input before the player knows he is going round in circles.
 constexpr int kMostIdleGoals = 20;
 // The same goal taken up again this often in a row, each time cut short, is given up.
@@ -135,10 +137,17 @@ void Player::ClickAndNote(const std::string& control) {
 }
 
 void Player::StepKey(Dir d) {
+  const std::string before = game().lblMESSAGE.Caption;
   session_.Press(KeyOf(d));
   lastKeyMs_ = session_.nowMs();
   ++steps_;
   Look();
+  // A key or a sword piece taken saves the game by itself, and the message line says so.
+  const std::string& after = game().lblMESSAGE.Caption;
+  if (after != before && after.find(kAutosaved) != std::string::npos) {
+    Log("the game saved itself");
+    quest_.Saved(game());
+  }
 }
 
 bool Player::StartNewWorld() {

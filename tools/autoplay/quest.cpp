@@ -69,6 +69,7 @@ void Quest::Saved(const Game& g) {
   savedProgress_ = Progress(g);
   savedGold_ = g.Gold.num();
   savedLife_ = g.Life.num();
+  savedStage_ = g.QuestStage.num();
   fightsGivenUp_.clear();
 }
 
@@ -96,6 +97,10 @@ bool Quest::Passed(const Place& at, const std::string& tag) const {
 Caution Quest::CautionFor(const Game& g) {
   Caution c = Caution::Of(g, world_);
   c.farNorth = c.farNorth || NorthOpen(g);
+  // Once the SHADOW BOSS is dead SAVE no longer works, and the saved game still has him alive
+  // while his room has him dead: a death before the next save would leave no way to VEV. Until
+  // the game saves itself (the key beyond the new door), the hero stays in the boss's room.
+  if (g.QuestStage == 1 && savedStage_ == 0) c.stayIn = static_cast<int>(g.RoomNumber.num());
   return c;
 }
 

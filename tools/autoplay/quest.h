@@ -106,7 +106,7 @@ class Quest {
   std::optional<int> committedFight_;  // a fight taken on for want of anything else
   std::optional<Foe> inTheWay_;        // a monster that blocked the hero: eat, then fight it
   std::string savedProgress_;
-  std::int64_t savedGold_ = 0, savedLife_ = 0;
+  std::int64_t savedGold_ = 0, savedLife_ = 0, savedStage_ = 0;
   std::map<std::tuple<int, int, int>, int> prices_;  // of the deeds bought or priced so far
   std::map<std::string, Reach> deedOutOfReach_;
   bool savingUp_ = false;    // a wish is in reach but not yet paid for
