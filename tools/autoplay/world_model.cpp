@@ -47,7 +47,6 @@ bool WorldModel::Refresh(int number) {
   Known& k = rooms_[static_cast<std::size_t>(number)];
   if (!k.read) {
     Load(number);
-    ++changes_;
     return true;
   }
   std::optional<RoomFile> now = ReadFile(number);
@@ -56,14 +55,12 @@ bool WorldModel::Refresh(int number) {
   if (same) return false;
   k.grid = std::move(now);
   k.version = k.grid ? nextVersion_++ : 0;
-  ++changes_;
   return true;
 }
 
 void WorldModel::Forget() {
   for (Known& k : rooms_) k = Known{};
   heroRoom_ = 0;
-  ++changes_;
 }
 
 const char* GroundName(const RoomFile& room) {

@@ -32,8 +32,6 @@ class WorldModel {
   // monster is the one alive, while the monsters of every other room wait where they stand.
   bool Refresh(int number);
   int heroRoom() const { return heroRoom_; }
-  // How many times a refresh found a room changed: what was learnt before may be out of date.
-  std::uint64_t changes() const { return changes_; }
   // A new world: every room is read afresh when next needed.
   void Forget();
 
@@ -50,7 +48,6 @@ class WorldModel {
   std::vector<Known> rooms_;
   Known none_;
   std::uint64_t nextVersion_ = 1;
-  std::uint64_t changes_ = 0;
   int heroRoom_ = 0;
 };
 
