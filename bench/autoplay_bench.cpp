@@ -1,6 +1,6 @@
 // What the automated player costs: a search over all a new world's hero can reach, with the step
-// oracle working every step out afresh and with what it worked out before, and a whole game from
-// NEW to the torch as tq_autoplay plays it.
+// oracle working every step out afresh and with what it worked out before, and games from NEW to
+// the torch and to the end picture as tq_autoplay plays them.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -90,5 +90,26 @@ void BM_PlayFromNewToTheTorch(benchmark::State& state) {
   state.counters["steps"] = steps;
 }
 BENCHMARK(BM_PlayFromNewToTheTorch)->Unit(benchmark::kMillisecond);
+
+void BM_PlayFromNewToTheEnd(benchmark::State& state) {
+  int steps = 0;
+  std::int64_t gameMs = 0;
+  for (auto _ : state) {
+    std::string error;
+    auto session = Session::Open(kShipped, 7, error);
+    if (!session) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+    std::ostringstream out;
+    Player player(*session, PlayerOptions{}, out, nullptr);
+    if (!player.Play().success) state.SkipWithError("the game was not won");
+    steps = player.steps();
+    gameMs = session->nowMs();
+  }
+  state.counters["steps"] = steps;
+  state.counters["game_minutes"] = static_cast<double>(gameMs) / 60000.0;
+}
+BENCHMARK(BM_PlayFromNewToTheEnd)->Unit(benchmark::kSecond);
 
 }  // namespace

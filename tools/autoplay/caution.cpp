@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "autoplay/foe.h"
 #include "game/game.h"
 #include "game/tile_vocabulary.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 // Food and potions taken at full health or strength are lost for when they are needed.
 constexpr int kWastedFood = 25;
+// A step beside the room's monster invites its blow.
+constexpr int kBesideTheFoe = 8;
 
 }  // namespace
 
@@ -22,6 +25,12 @@ Caution Caution::Of(const Game& g) {
   c.farNorth = FarNorthRoom(static_cast<int>(g.RoomNumber.num()));
   c.hurt = g.Life < g.MaxLife;
   c.tired = g.Strength < g.MaxStrength;
+  return c;
+}
+
+Caution Caution::Of(const Game& g, WorldModel& world) {
+  Caution c = Of(g);
+  if (const auto foe = FoeOf(g, world)) c.foe = foe->at;
   return c;
 }
 
@@ -44,11 +53,17 @@ bool ShopDeed(const std::string& tag) {
 
 std::optional<int> StepCost(const Caution& c, const Place& at, const std::string& tag) {
   if (FarNorthRoom(at.room) && !c.farNorth) return std::nullopt;
+  if (c.stayIn && at.room != *c.stayIn) return std::nullopt;
   if (DarkRoom(at.room) && !c.torch) return std::nullopt;
-  if ((tag == "LIFEPOTION" || tag == "APPLES") && !c.hurt) return kWastedFood;
-  if (tag == "POWERPOTION" && !c.tired) return kWastedFood;
-  if (tag == "BLUEBERRIES" && !c.hurt && !c.tired) return kWastedFood;
-  return 0;
+  int extra = 0;
+  if (c.foe && c.foe->room == at.room) {
+    const int dr = at.row - c.foe->row, dc = at.col - c.foe->col;
+    if (dr * dr + dc * dc == 1) extra = kBesideTheFoe;
+  }
+  if ((tag == "LIFEPOTION" || tag == "APPLES") && !c.hurt) return extra + kWastedFood;
+  if (tag == "POWERPOTION" && !c.tired) return extra + kWastedFood;
+  if (tag == "BLUEBERRIES" && !c.hurt && !c.tired) return extra + kWastedFood;
+  return extra;
 }
 
 }  // namespace tq::autoplay

@@ -1,7 +1,8 @@
 // Where the player is willing to step, whatever the goal: never through the RUINSTONE before the
-// quest sends it north, never into the dark without the torch, and onto food or potions only when
-// they would do some good. Shop deeds are the planner's business: a route may end on one, never
-// cross one.
+// quest is ready for the Far North (there is no way back), never into the dark without the torch,
+// onto food or potions only when they would do some good, past the room's monster only at a
+// distance when there is room to, and out of a room the quest keeps him in not at all. Shop deeds
+// are the planner's business: a route may end on one, never cross one.
 #pragma once
 
 #include <optional>
@@ -15,13 +16,20 @@ class Game;
 
 namespace tq::autoplay {
 
+class WorldModel;
+
 struct Caution {
-  bool torch = false;     // the dark areas may be entered
-  bool farNorth = false;  // the Far North may be entered (there is no way back)
-  bool hurt = false;      // life below its maximum: food does good
-  bool tired = false;     // strength below its maximum: potions do good
+  bool torch = false;         // the dark areas may be entered
+  bool farNorth = false;      // the Far North may be entered: the hero is there already, or the
+                              // quest widens the caution once it is ready to go
+  bool hurt = false;          // life below its maximum: food does good
+  bool tired = false;         // strength below its maximum: potions do good
+  std::optional<Place> foe;   // the room's live monster: the cells beside it cost a detour
+  std::optional<int> stayIn;  // the hero does not leave this room
 
   static Caution Of(const Game& g);
+  // With the room's monster, read from the world model.
+  static Caution Of(const Game& g, WorldModel& world);
 };
 
 // The extra cost of stepping onto `tag` at `at`, or nothing when the player will not step there.

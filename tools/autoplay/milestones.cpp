@@ -51,6 +51,7 @@ Milestones::Seen Milestones::Look(const Game& g) {
   s.life = g.Life.num();
   for (std::size_t i = 0; i < s.items.size(); ++i) s.items[i] = g.imgTOOL[i].Visible;
   s.bag = g.imgMONEYBAG.Visible;
+  s.shirt = g.HasMagicShirt == 1;
   s.ending = g.tmrEND.Enabled();
   s.endShown = EndPictureShows(g);
   return s;
@@ -86,6 +87,7 @@ std::vector<std::string> Milestones::Observe(const Game& g) {
   if (now.maxStrength > last_.maxStrength) {
     lines.push_back(Cat("symbol of strength in ", Where(g), ": strength ", now.maxStrength));
   }
+  if (now.shirt && !last_.shirt) lines.push_back(Cat("got the MAGIC SHIRT in ", Where(g)));
   if (now.pieces > last_.pieces) {
     lines.push_back(Cat("sword piece ", now.pieces, " of 3 in ", Where(g)));
   }

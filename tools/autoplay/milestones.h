@@ -1,5 +1,5 @@
 // The milestones of a game, as the player notes them: gold gathered, what was bought and found,
-// symbols, sword pieces, the SHADOW BOSS, VEV, the end picture and every death.
+// symbols, sword pieces, the shirt, the SHADOW BOSS, VEV, the end picture and every death.
 #pragma once
 
 #include <array>
@@ -29,7 +29,7 @@ class Milestones {
     std::int64_t gold = 0, maxLife = 0, maxStrength = 0, pieces = 0, swordKind = 0, stage = 0,
                  life = 0;
     std::array<bool, 10> items{};
-    bool bag = false, ending = false, endShown = false;
+    bool bag = false, shirt = false, ending = false, endShown = false;
   };
   static Seen Look(const Game& g);
 

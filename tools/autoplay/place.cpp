@@ -64,6 +64,14 @@ int ColStep(Dir d) {
   return d == Dir::Left ? -1 : d == Dir::Right ? 1 : 0;
 }
 
+std::optional<Dir> DirTo(const Place& from, const Place& to) {
+  if (from.room != to.room) return std::nullopt;
+  for (Dir d : kDirs) {
+    if (from.row + RowStep(d) == to.row && from.col + ColStep(d) == to.col) return d;
+  }
+  return std::nullopt;
+}
+
 Gear GearOf(const Game& g) {
   Gear gear;
   gear.goldKey = g.owns(ItemSlot::GoldKey);

@@ -5,6 +5,7 @@
 #include <array>
 #include <compare>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace tq {
@@ -38,6 +39,8 @@ int KeyOf(Dir d);
 const char* FacingOf(Dir d);
 int RowStep(Dir d);
 int ColStep(Dir d);
+// The key from a cell to the one beside it in the same room; nothing when they are not beside.
+std::optional<Dir> DirTo(const Place& from, const Place& to);
 
 // What the hero carries and has done that decides where a step leads.
 struct Gear {

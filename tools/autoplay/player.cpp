@@ -4,15 +4,19 @@
 #include <algorithm>
 
 #include "autoplay/caution.h"
+#include "autoplay/foe.h"
 #include "autoplay/text.h"
 #include "autoplay/time_text.h"
 #include "game/game.h"
+#include "game/key_codes.h"
+#include "game/monster_table.h"
 
 namespace tq::autoplay {
 namespace {
 
-// A player's pace: a key at most every tenth of a second, a look at the title before NEW.
-constexpr std::int64_t kKeyGapMs = 100;
+// A player's pace: a key at most every twentieth of a second (a key held down repeats faster),
+// a look at the title before NEW.
+constexpr std::int64_t kKeyGapMs = 50;
 constexpr std::int64_t kTitleLookMs = 1000;
 // How often the player looks again while the hero cannot act, and for how long at most.
 constexpr std::int64_t kBusyLookMs = 50;
@@ -21,6 +25,12 @@ constexpr std::int64_t kMostBusyMs = 2 * 60 * 1000;
 constexpr std::int64_t kMostBuildMs = 10 * 1000;
 // Routes tried for one goal before the player gives up on it.
 constexpr int kTriesPerGoal = 3;
+// What the message line adds when the game saves itself.
+constexpr const char* kAutosaved = "* AUTOSAVED *";
+// Goals in a row that need no input before the player knows he is going round in circles.
+constexpr int kMostIdleGoals = 20;
+// The same goal taken up again this often in a row, each time cut short, is given up.
+constexpr int kMostRepeats = 30;
 
 struct ItemName {
   const char* name;
@@ -58,6 +68,10 @@ std::string GoalText(const Goal& goal) {
       return "buy " + goal.what;
     case Goal::Kind::Save:
       return "save " + goal.what;
+    case Goal::Kind::Break:
+      return "break " + goal.what;
+    case Goal::Kind::Fight:
+      return "fight " + goal.what;
   }
   return goal.what;
 }
@@ -116,22 +130,24 @@ void Player::Note(const std::string& line) {
   Log(line);
 }
 
-void Player::AfterInput() {
-  world_.Refresh(static_cast<int>(game().RoomNumber.num()));
-  for (const std::string& line : milestones_.Observe(game())) Note(line);
-}
-
 void Player::ClickAndNote(const std::string& control) {
   const bool handled = session_.Click(control);
   Log("click " + control + (handled ? "" : " (nothing happens)"));
-  AfterInput();
+  Look();
 }
 
 void Player::StepKey(Dir d) {
+  const std::string before = game().lblMESSAGE.Caption;
   session_.Press(KeyOf(d));
   lastKeyMs_ = session_.nowMs();
   ++steps_;
-  AfterInput();
+  Look();
+  // A key or a sword piece taken saves the game by itself, and the message line says so.
+  const std::string& after = game().lblMESSAGE.Caption;
+  if (after != before && after.find(kAutosaved) != std::string::npos) {
+    Log("the game saved itself");
+    quest_.Saved(game());
+  }
 }
 
 bool Player::StartNewWorld() {
@@ -152,29 +168,33 @@ bool Player::StartNewWorld() {
   return true;
 }
 
-bool Player::Ready() {
+Player::Outcome Player::Ready() {
   const std::int64_t since = session_.nowMs();
+  bool reloaded = false;
   for (;;) {
     const Game& g = game();
+    for (const std::string& line : milestones_.Observe(g)) Note(line);
     if (EndPictureShows(g)) {
       stop_ = "won in " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     if (session_.nowMs() >= options_.maxGameMs) {
       stop_ = "stuck at " + Where() + ": out of time after " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     if (!Busy(g) && g.Life <= 0) {
       ++deaths_;
+      Log("death: " + g.lblMESSAGE.Caption);
       if (!g.mnuLOAD.Enabled) {
         stop_ = "stuck at " + Where() + ": dead, and LOAD cannot be clicked; " + Tally();
-        return false;
+        return Outcome::Stopped;
       }
       ClickAndNote("mnuLOAD");
       ++loads_;
       milestones_.Rebase(game());
-      quest_.Saved(game());
+      quest_.Loaded(game());
       Note("loaded the saved game: " + Where());
+      reloaded = true;
       continue;
     }
     if (g.mnuPAUSE.Tag == "Unpause") {
@@ -182,19 +202,53 @@ bool Player::Ready() {
       ClickAndNote(g.imgMAP2.Visible ? "imgMAP2" : "mnuPAUSE");
       continue;
     }
-    if (!Busy(g)) return true;
+    if (!Busy(g)) return reloaded ? Outcome::Interrupted : Outcome::Done;
     if (session_.nowMs() - since >= kMostBusyMs) {
       stop_ = "stuck at " + Where() + ": the hero stayed busy for two minutes; " + Tally();
-      return false;
+      return Outcome::Stopped;
     }
     session_.WaitUntil(session_.nowMs() + kBusyLookMs);
   }
 }
 
+void Player::Pace() {
+  session_.WaitUntil(std::max(session_.nowMs(), lastKeyMs_ + kKeyGapMs));
+}
+
+void Player::SpaceKey() {
+  session_.Press(kKeySpace);
+  lastKeyMs_ = session_.nowMs();
+  ++swings_;
+  Look();
+}
+
+void Player::Look() {
+  // The room the hero just left is read once more: its monster may have moved before he went.
+  const int room = static_cast<int>(game().RoomNumber.num());
+  if (room != lookedAt_) world_.Refresh(lookedAt_);
+  world_.Refresh(room);
+  lookedAt_ = room;
+  for (const std::string& line : milestones_.Observe(game())) Note(line);
+}
+
+bool Player::Challenged() {
+  const auto foe = FoeOf(game(), world_);
+  return foe && Beside(PlaceOf(game()), *foe) && quest_.WouldFight(game(), *foe);
+}
+
+RouteRules Player::RulesFor(const std::function<bool(const Place&)>& isGoal) {
+  RouteRules rules;
+  rules.stepCost = [caution = quest_.CautionFor(game())](const Place& at, const std::string& tag) {
+    return StepCost(caution, at, tag);
+  };
+  rules.isGoal = isGoal;
+  return rules;
+}
+
 Player::Outcome Player::Walk(const Route& route) {
   for (std::size_t i = 0; i < route.keys.size(); ++i) {
-    session_.WaitUntil(std::max(session_.nowMs(), lastKeyMs_ + kKeyGapMs));
-    if (!Ready()) return Outcome::Stopped;
+    Pace();
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     const Place from = PlaceOf(game());
     // Down a hole into a dungeon, or onto the RUINSTONE: a step that sets a new way back to the
     // room it leaves and is no shop's door. A death beyond loads the game from here.
@@ -202,7 +256,7 @@ Player::Outcome Player::Walk(const Route& route) {
     const bool newWayBack =
         next.retRoom != from.retRoom || next.retRow != from.retRow || next.retCol != from.retCol;
     const bool entry = newWayBack && next.retRoom == from.room && !ShopRoom(next.room);
-    if (entry && game().mnuSAVE.Enabled) {
+    if (entry && game().mnuSAVE.Enabled && quest_.SafeToSave(game())) {
       Log(Cat("save before going on into room ", next.room));
       ClickAndNote("mnuSAVE");
       quest_.Saved(game());
@@ -212,33 +266,27 @@ Player::Outcome Player::Walk(const Route& route) {
     if (to != route.stops[i]) {
       Log(Cat("surprise: the key ", KeyOf(route.keys[i]), " from ", CellText(from), " led to ",
               CellText(to), ", not ", CellText(route.stops[i])));
-      return Outcome::Failed;
+      // A monster that stepped into the way is no fault of the route; the quest hears of it.
+      const Place& meant = route.stops[i];
+      if (!IsMonster(world_.Tag(meant.room, meant.row, meant.col))) return Outcome::Failed;
+      if (const auto foe = FoeOf(game(), world_); foe && foe->at.SameCell(meant)) {
+        quest_.InTheWay(game(), *foe);
+      }
+      return Outcome::Interrupted;
+    }
+    if (Challenged()) {
+      Log("a monster stands in the way: " + Where());
+      return Outcome::Interrupted;
     }
   }
   return Outcome::Done;
 }
 
-Player::Outcome Player::Pursue(const Goal& goal) {
-  if (goal.kind == Goal::Kind::Save) {
-    ClickAndNote("mnuSAVE");
-    quest_.Saved(game());
-    return Outcome::Done;
-  }
-  const Caution caution = Caution::Of(game());
-  RouteRules rules;
-  rules.stepCost = [&](const Place& at, const std::string& tag) {
-    return StepCost(caution, at, tag);
-  };
+Player::Outcome Player::WalkTo(const Goal& goal, const std::function<bool(const Place&)>& isGoal) {
   for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
-    if (!Ready()) return Outcome::Stopped;
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
     const Place here = PlaceOf(game());
-    // A deed underfoot is bought again only by stepping off it and back on.
-    const bool stepOff = goal.kind == Goal::Kind::Buy && here.SameCell(goal.target);
-    rules.isGoal = [&](const Place& at) {
-      if (!stepOff) return at.SameCell(goal.target);
-      return !at.SameCell(goal.target) && !ShopDeed(world_.Tag(at.room, at.row, at.col));
-    };
-    const std::optional<Route> route = planner_.Find(here, GearOf(game()), rules);
+    const std::optional<Route> route = planner_.Find(here, GearOf(game()), RulesFor(isGoal));
     if (!route) {
       Log(Cat("no route to ", CellText(goal.target), " (", planner_.lastSearched(),
               " places searched)"));
@@ -247,9 +295,38 @@ Player::Outcome Player::Pursue(const Goal& goal) {
     Log(Cat("route of ", route->keys.size(), " keys from ", CellText(here), " (",
             planner_.lastSearched(), " places searched)"));
     const Outcome walked = Walk(*route);
-    if (walked == Outcome::Stopped) return walked;
-    if (walked == Outcome::Failed || stepOff) {
-      if (stepOff && walked == Outcome::Done) --attempt;  // stepping off is no failed try
+    if (walked != Outcome::Failed) return walked;
+  }
+  return Outcome::Failed;
+}
+
+Player::Outcome Player::Pursue(const Goal& goal) {
+  switch (goal.kind) {
+    case Goal::Kind::Save:
+      ClickAndNote("mnuSAVE");
+      quest_.Saved(game());
+      return Outcome::Done;
+    case Goal::Kind::Break:
+      return Break(goal);
+    case Goal::Kind::Fight:
+      return Fight(goal);
+    case Goal::Kind::WalkTo:
+      return WalkTo(goal, [&](const Place& at) { return at.SameCell(goal.target); });
+    case Goal::Kind::PickUp:
+    case Goal::Kind::Buy:
+      break;
+  }
+  for (int attempt = 0; attempt < kTriesPerGoal; ++attempt) {
+    if (const Outcome r = Ready(); r != Outcome::Done) return r;
+    // A deed underfoot is bought again only by stepping off it and back on.
+    const bool stepOff = goal.kind == Goal::Kind::Buy && PlaceOf(game()).SameCell(goal.target);
+    const Outcome walked = WalkTo(goal, [&](const Place& at) {
+      if (!stepOff) return at.SameCell(goal.target);
+      return !at.SameCell(goal.target) && !ShopDeed(world_.Tag(at.room, at.row, at.col));
+    });
+    if (walked != Outcome::Done) return walked;
+    if (stepOff) {
+      --attempt;  // stepping off is no failed try
       continue;
     }
     // The walk ended where the route said: on the deed, which the last key paid for, or on the
@@ -265,8 +342,19 @@ Player::Outcome Player::Pursue(const Goal& goal) {
 PlayResult Player::Play() {
   PlayResult result;
   if (StartNewWorld()) {
+    std::int64_t lastInputs = -1;
+    int idleGoals = 0, repeats = 0;
+    std::optional<Goal> sameGoal;
     for (;;) {
-      if (!Ready()) break;
+      if (Ready() == Outcome::Stopped) break;
+      // Goals that give no input at all would come back for ever.
+      const auto inputs = static_cast<std::int64_t>(session_.records().size());
+      idleGoals = inputs == lastInputs ? idleGoals + 1 : 0;
+      lastInputs = inputs;
+      if (idleGoals > kMostIdleGoals) {
+        stop_ = "stuck at " + Where() + ": goal after goal without a key or a click; " + Tally();
+        break;
+      }
       if (!options_.until.empty() && Owns(game(), options_.until)) {
         result.success = true;
         stop_ = "reached the " + options_.until + " in " + Tally();
@@ -278,9 +366,17 @@ PlayResult Player::Play() {
         break;
       }
       Log("goal: " + GoalText(*d.goal));
-      const Outcome o = Pursue(*d.goal);
+      const bool again =
+          sameGoal && d.goal->kind == sameGoal->kind && d.goal->target.SameCell(sameGoal->target);
+      sameGoal = d.goal;
+      repeats = again ? repeats + 1 : 0;
+      Outcome o = Pursue(*d.goal);
       if (o == Outcome::Stopped) break;
+      // Interrupted again and again: something in the way that will not go.
+      if (o == Outcome::Interrupted && repeats >= kMostRepeats) o = Outcome::Failed;
+      if (o == Outcome::Interrupted) continue;
       if (o == Outcome::Failed) {
+        repeats = 0;
         Log("gave up: " + GoalText(*d.goal));
         quest_.GiveUp(*d.goal);
       }

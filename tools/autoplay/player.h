@@ -1,11 +1,13 @@
 // The player: starts a new world with NEW and plays it goal by goal through the window's own
 // inputs, at a player's pace. It waits while the hero cannot act (the world being built, a pause,
 // the hurt or block frames, a swing or strike, the ending), walks the routes the planner gives it
-// key by key and checks that every key took the hero where the rules said, saves what it gained
-// and before it goes down into a dungeon, and loads the saved game after a death.
+// key by key and checks that every key took the hero where the rules said, strikes what must be
+// broken, fights the monsters the quest takes on, saves what it gained and before it goes down
+// into a dungeon, and loads the saved game after a death.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -49,17 +51,36 @@ class Player {
   int loads() const { return loads_; }
 
  private:
-  enum class Outcome { Done, Failed, Stopped };
+  // Failed goals are given up; a goal interrupted (a monster to fight, a death) is not.
+  enum class Outcome { Done, Failed, Stopped, Interrupted };
 
   bool StartNewWorld();
-  // Waits until the hero may act; false (with stop_ set) when the run must end.
-  bool Ready();
+  // Waits until the hero may act: Done, or Interrupted when a death was loaded on the way, or
+  // Stopped (with stop_ set) when the run must end.
+  Outcome Ready();
   Outcome Pursue(const Goal& goal);
+  // Walks to the nearest place where `isGoal` holds (the goal's rules for the route).
+  Outcome WalkTo(const Goal& goal, const std::function<bool(const Place&)>& isGoal);
   Outcome Walk(const Route& route);
-  // One arrow key at the walking pace.
+  // player_strike.cpp: strikes a cell until it breaks; one swing at the cell the hero has
+  // beside him in `d` (turning to it first); rests until the strength is there.
+  Outcome Break(const Goal& goal);
+  Outcome SwingAt(Dir d);
+  Outcome RestFor(int strength);
+  // player_fight.cpp: fights the room's monster until it dies or the quest calls it off.
+  Outcome Fight(const Goal& goal);
+  // Waits until the next key may come, at the player's pace.
+  void Pace();
+  // One arrow key, and the space bar.
   void StepKey(Dir d);
+  void SpaceKey();
+  // Reads the hero's room again after an input or time passed: a monster may have moved.
+  void Look();
+  // True while a monster the quest would fight stands beside the hero.
+  bool Challenged();
+  // Rules for a route from here: the player's caution, with the room's monster.
+  RouteRules RulesFor(const std::function<bool(const Place&)>& isGoal);
   void ClickAndNote(const std::string& control);
-  void AfterInput();
   void Note(const std::string& line);
   void Log(const std::string& line);
   std::string Where() const;
@@ -76,6 +97,8 @@ class Player {
   Quest quest_;
   Milestones milestones_;
   int steps_ = 0, deaths_ = 0, loads_ = 0;
+  int swings_ = 0;
+  int lookedAt_ = 0;  // the hero's room when the player last looked
   std::int64_t lastKeyMs_ = 0;
   std::optional<std::string> stop_;
 };

@@ -2,7 +2,9 @@
 // (the step, the room-change rules, the room corrections, the entry test and the commit test),
 // run on a private window that belongs to the oracle alone, with the rooms as the world model
 // knows them: the played game and its files are never touched. So the planner walks by the very
-// rules the game plays by, and a rule change moves the planner with it.
+// rules the game plays by, and a rule change moves the planner with it. A monster stands in the
+// way in the hero's own room; in another room only where he would arrive, since it waits there
+// until he comes in.
 #pragma once
 
 #include <cstdint>
@@ -55,11 +57,13 @@ class StepOracle {
     std::uint64_t toVersion = 0;
     std::optional<Stepped> to;
   };
-  // Every key from every cell of one room, for one version of the room and one gear.
+  // Every key from every cell of one room, for one version of the room and one gear, and the
+  // room as it was read for them.
   struct RoomTable {
     std::uint64_t version = 0;
     Gear gear;
     std::vector<Answer> answers;
+    RoomFile grid;
   };
   struct WayBackKey {
     Place from;
@@ -71,14 +75,20 @@ class StepOracle {
     std::size_t operator()(const WayBackKey& k) const;
   };
 
-  // A room as the game sees it once read: with the corrections the game makes to some rooms.
+  // A room as the game sees it once read: with the corrections the game makes to some rooms,
+  // as the hero finds it when he enters, and as he can walk it once inside.
   struct Corrected {
     std::uint64_t version = 0;
     int questStage = -1;
-    RoomFile grid;
+    RoomFile entered, inside;
   };
-  const RoomFile* CorrectedRoom(int room, int questStage);
+  const RoomFile* CorrectedRoom(int room, int questStage, bool entering);
+  // Brings a room's answers to its new version: those from cells near a changed cell are worked
+  // out again when next asked, the others stand.
+  void Update(RoomTable& table, int room, std::uint64_t version);
   Answer Work(const Place& from, Dir dir, const Gear& gear);
+  // The world model's version of a room, told apart once more by whether the hero is in it.
+  std::uint64_t VersionOf(int room);
   // True when neither room the answer looked at has changed since.
   bool Current(const Answer& a, int fromRoom);
 

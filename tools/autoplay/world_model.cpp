@@ -42,11 +42,11 @@ const std::string& WorldModel::Tag(int room, int row, int col) {
 }
 
 bool WorldModel::Refresh(int number) {
+  heroRoom_ = number;
   if (number < 1 || number >= kMostRooms) return false;
   Known& k = rooms_[static_cast<std::size_t>(number)];
   if (!k.read) {
     Load(number);
-    ++changes_;
     return true;
   }
   std::optional<RoomFile> now = ReadFile(number);
@@ -55,13 +55,12 @@ bool WorldModel::Refresh(int number) {
   if (same) return false;
   k.grid = std::move(now);
   k.version = k.grid ? nextVersion_++ : 0;
-  ++changes_;
   return true;
 }
 
 void WorldModel::Forget() {
   for (Known& k : rooms_) k = Known{};
-  ++changes_;
+  heroRoom_ = 0;
 }
 
 const char* GroundName(const RoomFile& room) {

@@ -28,10 +28,10 @@ class WorldModel {
   // The tag of a cell; "BLACK" outside the room or when the room has no file.
   const std::string& Tag(int room, int row, int col);
 
-  // Reads the room's file again; true when its tags changed.
+  // Reads the room's file again; true when its tags changed. The hero stands in that room: its
+  // monster is the one alive, while the monsters of every other room wait where they stand.
   bool Refresh(int number);
-  // How many times a refresh found a room changed: what was learnt before may be out of date.
-  std::uint64_t changes() const { return changes_; }
+  int heroRoom() const { return heroRoom_; }
   // A new world: every room is read afresh when next needed.
   void Forget();
 
@@ -48,7 +48,7 @@ class WorldModel {
   std::vector<Known> rooms_;
   Known none_;
   std::uint64_t nextVersion_ = 1;
-  std::uint64_t changes_ = 0;
+  int heroRoom_ = 0;
 };
 
 // The ground word of a room file's ground code, as the game names it.
