@@ -99,6 +99,11 @@ class Builder {
   }
 
   void Label(const Control& c, PixelRect r, PixelRect parentClip) {
+    if (&c == &g_.shadowmessage) {
+      // GUARD: the shadow is a pixel narrower than the message, so laid out in its own width a
+      // long message broke into different lines and the shadow garbled the text above it.
+      r.w = Px(g_.lblMESSAGE.Width + 14);
+    }
     const PixelRect clip = Intersection(r, parentClip);
     if (!c.Transparent) ops_.push_back(Op(DrawKind::Fill, r, clip, c.BackColor));
     if (c.Caption.empty()) return;
