@@ -71,19 +71,25 @@ class SdlAudio::Channel final : public SoundChannel {
   int playCount_;
 };
 
-SdlAudio::SdlAudio(AssetResolver& assets, std::string gamePathPrefix)
+SdlAudio::SdlAudio(AssetResolver& assets, std::string gamePathPrefix, bool openNow)
     : assets_(assets), gamePath_(std::move(gamePathPrefix)) {
-  if (!audioSystem_.ok() || Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
-    std::fprintf(stderr, "tarvoquest: no sound (%s)\n", SDL_GetError());
-  } else {
-    open_ = true;
-    Mix_AllocateChannels(3);
-    Mix_HookMusic(&SdlAudio::MixTunes, this);
-  }
   // The music channel repeats what it plays; the others play once.
   channels_[0] = std::make_unique<Channel>(*this, 0, 1);
   channels_[1] = std::make_unique<Channel>(*this, 1, 1);
   channels_[2] = std::make_unique<Channel>(*this, 2, 100);
+  if (openNow) Open();
+}
+
+void SdlAudio::Open() {
+  if (audioSystem_) return;
+  audioSystem_ = std::make_unique<SdlSubsystem>(SDL_INIT_AUDIO);
+  if (!audioSystem_->ok() || Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
+    std::fprintf(stderr, "tarvoquest: no sound (%s)\n", SDL_GetError());
+    return;
+  }
+  open_ = true;
+  Mix_AllocateChannels(3);
+  Mix_HookMusic(&SdlAudio::MixTunes, this);
 }
 
 SdlAudio::~SdlAudio() {

@@ -24,8 +24,10 @@ namespace tq {
 
 class SdlAudio {
  public:
-  // Opens the audio device; without one every channel stays silent.
-  SdlAudio(AssetResolver& assets, std::string gamePathPrefix);
+  // Opens the audio device now or, when `openNow` is false, at Open(); without a device every
+  // channel stays silent.
+  SdlAudio(AssetResolver& assets, std::string gamePathPrefix, bool openNow = true);
+  void Open();
   ~SdlAudio();
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
@@ -51,7 +53,7 @@ class SdlAudio {
   static void MixTunes(void* self, Uint8* stream, int bytes);
   void Report(const std::string& what, const std::string& path);
 
-  SdlSubsystem audioSystem_{SDL_INIT_AUDIO};  // first made, last released
+  std::unique_ptr<SdlSubsystem> audioSystem_;  // first made, last released
   AssetResolver& assets_;
   std::string gamePath_;
   bool open_ = false;

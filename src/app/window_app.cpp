@@ -27,7 +27,7 @@ int FittingScale() {
 WindowApp::WindowApp(const std::string& programFolder, const Clock* clock)
     : clock_(clock ? *clock : realClock_),
       assets_(programFolder),
-      audio_(assets_, programFolder + "/") {}
+      audio_(assets_, programFolder + "/", false) {}
 
 std::unique_ptr<WindowApp> WindowApp::Open(const std::string& programFolder, const Clock* clock) {
   std::unique_ptr<WindowApp> app(new WindowApp(programFolder, clock));
@@ -42,6 +42,9 @@ std::unique_ptr<WindowApp> WindowApp::Open(const std::string& programFolder, con
   Form_Load(*app->game_);
   if (!app->OpenWindow()) return nullptr;
   app->Show();
+  // The sound device opens once the window shows its first frame: on a desktop's sound server
+  // that takes longer than drawing the frame, and nothing sounds before the intro's night.
+  app->audio_.Open();
   return app;
 }
 
