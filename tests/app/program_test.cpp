@@ -48,6 +48,10 @@ TEST_P(ProgramEnds, WithStatusZero) {
     // loads EGL, which leaves allocations behind for the leak checker); the test environment
     // chose the dummy audio driver.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+    // As from a terminal, whatever ran the tests: a background job ignores SIGINT, and a
+    // program started with SIGINT ignored rightly keeps ignoring it.
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
     if (!freopen(log.c_str(), "w", stderr)) _exit(126);
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
