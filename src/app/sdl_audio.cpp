@@ -13,7 +13,7 @@ constexpr int kRate = 44100;  // the rate the tunes are rendered at; the mixer r
 
 bool IsTune(const std::string& path) {
   const std::string ext = FoldCase(std::filesystem::path(path).extension().string());
-  return ext == ".mid" || ext == ".ogg";
+  return ext == ".mid" || ext == ".flac";
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ class SdlAudio::Channel final : public SoundChannel {
       tune = TuneStream::Open(file->string(), playCount_, error);
       if (!tune) audio_.Report("cannot play " + file->string() + " (" + error + ")", fullPath);
     } else {
-      audio_.Report("missing tune " + fullPath + " (rendered as .ogg beside it)", fullPath);
+      audio_.Report("missing tune " + fullPath + " (rendered as .flac beside it)", fullPath);
     }
     audio_.SetTune(index_, std::move(tune));
   }
@@ -113,7 +113,7 @@ void SdlAudio::Report(const std::string& what, const std::string& path) {
 std::optional<std::filesystem::path> SdlAudio::TuneFile(const std::string& fullPath) {
   std::string rendered = fullPath;
   const std::size_t dot = rendered.rfind('.');
-  rendered.replace(dot, std::string::npos, ".ogg");
+  rendered.replace(dot, std::string::npos, ".flac");
   return assets_.ResolveGamePath(gamePath_, rendered);
 }
 

@@ -1,5 +1,5 @@
 // The three sound channels played through SDL_mixer: sound effects (WAV) as clips, tunes
-// streamed from the Ogg Vorbis files the build renders from the game's MIDI tunes, the music
+// streamed from the FLAC files the build renders from the game's MIDI tunes, the music
 // channel repeating, silence (and one line on stderr) when a file or the audio device is
 // missing. Playing never waits: an effect is read from disk once, a tune only opened.
 #pragma once
@@ -44,7 +44,7 @@ class SdlAudio {
   struct ChunkFree {
     void operator()(Mix_Chunk* c) const;
   };
-  // The file a tune plays from: NAME.ogg beside the NAME.mid the game names.
+  // The file a tune plays from: NAME.flac beside the NAME.mid the game names.
   std::optional<std::filesystem::path> TuneFile(const std::string& fullPath);
   // Puts a tune (or nothing) on a channel's stream; the one it replaces is closed here, on the
   // game's thread, not on the audio thread.

@@ -1,4 +1,4 @@
-// One tune played from its Ogg Vorbis file a buffer at a time, as many times as asked, the end
+// One tune played from its FLAC file a buffer at a time, as many times as asked, the end
 // joined to the start without a gap.
 #pragma once
 
@@ -10,8 +10,8 @@ namespace tq {
 
 class TuneStream {
  public:
-  // Opens a 44.1 kHz stereo tune to be played `plays` times; nullptr with `error` set when the
-  // file cannot be opened or is not such a tune. Reads only the file's headers.
+  // Opens a 16-bit 44.1 kHz stereo tune to be played `plays` times; nullptr with `error` set when
+  // the file cannot be opened or is not such a tune. Reads only the file's headers.
   static std::unique_ptr<TuneStream> Open(const std::string& file, int plays, std::string& error);
   ~TuneStream();
   TuneStream(const TuneStream&) = delete;

@@ -12,7 +12,7 @@
 namespace tq {
 namespace {
 
-const std::string kJingle = std::string(TQ_GAME_DIR) + "/sounds/DUNGEON.ogg";
+const std::string kJingle = std::string(TQ_GAME_DIR) + "/sounds/DUNGEON.flac";
 
 // Everything a stream adds in pieces of the mixer's size, until it ends or `limit` frames.
 std::vector<std::int16_t> Drain(TuneStream& tune, std::int64_t limit, bool& ended) {
@@ -74,12 +74,12 @@ TEST(TuneStream, AddsToWhatIsMixedAndClips) {
 
 TEST(TuneStream, AFileThatIsNoTuneIsRefused) {
   kit::TempFolder dir;
-  std::ofstream(dir.path() / "noise.ogg") << "OggS and then nothing a decoder could use";
+  std::ofstream(dir.path() / "noise.flac") << "fLaC and then nothing a decoder could use";
   std::string error;
-  EXPECT_EQ(TuneStream::Open((dir.path() / "noise.ogg").string(), 1, error), nullptr);
+  EXPECT_EQ(TuneStream::Open((dir.path() / "noise.flac").string(), 1, error), nullptr);
   EXPECT_FALSE(error.empty());
   error.clear();
-  EXPECT_EQ(TuneStream::Open((dir.path() / "none.ogg").string(), 1, error), nullptr);
+  EXPECT_EQ(TuneStream::Open((dir.path() / "none.flac").string(), 1, error), nullptr);
   EXPECT_FALSE(error.empty());
 }
 
