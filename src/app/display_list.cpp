@@ -32,6 +32,7 @@ class Builder {
   explicit Builder(const Game& g) : g_(g) {}
 
   std::vector<DrawOp> Build() {
+    ops_.reserve(256);
     const PixelRect all{0, 0, kClientWidthPx, kClientHeightPx};
     ops_.push_back(Op(DrawKind::Fill, all, all, g_.frmTQ.BackColor));
     for (const Control* c : g_.frmTQ.Children) Visit(*c, 0, 0, all);

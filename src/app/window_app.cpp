@@ -129,7 +129,7 @@ void WindowApp::Show() {
   } else {
     renderer_->Execute(list);
   }
-  if (frame_->Present(exposed_) > 0) ++framesShown_;
+  if (frame_->Present(exposed_, areas ? &*areas : nullptr) > 0) ++framesShown_;
   shownKeys_ = std::move(keys);
   shownHash_ = hash;
   exposed_ = false;

@@ -15,16 +15,19 @@ const Uint32* Row(const SDL_Surface& s, int y) {
 
 }  // namespace
 
-std::vector<PixelRect> ChangedRects(const SDL_Surface& before, const SDL_Surface& after) {
+std::vector<PixelRect> ChangedRects(const SDL_Surface& before, const SDL_Surface& after,
+                                    PixelRect within) {
   std::vector<PixelRect> rects;
-  const int w = after.w;
-  for (int top = 0; top < after.h; top += kBand) {
-    int x0 = w, x1 = -1, y0 = -1, y1 = -1;
-    for (int y = top; y < std::min(after.h, top + kBand); ++y) {
+  within = Intersection(within, {0, 0, after.w, after.h});
+  if (within.empty()) return rects;
+  const int left = within.x, w = within.w, bottom = within.y + within.h;
+  for (int top = within.y; top < bottom; top += kBand) {
+    int x0 = left + w, x1 = -1, y0 = -1, y1 = -1;
+    for (int y = top; y < std::min(bottom, top + kBand); ++y) {
       const Uint32* a = Row(before, y);
       const Uint32* b = Row(after, y);
-      if (std::memcmp(a, b, static_cast<std::size_t>(w) * 4) == 0) continue;
-      int first = 0, last = w - 1;
+      if (std::memcmp(a + left, b + left, static_cast<std::size_t>(w) * 4) == 0) continue;
+      int first = left, last = left + w - 1;
       while (a[first] == b[first]) ++first;
       while (a[last] == b[last]) --last;
       x0 = std::min(x0, first);
@@ -106,13 +109,17 @@ void WindowFrame::ToWindow(int x, int y, int& windowX, int& windowY) const {
   windowY = p.y + y * p.scale;
 }
 
-int WindowFrame::Present(bool all) {
+int WindowFrame::Present(bool all, const std::vector<PixelRect>* drawn) {
   SDL_Surface* screen = SDL_GetWindowSurface(window_);
   if (!screen) return 0;
   std::vector<PixelRect> rects;
   if (all) {
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     rects.push_back({0, 0, kClientWidthPx, kClientHeightPx});
+  } else if (drawn) {
+    for (const PixelRect& area : *drawn) {
+      for (const PixelRect& r : ChangedRects(*shown_, *frame_, area)) rects.push_back(r);
+    }
   } else {
     rects = ChangedRects(*shown_, *frame_);
   }

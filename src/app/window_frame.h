@@ -13,8 +13,13 @@
 namespace tq {
 
 // Rectangles that together cover every pixel that differs between two surfaces of the same size
-// and format (a few per frame: the changed rows, band by band, each cut to its changed columns).
-std::vector<PixelRect> ChangedRects(const SDL_Surface& before, const SDL_Surface& after);
+// and format within `within` (a few per frame: the changed rows, band by band, each cut to its
+// changed columns).
+std::vector<PixelRect> ChangedRects(const SDL_Surface& before, const SDL_Surface& after,
+                                    PixelRect within);
+inline std::vector<PixelRect> ChangedRects(const SDL_Surface& before, const SDL_Surface& after) {
+  return ChangedRects(before, after, {0, 0, after.w, after.h});
+}
 
 class WindowFrame {
  public:
@@ -24,8 +29,9 @@ class WindowFrame {
   // Draws into the frame in client pixels.
   SDL_Renderer* renderer() { return renderer_.get(); }
   // Sends what changed since the last call to the screen, or the whole frame when `all` (the
-  // window was uncovered or resized). Returns how many rectangles were sent.
-  int Present(bool all);
+  // window was uncovered or resized). `drawn`, when given, holds every area drawn into since;
+  // nothing else can have changed. Returns how many rectangles were sent.
+  int Present(bool all, const std::vector<PixelRect>* drawn = nullptr);
   // What the screen shows now, at the client area's size.
   const SDL_Surface& shown() const { return *shown_; }
   // The client pixel under a window pixel; false outside the client area.
