@@ -59,7 +59,8 @@ BENCHMARK(BM_PlayEffectFirstTime)->Iterations(10)->Unit(benchmark::kMillisecond)
 // pieces of 2048 frames.
 void BM_StreamOneSecond(benchmark::State& state) {
   std::string error;
-  auto tune = tq::TuneStream::Open(std::string(TQ_GAME_DIR) + "/sounds/Overland2.flac", 1000, error);
+  auto tune =
+      tq::TuneStream::Open(std::string(TQ_GAME_DIR) + "/sounds/Overland2.flac", 1000, error);
   if (!tune) {
     state.SkipWithError(error.c_str());
     return;
