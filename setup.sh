@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake g++ make clang-format libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
-  libsdl2-ttf-dev timgm6mb-soundfont fonts-dejavu-core libgtest-dev libgmock-dev
-  libbenchmark-dev)
+PACKAGES=(cmake g++ make clang-format pkg-config libsdl2-dev libsdl2-image-dev
+  libsdl2-mixer-dev libsdl2-ttf-dev libflac-dev timgm6mb-soundfont fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev)
 
 install_missing() {
   local missing=()
@@ -21,12 +21,14 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
-jobs=$(nproc 2>/dev/null || echo 2)
+# JOBS=4 bash setup.sh ... builds with fewer jobs on a shared machine.
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 case "${1:-}" in
   play)
     install_missing
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=OFF
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=OFF \
+      -DTQ_WERROR=ON
     cmake --build build/release -j "$jobs"
     exec build/release/game/tarvoquest
     ;;
@@ -34,7 +36,7 @@ case "${1:-}" in
     install_missing
     echo "Checking the code style"
     git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
-    cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON
+    cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON -DTQ_WERROR=ON
     cmake --build build/debug -j "$jobs"
     ctest --test-dir build/debug -j "$jobs" --output-on-failure
     ;;

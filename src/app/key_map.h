@@ -1,4 +1,6 @@
-// SDL key symbols as the window's key codes: 32 for the space bar, 37 to 40 for the arrows.
+// SDL key symbols as the window's key codes: 32 for the space bar, 37 to 40 for the arrows, the
+// only keys the game acts on. Every other key reaches the game as kOtherKey, which only tells
+// it that the player is awake.
 #pragma once
 
 #include <SDL_keycode.h>
@@ -6,6 +8,8 @@
 #include "game/key_codes.h"
 
 namespace tq {
+
+constexpr int kOtherKey = 0;
 
 inline int WindowKeyCode(SDL_Keycode key) {
   switch (key) {
@@ -19,14 +23,8 @@ inline int WindowKeyCode(SDL_Keycode key) {
       return kKeyRight;
     case SDLK_DOWN:
       return kKeyDown;
-    case SDLK_RETURN:
-      return 13;
-    case SDLK_ESCAPE:
-      return 27;
     default:
-      if (key >= 'a' && key <= 'z') return key - 'a' + 'A';  // letters as upper-case codes
-      if (key >= '0' && key <= '9') return key;
-      return key & 0xFF;
+      return kOtherKey;
   }
 }
 

@@ -1,14 +1,9 @@
-// The control tree drawn with SDL: frames, picture boxes, images, labels and lines.
+// The display list drawn with SDL: fills, etched edges, pictures, texts and lines.
 #include "app/renderer.h"
-
-#include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_ttf.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 #include "game/game.h"
 
@@ -16,6 +11,10 @@ namespace tq {
 namespace {
 
 constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
+// Enough for every picture of a few rooms and the window's own; a long walk through the world
+// shows thousands of tile pictures, and an older one is read again when it comes back.
+constexpr std::size_t kPictureBudget = 16u << 20;
+constexpr std::size_t kTextBudget = 4u << 20;
 
 SDL_Color ToSdl(Color c) {
   return {static_cast<Uint8>(c & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
@@ -27,57 +26,64 @@ void SetColor(SDL_Renderer* r, Color c) {
   SDL_SetRenderDrawColor(r, s.r, s.g, s.b, 255);
 }
 
-// The intro story's scroll: its wooden rollers fill this many rows at the top and the bottom
-// of layout/scroll.bmp, and the story scrolls only over the sheet between them.
-constexpr const char* kIntroScroll = "layout/scroll.bmp";
-constexpr int kScrollRollerRows = 9;
-
-int Px(int twips) {
-  // Positions round toward negative infinity so that negative tops scroll smoothly.
-  return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-template <typename R>
-void SetClip(SDL_Renderer* target, const R& r) {
+void SetClip(SDL_Renderer* target, const PixelRect& r) {
   const SDL_Rect rect{r.x, r.y, r.w, r.h};
   SDL_RenderSetClipRect(target, &rect);
 }
 
+SDL_Rect ToSdl(const PixelRect& r) {
+  return {r.x, r.y, r.w, r.h};
+}
+
 }  // namespace
 
-Renderer::Renderer(SDL_Renderer* target, AssetResolver& assets) : target_(target), assets_(assets) {
-  if (!TTF_WasInit()) TTF_Init();
+Renderer::Renderer(SDL_Renderer* target, AssetResolver& assets)
+    : target_(target), assets_(assets), textures_(kPictureBudget), texts_(kTextBudget) {
+  if (!ttf_.ok()) std::fprintf(stderr, "tarvoquest: no text can be drawn: %s\n", TTF_GetError());
 }
 
-Renderer::~Renderer() {
-  for (auto& [k, t] : textCache_)
-    if (t.texture) SDL_DestroyTexture(t.texture);
-  if (placeholder_) SDL_DestroyTexture(placeholder_);
-  for (auto& [k, t] : textures_)
-    if (t) SDL_DestroyTexture(t);
-  for (auto& [k, f] : fonts_)
-    if (f) TTF_CloseFont(f);
-}
-
-SDL_Surface* Renderer::LoadSurface(const std::string& picture) {
+SurfaceHandle Renderer::LoadSurface(const std::string& picture) {
   const auto file = assets_.ResolveGamePath(gamePath_, picture);
   if (!file) return nullptr;
-  return IMG_Load(file->c_str());
+  return SurfaceHandle(IMG_Load(file->c_str()));
 }
 
-SDL_Texture* Renderer::Texture(const std::string& picture) {
-  auto it = textures_.find(picture);
-  if (it != textures_.end()) return it->second;
-  SDL_Texture* tex = nullptr;
-  if (SDL_Surface* s = LoadSurface(picture)) {
-    tex = SDL_CreateTextureFromSurface(target_, s);
-    SDL_FreeSurface(s);
+SDL_Texture* Renderer::Texture(std::string_view name) {
+  const std::string picture(name);
+  if (TextureHandle* cached = textures_.Find(picture)) return cached->get();
+  if (missing_.count(picture)) return nullptr;
+  TextureHandle tex;
+  if (SurfaceHandle s = LoadSurface(picture)) {
+    tex.reset(SDL_CreateTextureFromSurface(target_, s.get()));
   }
-  if (!tex && missing_.insert(picture).second) {
+  if (!tex) {
+    missing_.insert(picture);
     std::fprintf(stderr, "tarvoquest: missing picture %s\n", picture.c_str());
+    return nullptr;
   }
-  textures_.emplace(picture, tex);
-  return tex;
+  int w = 0, h = 0;
+  SDL_QueryTexture(tex.get(), nullptr, nullptr, &w, &h);
+  return textures_.Put(picture, std::move(tex), static_cast<std::size_t>(w) * h * 4).get();
+}
+
+SDL_Texture* Renderer::Scaled(std::string_view name, int w, int h) {
+  const std::string key = std::string(name) + '\x1f' + std::to_string(w) + 'x' + std::to_string(h);
+  if (TextureHandle* cached = textures_.Find(key)) return cached->get();
+  SurfaceHandle picture = LoadSurface(std::string(name));
+  if (picture && picture->format->BytesPerPixel == 1) {
+    picture.reset(SDL_ConvertSurfaceFormat(picture.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+  }
+  if (!picture) return nullptr;
+  SurfaceHandle scaled(SDL_CreateRGBSurfaceWithFormat(0, w, h, picture->format->BitsPerPixel,
+                                                      picture->format->format));
+  if (!scaled) return nullptr;
+  SDL_SetSurfaceBlendMode(picture.get(), SDL_BLENDMODE_NONE);
+  SDL_BlitScaled(picture.get(), nullptr, scaled.get(), nullptr);
+  Uint32 key32 = 0;
+  if (SDL_GetColorKey(picture.get(), &key32) == 0) SDL_SetColorKey(scaled.get(), SDL_TRUE, key32);
+  TextureHandle tex(SDL_CreateTextureFromSurface(target_, scaled.get()));
+  if (!tex) return nullptr;
+  return textures_.Put(key, std::move(tex), static_cast<std::size_t>(w) * h * 4).get();
 }
 
 TTF_Font* Renderer::FontFor(const Font& f) {
@@ -85,132 +91,115 @@ TTF_Font* Renderer::FontFor(const Font& f) {
   const int px = static_cast<int>(std::lround(f.points * 96.0 / 72.0));
   const auto key = std::make_tuple(f.face, px, f.bold);
   auto it = fonts_.find(key);
-  if (it != fonts_.end()) return it->second;
+  if (it != fonts_.end()) return it->second.get();
   const std::string file =
       std::string(kFontFolder) + (f.bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf");
-  TTF_Font* font = TTF_OpenFont(file.c_str(), px);
+  FontHandle font(ttf_.ok() ? TTF_OpenFont(file.c_str(), px) : nullptr);
   if (!font) std::fprintf(stderr, "tarvoquest: cannot open font %s\n", file.c_str());
-  fonts_.emplace(key, font);
-  return font;
+  return fonts_.emplace(key, std::move(font)).first->second.get();
 }
 
 void Renderer::Draw(const Game& g) {
-  gamePath_ = g.GamePath;
-  SDL_RenderSetClipRect(target_, nullptr);
-  SetColor(target_, g.frmTQ.BackColor);
-  SDL_RenderClear(target_);
-  const Rect all{0, 0, kClientWidthPx, kClientHeightPx};
-  for (const Control* c : g.frmTQ.Children) DrawControl(*c, 0, 0, all);
+  Execute(BuildDisplayList(g));
+}
+
+void Renderer::Execute(const DisplayList& list) {
+  gamePath_ = std::string(list.gamePath);
+  for (const DrawOp& op : list.ops) {
+    SetClip(target_, op.clip);
+    Run(op);
+  }
   SDL_RenderSetClipRect(target_, nullptr);
 }
 
-void Renderer::DrawControl(const Control& c, int originX, int originY, Rect clip) {
-  if (!c.Visible) return;
-  if (c.kind == ControlKind::Line) {
-    SetClip(target_, clip);
-    SetColor(target_, c.ForeColor);
-    const int x1 = originX + Px(c.Left), y1 = originY + Px(c.Top);
-    const int x2 = originX + Px(c.X2), y2 = originY + Px(c.Y2);
-    for (int w = 0; w < c.PenWidth; ++w) {
-      const bool horizontal = y1 == y2;
-      SDL_RenderDrawLine(target_, x1 + (horizontal ? 0 : w), y1 + (horizontal ? w : 0),
-                         x2 + (horizontal ? 0 : w), y2 + (horizontal ? w : 0));
+void Renderer::Execute(const DisplayList& list, const std::vector<PixelRect>& areas) {
+  gamePath_ = std::string(list.gamePath);
+  for (const PixelRect& area : areas) {
+    for (const DrawOp& op : list.ops) {
+      const PixelRect clip = Intersection(op.clip, area);
+      if (clip.empty()) continue;
+      SetClip(target_, clip);
+      Run(op);
     }
-    return;
   }
-  const Rect r{originX + Px(c.Left), originY + Px(c.Top), Px(c.Width + 14), Px(c.Height + 14)};
-  const int x0 = std::max(r.x, clip.x), y0 = std::max(r.y, clip.y);
-  const int x1 = std::min(r.x + r.w, clip.x + clip.w), y1 = std::min(r.y + r.h, clip.y + clip.h);
-  if (x1 <= x0 || y1 <= y0) return;
-  const Rect inner{x0, y0, x1 - x0, y1 - y0};
-
-  switch (c.kind) {
-    case ControlKind::Frame:
-      DrawFrame(c, r, inner);
-      break;
-    case ControlKind::PictureBox:
-      SetClip(target_, inner);
-      SetColor(target_, c.BackColor);
-      {
-        const SDL_Rect all{r.x, r.y, r.w, r.h};
-        SDL_RenderFillRect(target_, &all);
-      }
-      DrawPicture(c, r, inner);
-      break;
-    case ControlKind::Image:
-      DrawPicture(c, r, inner);
-      break;
-    case ControlKind::Label:
-      DrawLabel(c, r, inner);
-      break;
-    default:
-      break;
-  }
-  Rect childClip = inner;
-  if (c.kind == ControlKind::PictureBox && c.Picture == kIntroScroll) {
-    // GUARD: the story would run over the scroll's wooden rollers and cut its letters there
-    const int top = std::max(inner.y, r.y + kScrollRollerRows);
-    const int bottom = std::min(inner.y + inner.h, r.y + r.h - kScrollRollerRows);
-    childClip.y = top;
-    childClip.h = std::max(0, bottom - top);
-  }
-  for (const Control* child : c.Children) DrawControl(*child, r.x, r.y, childClip);
+  SDL_RenderSetClipRect(target_, nullptr);
 }
 
-void Renderer::DrawPicture(const Control& c, Rect r, Rect clip) {
-  if (c.Picture.empty()) return;
-  SetClip(target_, clip);
-  SDL_Texture* tex = Texture(c.Picture);
+void Renderer::Run(const DrawOp& op) {
+  switch (op.kind) {
+    case DrawKind::Fill: {
+      SetColor(target_, op.color);
+      const SDL_Rect r = ToSdl(op.box);
+      SDL_RenderFillRect(target_, &r);
+      break;
+    }
+    case DrawKind::Outline: {
+      SetColor(target_, op.color);
+      const SDL_Rect r = ToSdl(op.box);
+      SDL_RenderDrawRect(target_, &r);
+      break;
+    }
+    case DrawKind::Picture:
+      Picture(op);
+      break;
+    case DrawKind::Text:
+      DrawText(op, op.box);
+      break;
+    case DrawKind::Caption:
+      Caption(op);
+      break;
+    case DrawKind::Line: {
+      SetColor(target_, op.color);
+      const bool horizontal = op.box.y == op.y2;
+      for (int w = 0; w < op.width; ++w) {
+        const int dx = horizontal ? 0 : w, dy = horizontal ? w : 0;
+        SDL_RenderDrawLine(target_, op.box.x + dx, op.box.y + dy, op.x2 + dx, op.y2 + dy);
+      }
+      break;
+    }
+  }
+}
+
+void Renderer::Picture(const DrawOp& op) {
+  SDL_Texture* tex = Texture(op.text);
   if (!tex) {
     // A missing picture shows as a magenta and black check, easy to spot and never fatal.
-    const SDL_Rect dst{r.x, r.y, r.w, r.h};
+    const SDL_Rect dst = ToSdl(op.box);
     SDL_RenderCopy(target_, Placeholder(), nullptr, &dst);
     return;
   }
   int w = 0, h = 0;
   SDL_QueryTexture(tex, nullptr, nullptr, &w, &h);
-  const SDL_Rect dst = c.Stretch ? SDL_Rect{r.x, r.y, r.w, r.h} : SDL_Rect{r.x, r.y, w, h};
+  if (op.stretch && (w != op.box.w || h != op.box.h)) {
+    // GUARD: a scaled copy samples its picture differently when clipped, so a part of a
+    // stretched picture drawn again would not match the rest of it.
+    if (SDL_Texture* scaled = Scaled(op.text, op.box.w, op.box.h)) {
+      tex = scaled;
+      w = op.box.w;
+      h = op.box.h;
+    }
+  }
+  const SDL_Rect dst = op.stretch ? ToSdl(op.box) : SDL_Rect{op.box.x, op.box.y, w, h};
   SDL_RenderCopy(target_, tex, nullptr, &dst);
 }
 
-void Renderer::DrawFrame(const Control& c, Rect r, Rect clip) {
-  SetClip(target_, clip);
-  SetColor(target_, c.BackColor);
-  const SDL_Rect all{r.x, r.y, r.w, r.h};
-  SDL_RenderFillRect(target_, &all);
-  // An etched edge: a dark line with a light one inside it, below the caption's middle.
-  const int top = c.Caption.empty() ? r.y : r.y + 5;
-  const SDL_Rect dark{r.x, top, r.w - 1, r.h - (top - r.y) - 1};
-  const SDL_Rect light{r.x + 1, top + 1, r.w - 1, r.h - (top - r.y) - 1};
-  SetColor(target_, 0xFFFFFF);
-  SDL_RenderDrawRect(target_, &light);
-  SetColor(target_, 0x808080);
-  SDL_RenderDrawRect(target_, &dark);
-  if (!c.Caption.empty()) {
-    TTF_Font* font = FontFor(c.font);
-    int tw = 0, th = 0;
-    if (font) TTF_SizeUTF8(font, c.Caption.c_str(), &tw, &th);
-    SetColor(target_, c.BackColor);
-    const SDL_Rect behind{r.x + 6, r.y, tw + 4, th};
-    SDL_RenderFillRect(target_, &behind);
-    DrawText(c.Caption, c.font, c.ForeColor, {r.x + 8, r.y, tw + 2, th}, 0, false, clip);
-  }
-}
-
-void Renderer::DrawLabel(const Control& c, Rect r, Rect clip) {
-  SetClip(target_, clip);
-  if (!c.Transparent) {
-    SetColor(target_, c.BackColor);
-    const SDL_Rect all{r.x, r.y, r.w, r.h};
-    SDL_RenderFillRect(target_, &all);
-  }
-  const int align = c.Alignment == TextAlign::Left ? 0 : c.Alignment == TextAlign::Center ? 1 : 2;
-  DrawText(c.Caption, c.font, c.ForeColor, r, align, c.WordWrap, clip);
+void Renderer::Caption(const DrawOp& op) {
+  TTF_Font* font = FontFor(*op.font);
+  int tw = 0, th = 0;
+  if (font) TTF_SizeUTF8(font, std::string(op.text).c_str(), &tw, &th);
+  SetColor(target_, op.back);
+  const SDL_Rect behind{op.box.x - 2, op.box.y, tw + 4, th};
+  SDL_RenderFillRect(target_, &behind);
+  DrawOp text = op;
+  text.align = TextAlign::Left;
+  text.wrap = false;
+  DrawText(text, {op.box.x, op.box.y, tw + 2, th});
 }
 
 SDL_Texture* Renderer::Placeholder() {
-  if (placeholder_) return placeholder_;
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 64, 64, 32, SDL_PIXELFORMAT_RGBA32);
+  if (placeholder_) return placeholder_.get();
+  SurfaceHandle s(SDL_CreateRGBSurfaceWithFormat(0, 64, 64, 32, SDL_PIXELFORMAT_RGBA32));
+  if (!s) return nullptr;
   for (int y = 0; y < 64; ++y) {
     for (int x = 0; x < 64; ++x) {
       const Uint32 c = ((x / 4 + y / 4) % 2) ? SDL_MapRGB(s->format, 255, 0, 255)
@@ -218,9 +207,8 @@ SDL_Texture* Renderer::Placeholder() {
       static_cast<Uint32*>(s->pixels)[y * s->pitch / 4 + x] = c;
     }
   }
-  placeholder_ = SDL_CreateTextureFromSurface(target_, s);
-  SDL_FreeSurface(s);
-  return placeholder_;
+  placeholder_.reset(SDL_CreateTextureFromSurface(target_, s.get()));
+  return placeholder_.get();
 }
 
 std::vector<std::string> Renderer::WrapLines(TTF_Font* font, const std::string& text, int width,
@@ -252,54 +240,51 @@ std::vector<std::string> Renderer::WrapLines(TTF_Font* font, const std::string& 
   return lines;
 }
 
-void Renderer::DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
-                        bool wrap, Rect clip) {
-  TTF_Font* font = FontFor(f);
-  if (!font || text.empty()) return;
+void Renderer::DrawText(const DrawOp& op, PixelRect box) {
+  TTF_Font* font = FontFor(*op.font);
+  if (!font || op.text.empty()) return;
+  const std::string text(op.text);
+  const int align = op.align == TextAlign::Left ? 0 : op.align == TextAlign::Center ? 1 : 2;
   // A block of text is laid out and rasterised once, then drawn from the cache.
-  const std::string key = text + '\x1f' + f.face + '\x1f' + std::to_string(f.points) +
-                          (f.bold ? "b" : "n") + std::to_string(color) + '/' + std::to_string(r.w) +
-                          '/' + std::to_string(align) + (wrap ? "w" : "-");
-  auto it = textCache_.find(key);
-  if (it == textCache_.end()) {
-    if (textCache_.size() > 512) {
-      for (auto& [k, t] : textCache_)
-        if (t.texture) SDL_DestroyTexture(t.texture);
-      textCache_.clear();
-    }
-    const std::vector<std::string> lines = WrapLines(font, text, r.w, wrap);
+  const std::string key = text + '\x1f' + op.font->face + '\x1f' + std::to_string(op.font->points) +
+                          (op.font->bold ? "b" : "n") + std::to_string(op.color) + '/' +
+                          std::to_string(box.w) + '/' + std::to_string(align) +
+                          (op.wrap ? "w" : "-");
+  Text* cached = texts_.Find(key);
+  if (!cached) {
+    const std::vector<std::string> lines = WrapLines(font, text, box.w, op.wrap);
     const int lineHeight = TTF_FontLineSkip(font);
-    int blockWidth = r.w;
+    int blockWidth = box.w;
     for (const std::string& line : lines) {
       int w = 0, h = 0;
       TTF_SizeUTF8(font, line.c_str(), &w, &h);
       blockWidth = std::max(blockWidth, w);
     }
     const int blockHeight = std::max(1, lineHeight * static_cast<int>(lines.size()));
-    SDL_Surface* block =
-        SDL_CreateRGBSurfaceWithFormat(0, blockWidth, blockHeight, 32, SDL_PIXELFORMAT_RGBA32);
-    SDL_FillRect(block, nullptr, SDL_MapRGBA(block->format, 0, 0, 0, 0));
+    SurfaceHandle block(
+        SDL_CreateRGBSurfaceWithFormat(0, blockWidth, blockHeight, 32, SDL_PIXELFORMAT_RGBA32));
+    if (!block) return;
+    SDL_FillRect(block.get(), nullptr, SDL_MapRGBA(block->format, 0, 0, 0, 0));
     int y = 0;
     for (const std::string& line : lines) {
       if (!line.empty()) {
-        if (SDL_Surface* s = TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(color))) {
-          SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
-          const int x = align == 0 ? 0 : align == 1 ? (r.w - s->w) / 2 : r.w - s->w;
+        if (SurfaceHandle s{TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(op.color))}) {
+          SDL_SetSurfaceBlendMode(s.get(), SDL_BLENDMODE_NONE);
+          const int x = align == 0 ? 0 : align == 1 ? (box.w - s->w) / 2 : box.w - s->w;
           SDL_Rect dst{x, y, s->w, s->h};
-          SDL_BlitSurface(s, nullptr, block, &dst);
-          SDL_FreeSurface(s);
+          SDL_BlitSurface(s.get(), nullptr, block.get(), &dst);
         }
       }
       y += lineHeight;
     }
-    CachedText cached{SDL_CreateTextureFromSurface(target_, block), blockWidth, blockHeight};
-    if (cached.texture) SDL_SetTextureBlendMode(cached.texture, SDL_BLENDMODE_BLEND);
-    SDL_FreeSurface(block);
-    it = textCache_.emplace(key, cached).first;
+    TextureHandle texture(SDL_CreateTextureFromSurface(target_, block.get()));
+    if (!texture) return;
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    cached = &texts_.Put(key, Text{std::move(texture), blockWidth, blockHeight},
+                         static_cast<std::size_t>(blockWidth) * blockHeight * 4);
   }
-  SetClip(target_, clip);
-  const SDL_Rect dst{r.x, r.y, it->second.w, it->second.h};
-  SDL_RenderCopy(target_, it->second.texture, nullptr, &dst);
+  const SDL_Rect dst{box.x, box.y, cached->w, cached->h};
+  SDL_RenderCopy(target_, cached->texture.get(), nullptr, &dst);
 }
 
 }  // namespace tq

@@ -1,4 +1,5 @@
-// Draws the window's control tree at 15 twips to the pixel onto any SDL renderer.
+// Draws the window's display list onto any SDL renderer at 1:1 pixels, with the pictures,
+// fonts and laid-out texts it needs cached within a memory budget.
 #pragma once
 
 #include <map>
@@ -7,65 +8,60 @@
 #include <tuple>
 #include <vector>
 
+#include "app/display_list.h"
+#include "app/lru_cache.h"
+#include "app/sdl_handles.h"
 #include "platform/asset_path.h"
-
-struct SDL_Renderer;
-struct SDL_Texture;
-struct SDL_Surface;
-typedef struct _TTF_Font TTF_Font;
 
 namespace tq {
 
 class Game;
-struct Control;
-struct Font;
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidthPx = 6480 / kTwipsPerPixel;   // 432
-constexpr int kClientHeightPx = 6285 / kTwipsPerPixel;  // 419
 
 class Renderer {
  public:
   Renderer(SDL_Renderer* target, AssetResolver& assets);
-  ~Renderer();
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
 
-  // Draws the whole window into the renderer's current target at 1:1 pixels.
+  // Draws the whole window into the renderer's current target.
   void Draw(const Game& g);
-  // Loads a picture as a surface (caller frees), or nullptr; used for the icon and cursor.
-  SDL_Surface* LoadSurface(const std::string& picture);
+  void Execute(const DisplayList& list);
+  // Draws only what falls inside the given areas.
+  void Execute(const DisplayList& list, const std::vector<PixelRect>& areas);
+  // Loads a picture as a surface, or nullptr; used for the icon and cursor.
+  SurfaceHandle LoadSurface(const std::string& picture);
   // Pictures asked for that could not be found.
   const std::set<std::string>& missing() const { return missing_; }
+  // Bytes held by cached pictures and texts.
+  std::size_t cachedBytes() const { return textures_.bytes() + texts_.bytes(); }
 
  private:
-  struct Rect {
-    int x, y, w, h;
+  struct Text {
+    TextureHandle texture;
+    int w = 0, h = 0;
   };
-  void DrawControl(const Control& c, int originX, int originY, Rect clip);
-  void DrawPicture(const Control& c, Rect r, Rect clip);
-  void DrawLabel(const Control& c, Rect r, Rect clip);
-  void DrawFrame(const Control& c, Rect r, Rect clip);
-  void DrawText(const std::string& text, const Font& f, unsigned color, Rect r, int align,
-                bool wrap, Rect clip);
-  SDL_Texture* Texture(const std::string& picture);
+  void Run(const DrawOp& op);
+  void Picture(const DrawOp& op);
+  void Caption(const DrawOp& op);
+  void DrawText(const DrawOp& op, PixelRect box);
+  SDL_Texture* Texture(std::string_view picture);
+  // The picture scaled once to the given size, so that drawing it is a plain copy whatever
+  // part of it is drawn.
+  SDL_Texture* Scaled(std::string_view picture, int w, int h);
   SDL_Texture* Placeholder();
+  TTF_Font* FontFor(const Font& f);
   static std::vector<std::string> WrapLines(TTF_Font* font, const std::string& text, int width,
                                             bool wrap);
-  TTF_Font* FontFor(const Font& f);
 
+  TtfLibrary ttf_;  // held until the fonts below are closed
   SDL_Renderer* target_;
   AssetResolver& assets_;
   std::string gamePath_;
-  std::map<std::string, SDL_Texture*> textures_;
-  std::map<std::tuple<std::string, int, bool>, TTF_Font*> fonts_;
+  std::map<std::tuple<std::string, int, bool>, FontHandle> fonts_;
+  LruCache<TextureHandle> textures_;
+  LruCache<Text> texts_;
   std::set<std::string> missing_;
-  struct CachedText {
-    SDL_Texture* texture;
-    int w, h;
-  };
-  std::map<std::string, CachedText> textCache_;
-  SDL_Texture* placeholder_ = nullptr;
+  TextureHandle placeholder_;
 };
 
 }  // namespace tq

@@ -1,64 +1,69 @@
-// The three sound channels played through SDL_mixer: WAV and MIDI on any channel, the music
-// channel repeating, silence (and one line on stderr) when a file or the audio device is missing.
+// The three sound channels played through SDL_mixer: sound effects (WAV) as clips, tunes
+// streamed from the FLAC files the build renders from the game's MIDI tunes, the music
+// channel repeating, silence (and one line on stderr) when a file or the audio device is
+// missing. Playing never waits: an effect is read from disk once, a tune only opened.
 #pragma once
 
-#include <condition_variable>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
+#include "app/sdl_handles.h"
+#include "app/silent_tail.h"
+#include "app/tune_stream.h"
 #include "platform/asset_path.h"
 #include "platform/sound_channel.h"
 
 struct Mix_Chunk;
-struct SDL_Thread;
 
 namespace tq {
 
 class SdlAudio {
  public:
-  // Opens the audio device; without one every channel stays silent.
-  SdlAudio(AssetResolver& assets, std::string gamePathPrefix);
+  // Opens the audio device now or, when `openNow` is false, at Open(); without a device every
+  // channel stays silent.
+  SdlAudio(AssetResolver& assets, std::string gamePathPrefix, bool openNow = true);
+  void Open();
   ~SdlAudio();
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
 
   bool open() const { return open_; }
   SoundChannel& channel(int i);
-  // Decodes a file into a clip (cached); nullptr when it cannot be played.
+  // Loads a sound effect into a clip (cached); nullptr when it cannot be played.
   Mix_Chunk* Clip(const std::string& fullPath);
+  // True while the channel streams a tune.
+  bool PlayingTune(int channel);
 
  private:
   class Channel;
-  // Decodes one file on disk, tail trimmed; nullptr when it cannot be played.
-  Mix_Chunk* Decode(const std::string& file);
-  // Rendering a tune takes a good part of a second, so every tune in sounds/ is decoded in the
-  // background from the start, and the game never stalls when the music changes.
-  void PreloadTunes();
+  struct ChunkFree {
+    void operator()(Mix_Chunk* c) const;
+  };
+  // The file a tune plays from: NAME.flac beside the NAME.mid the game names.
+  std::optional<std::filesystem::path> TuneFile(const std::string& fullPath);
+  // Puts a tune (or nothing) on a channel's stream; the one it replaces is closed here, on the
+  // game's thread, not on the audio thread.
+  void SetTune(int channel, std::unique_ptr<TuneStream> tune);
+  // SDL_mixer's music hook: adds every channel's tune into the mixed buffer.
+  static void MixTunes(void* self, Uint8* stream, int bytes);
+  void Report(const std::string& what, const std::string& path);
 
+  std::unique_ptr<SdlSubsystem> audioSystem_;  // first made, last released
   AssetResolver& assets_;
   std::string gamePath_;
   bool open_ = false;
   std::map<std::string, Mix_Chunk*> clips_;  // by the path the game asked for
+  std::map<std::string, std::unique_ptr<Mix_Chunk, ChunkFree>> byFile_;  // by the file on disk
   std::set<std::string> reported_;
   std::unique_ptr<Channel> channels_[3];
 
-  std::mutex mutex_;
-  std::condition_variable decoded_;
-  std::map<std::string, Mix_Chunk*> byFile_;  // by the file on disk
-  std::set<std::string> queued_;              // files the background decoder will do
-  bool stopping_ = false;
-  std::vector<std::string> tunes_;
-  // An SDL thread, so that SDL tidies up what it keeps for the thread when it ends.
-  SDL_Thread* preloader_ = nullptr;
+  std::mutex tunesMutex_;  // between the game's thread and the audio thread
+  std::unique_ptr<TuneStream> tunes_[3];
 };
-
-// Drops the silence at the end of a decoded clip so that a repeated tune joins without a gap.
-// Samples are signed 16-bit interleaved frames; returns the new length in bytes.
-std::size_t TrimSilentTail(const std::int16_t* samples, std::size_t bytes, int channels,
-                           int threshold = 64);
 
 }  // namespace tq

@@ -3,7 +3,10 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <vector>
 
 #include "app/renderer.h"
 #include "kit/headless_game.h"
@@ -101,6 +104,51 @@ TEST_F(RenderTest, MessageTextFollowsTheCaption) {
   h->lblMESSAGE.Caption = "Game is PAUSED.";
   r.Draw(h.game());
   EXPECT_GT(whiteInMessage(), empty + 50);
+}
+
+// The black shadow lies exactly two pixels under the message, line for line, whatever the
+// message: laid out in its own, narrower box it broke long messages differently and garbled them.
+TEST_F(RenderTest, TheShadowFollowsTheMessageLineForLine) {
+  kit::HeadlessGame h;
+  AssetResolver assets(h.folder());
+  Renderer r(sdl, assets);
+  h->Image1.Visible = false;  // the plain grey of the frame behind the text
+  // How much of each pixel of a label's box (from `top` down) the text covers: white text or
+  // black on the frame's grey.
+  const Control& m = h->lblMESSAGE;
+  const int left = m.AbsLeft() / 15, width = m.Width / 15, height = m.Height / 15;
+  auto coverage = [&](int top, bool white) {
+    std::vector<double> ink;
+    for (int y = top; y < top + height; ++y)
+      for (int x = left; x < left + width; ++x) {
+        const int grey = At(x, y).g;
+        ink.push_back(white ? (grey - 192) / 63.0 : (192 - grey) / 192.0);
+      }
+    return ink;
+  };
+  for (const char* message :
+       {"You have found a piece of the SHADOW SWORD! Get all 3 to complete it!",
+        "The power of this evil place traps you inside! Fight on, Tarvo!",
+        "The saved game cannot be loaded. Files/GAMEFILE: the item HeroRow is 0, where the game "
+        "writes a whole number from 2 to 10.",
+        "The new world could not be built. Files/ROOM212 is missing: every new game copies it "
+        "from the folder beside the program.",
+        "Tarvo closes his MAP of the BLACK WOODS. The game is UNPAUSED."}) {
+    SCOPED_TRACE(message);
+    h->lblMESSAGE.Caption = h->shadowmessage.Caption = message;
+    h->shadowmessage.Visible = false;
+    r.Draw(h.game());
+    const std::vector<double> text = coverage(m.AbsTop() / 15, true);
+    EXPECT_GT(std::count_if(text.begin(), text.end(), [](double c) { return c > 0.5; }), 500);
+    h->shadowmessage.Visible = true;
+    h->lblMESSAGE.Visible = false;
+    r.Draw(h.game());
+    const std::vector<double> shadow = coverage(m.AbsTop() / 15 + 2, false);  // 30 twips lower
+    int unlike = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) unlike += std::abs(text[i] - shadow[i]) > 0.05;
+    EXPECT_EQ(unlike, 0);
+    h->lblMESSAGE.Visible = true;
+  }
 }
 
 }  // namespace

@@ -107,6 +107,44 @@ TEST_F(SdlAudioTest, ClipsLoseTheirSilentTailSoLoopsJoin) {
   EXPECT_NEAR(seconds, 0.3, 0.02);  // 300 ms of tone, the 500 ms of silence gone
 }
 
+// The game's tunes, rendered by the build, stream on any channel: two at once, each giving way
+// to an effect on its channel and back, and a tune with no rendering beside it is silence.
+TEST(SdlAudioTunes, StreamOnAnyChannelAndGiveWayToEffects) {
+  const std::string game = std::string(TQ_GAME_DIR) + "/";
+  AssetResolver assets(TQ_GAME_DIR);
+  SdlAudio audio(assets, game);
+  ASSERT_TRUE(audio.open());
+  SoundChannel &mm1 = audio.channel(0), &mm3 = audio.channel(2);
+  mm3.PlayFile(game + "sounds/overland2.mid");  // the game's own spelling of the file
+  mm1.PlayFile(game + "SOUNDS/DUNGEON.mid");
+  EXPECT_TRUE(audio.PlayingTune(2));
+  EXPECT_TRUE(audio.PlayingTune(0));
+  EXPECT_FALSE(Mix_Playing(2));
+  mm3.PlayFile(game + "sounds/RAINTHUNDER.wav");
+  EXPECT_FALSE(audio.PlayingTune(2));
+  EXPECT_TRUE(Mix_Playing(2));
+  EXPECT_TRUE(audio.PlayingTune(0));
+  mm3.PlayFile(game + "sounds/Underground.mid");
+  EXPECT_TRUE(audio.PlayingTune(2));
+  EXPECT_FALSE(Mix_Playing(2));
+  mm3.StopPlayback();
+  mm1.PlayFile("");
+  EXPECT_FALSE(audio.PlayingTune(2));
+  EXPECT_FALSE(audio.PlayingTune(0));
+}
+
+TEST_F(SdlAudioTest, ATuneWithoutItsRenderingIsSilence) {
+  std::filesystem::copy_file(std::string(TQ_GAME_DIR) + "/sounds/Store.mid",
+                             dir.path() / "sounds/Store.mid");
+  AssetResolver assets(dir.path());
+  SdlAudio audio(assets, gamePath());
+  ASSERT_TRUE(audio.open());
+  audio.channel(2).PlayFile(gamePath() + "sounds/squeak.wav");
+  audio.channel(2).PlayFile(gamePath() + "sounds/Store.mid");
+  EXPECT_FALSE(audio.PlayingTune(2));
+  EXPECT_FALSE(Mix_Playing(2));  // what played before stops
+}
+
 TEST(TrimSilentTail, KeepsEverythingUpToTheLastSound) {
   const std::int16_t s[] = {0, 0, 500, -500, 3, 0, -2, 0};
   EXPECT_EQ(TrimSilentTail(s, sizeof s, 2), 4 * sizeof(std::int16_t));
