@@ -11,11 +11,11 @@
 #include "app/renderer.h"
 #include "app/sdl_handles.h"
 #include "app/window_frame.h"
+#include "game/game.h"
+#include "game/manual_time.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
-#include "game/game.h"
 #include "shell/input.h"
-#include "game/manual_time.h"
 #include "shell/start_up.h"
 
 namespace {

@@ -16,10 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "game/game.h"
 #include "platform/clock.h"
 #include "platform/sound_channel.h"
 #include "process_probe.h"
-#include "game/game.h"
 #include "shell/start_up.h"
 #include "x_probe.h"
 

@@ -11,10 +11,10 @@
 #include "app/renderer.h"
 #include "app/sdl_handles.h"
 #include "app_folder.h"
-#include "kit/headless_game.h"
 #include "game/game.h"
-#include "shell/input.h"
 #include "game/manual_time.h"
+#include "kit/headless_game.h"
+#include "shell/input.h"
 #include "shell/start_up.h"
 
 namespace tq {
