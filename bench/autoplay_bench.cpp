@@ -21,14 +21,18 @@ using namespace tq::autoplay;
 
 const std::filesystem::path kShipped = std::filesystem::path(TQ_SOURCE_DIR) / "data";
 
-// A new world from the shipped rooms, the hero at home.
-std::unique_ptr<Session> NewWorld(benchmark::State& state) {
+// A session on the shipped rooms with seed 7, the title screen up; none when it cannot open.
+std::unique_ptr<Session> OpenSession(benchmark::State& state) {
   std::string error;
   auto session = Session::Open(kShipped, 7, error);
-  if (!session) {
-    state.SkipWithError(error.c_str());
-    return nullptr;
-  }
+  if (!session) state.SkipWithError(error.c_str());
+  return session;
+}
+
+// A new world from the shipped rooms, the hero at home.
+std::unique_ptr<Session> NewWorld(benchmark::State& state) {
+  auto session = OpenSession(state);
+  if (!session) return nullptr;
   session->WaitUntil(1000);
   session->Click("mnuNEW");
   session->WaitUntil(3000);
@@ -74,12 +78,8 @@ BENCHMARK(BM_SurveyWithStepsKnown)->Unit(benchmark::kMillisecond);
 void BM_PlayFromNewToTheTorch(benchmark::State& state) {
   int steps = 0;
   for (auto _ : state) {
-    std::string error;
-    auto session = Session::Open(kShipped, 7, error);
-    if (!session) {
-      state.SkipWithError(error.c_str());
-      return;
-    }
+    auto session = OpenSession(state);
+    if (!session) return;
     std::ostringstream out;
     PlayerOptions options;
     options.until = "torch";
@@ -95,12 +95,8 @@ void BM_PlayFromNewToTheEnd(benchmark::State& state) {
   int steps = 0;
   std::int64_t gameMs = 0;
   for (auto _ : state) {
-    std::string error;
-    auto session = Session::Open(kShipped, 7, error);
-    if (!session) {
-      state.SkipWithError(error.c_str());
-      return;
-    }
+    auto session = OpenSession(state);
+    if (!session) return;
     std::ostringstream out;
     Player player(*session, PlayerOptions{}, out, nullptr);
     if (!player.Play().success) state.SkipWithError("the game was not won");
