@@ -239,7 +239,7 @@ Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
   return img;
 }
 
-void DrawBrother(Image& l) {
+Figure BrotherFigure() {
   Figure f;
   f.skin = pal::kSkin;
   f.hair = ramp(0x6a4a14, 0x9a7020, 0xc89a38, 0xf0c860);
@@ -247,6 +247,11 @@ void DrawBrother(Image& l) {
   f.legs = ramp(0x2a2a3a, 0x40405a, 0x5a5a7a, 0x7a7a9a);
   f.boots = ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
   f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
+  return f;
+}
+
+void DrawBrother(Image& l) {
+  Figure f = BrotherFigure();
   f.k = 0.92;
   DrawFigure(l, f);
   // Arms raised in joy.

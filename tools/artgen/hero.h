@@ -19,7 +19,9 @@ enum class HeroPose { Walk, Swing, Swim, Block, Hurt, Die };
 // The finished 50 x 58 cell; frame is 1..3 for walk, swim and swing, 0..4 for hurt, 1..4 for die.
 Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame);
 
-// The hero's brother shares his build with other colours.
+// The hero's brother shares his build with other colours: his figure at the cell's size and
+// place, and drawn with his arms raised in joy.
+Figure BrotherFigure();
 void DrawBrother(Image& l);
 
 }  // namespace tq::art

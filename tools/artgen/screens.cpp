@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "figure.h"
+#include "hero.h"
 #include "noise.h"
 #include "palette.h"
 
@@ -317,14 +318,8 @@ Image EndPicture() {
                 pal::kGold);
   });
   FigureOver(l, [](Image& layer) {
-    Figure f;
+    Figure f = BrotherFigure();
     f.cx = 215, f.feet = 262, f.k = 2.2;
-    f.skin = pal::kSkin;
-    f.hair = ramp(0x6a4a14, 0x9a7020, 0xc89a38, 0xf0c860);
-    f.top = ramp(0x5a1e18, 0x8a3024, 0xb04a34, 0xd8785a);
-    f.legs = ramp(0x2a2a3a, 0x40405a, 0x5a5a7a, 0x7a7a9a);
-    f.boots = ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
-    f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
     const double shoulder = 262 - 23 * 2.2;
     f.posedHands = true;
     f.handX[0] = 215 - 26, f.handY[0] = shoulder - 24;

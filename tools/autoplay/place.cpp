@@ -64,6 +64,13 @@ int ColStep(Dir d) {
   return d == Dir::Left ? -1 : d == Dir::Right ? 1 : 0;
 }
 
+Place Beside(const Place& at, Dir d) {
+  Place cell = at;
+  cell.row += RowStep(d);
+  cell.col += ColStep(d);
+  return cell;
+}
+
 std::optional<Dir> DirTo(const Place& from, const Place& to) {
   if (from.room != to.room) return std::nullopt;
   for (Dir d : kDirs) {

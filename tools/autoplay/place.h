@@ -39,6 +39,8 @@ int KeyOf(Dir d);
 const char* FacingOf(Dir d);
 int RowStep(Dir d);
 int ColStep(Dir d);
+// The cell one step from `at` in the same room, keeping its way back.
+Place Beside(const Place& at, Dir d);
 // The key from a cell to the one beside it in the same room; nothing when they are not beside.
 std::optional<Dir> DirTo(const Place& from, const Place& to);
 

@@ -82,10 +82,9 @@ std::optional<Goal> Quest::Heal(const Game& g, int wanted) {
     }
     if (at.row < 2 || at.row > 10 || at.col < 2 || at.col > 10) return false;
     for (Dir d : kDirs) {
-      const std::string& next = world_.Tag(at.room, at.row + RowStep(d), at.col + ColStep(d));
-      if (FruitPlant(next) && !Skipped({at.room, at.row + RowStep(d), at.col + ColStep(d)})) {
-        return true;
-      }
+      const Place plant = Beside(at, d);
+      const std::string& next = world_.Tag(plant.room, plant.row, plant.col);
+      if (FruitPlant(next) && !Skipped(plant)) return true;
     }
     return false;
   });
@@ -99,9 +98,7 @@ std::optional<Goal> Quest::Heal(const Game& g, int wanted) {
     return Goal{Goal::Kind::Buy, at, tag, Cat("FOOD in room ", at.room)};
   }
   for (Dir d : kDirs) {
-    Place plant = at;
-    plant.row += RowStep(d);
-    plant.col += ColStep(d);
+    const Place plant = Beside(at, d);
     const std::string& next = world_.Tag(plant.room, plant.row, plant.col);
     if (FruitPlant(next) && !Skipped(plant)) {
       return Goal{Goal::Kind::Break, plant, next, Cat("the ", next, " at ", CellText(plant))};

@@ -100,9 +100,7 @@ std::optional<Goal> Quest::RoadGoal(const Game& g, int tier, const Place& at) {
     return Goal{Goal::Kind::WalkTo, at, tag, Cat("the RUINSTONE in room ", at.room)};
   }
   for (Dir d : kDirs) {
-    Place cell = at;
-    cell.row += RowStep(d);
-    cell.col += ColStep(d);
+    const Place cell = Beside(at, d);
     const std::string& next = world_.Tag(cell.room, cell.row, cell.col);
     if (Passed(cell, next)) continue;
     if (const auto kind = Wanted(g, tier, cell, next, world_)) {
@@ -126,9 +124,7 @@ Decision Quest::OnTheRoad(const Game& g) {
       if (tier == 3 && tag == "RUINSTONE" && NorthOpen(g)) return true;
       if (!Inside(at)) return false;
       for (Dir d : kDirs) {
-        Place cell = at;
-        cell.row += RowStep(d);
-        cell.col += ColStep(d);
+        const Place cell = Beside(at, d);
         const std::string& next = world_.Tag(cell.room, cell.row, cell.col);
         if (!Passed(cell, next) && Wanted(g, tier, cell, next, world_)) return true;
       }
