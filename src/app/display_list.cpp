@@ -79,7 +79,7 @@ class Builder {
     }
     PixelRect childClip = inner;
     if (c.kind == ControlKind::PictureBox && c.Picture == kIntroScroll) {
-      // GUARD: the story would run over the scroll's wooden rollers and cut its letters there
+      // The story would run over the scroll's wooden rollers and cut its letters there.
       const int top = std::max(inner.y, r.y + kScrollRollerRows);
       const int bottom = std::min(inner.y + inner.h, r.y + r.h - kScrollRollerRows);
       childClip.y = top;
@@ -114,7 +114,7 @@ class Builder {
 
   void Label(const Control& c, PixelRect r, PixelRect parentClip) {
     if (&c == &g_.shadowmessage) {
-      // GUARD: the shadow is a pixel narrower than the message, so laid out in its own width a
+      // The shadow is a pixel narrower than the message, so laid out in its own width a
       // long message broke into different lines and the shadow garbled the text above it.
       r.w = Px(g_.lblMESSAGE.Width + 14);
     }

@@ -171,7 +171,7 @@ void Renderer::Picture(const DrawOp& op) {
   int w = 0, h = 0;
   SDL_QueryTexture(tex, nullptr, nullptr, &w, &h);
   if (op.stretch && (w != op.box.w || h != op.box.h)) {
-    // GUARD: a scaled copy samples its picture differently when clipped, so a part of a
+    // A scaled copy samples its picture differently when clipped, so a part of a
     // stretched picture drawn again would not match the rest of it.
     if (SDL_Texture* scaled = Scaled(op.text, op.box.w, op.box.h)) {
       tex = scaled;

@@ -111,7 +111,7 @@ void SdlAudio::Report(const std::string& what, const std::string& path) {
 }
 
 std::optional<std::filesystem::path> SdlAudio::TuneFile(const std::string& fullPath) {
-  // GUARD: synthesising a tune (or waiting for it to be synthesised) when it was played froze
+  // Synthesising a tune (or waiting for it to be synthesised) when it was played froze
   // the window for seconds; the build renders every tune once, and it is streamed from that.
   std::string rendered = fullPath;
   const std::size_t dot = rendered.rfind('.');

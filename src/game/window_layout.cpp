@@ -305,7 +305,7 @@ Game::Game(const GameServices& s)
 
   // Drawing order: the play field, stats and items, then the map over the play field, the title
   // screen over all of those, the message area and the toolbar.
-  // GUARD: under the title screen's lower edge a message shown there (a NEW or LOAD refused for
+  // Under the title screen's lower edge a message shown there (a NEW or LOAD refused for
   // a damaged file) could not be read, so the message area lies above it.
   BuildPlayField(*this);
   BuildStats(*this);
