@@ -1,5 +1,6 @@
-// The message line under the play field: every message the game shows goes through here, with
-// the colour that marks its kind.
+// The message line under the play field: the colours that mark each kind of message, and the
+// helpers that set a message with its colour. Rules that change only the words, keeping the
+// colour the line has, write lblMESSAGE.Caption directly.
 #pragma once
 
 #include <string>
