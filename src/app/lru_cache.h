@@ -31,13 +31,6 @@ class LruCache {
     while (bytes_ > budget_ && order_.size() > 1) Erase(std::string(order_.back()));
     return e.value;
   }
-  std::size_t bytes() const { return bytes_; }
-  std::size_t size() const { return entries_.size(); }
-  void Clear() {
-    entries_.clear();
-    order_.clear();
-    bytes_ = 0;
-  }
 
  private:
   struct Entry {

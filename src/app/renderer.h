@@ -32,8 +32,6 @@ class Renderer {
   SurfaceHandle LoadSurface(const std::string& picture);
   // Pictures asked for that could not be found.
   const std::set<std::string>& missing() const { return missing_; }
-  // Bytes held by cached pictures and texts.
-  std::size_t cachedBytes() const { return textures_.bytes() + texts_.bytes(); }
 
  private:
   struct Text {

@@ -63,9 +63,6 @@ class SeqReader {
   // A bare number from -32768 to 32767; an empty item is 0.
   std::optional<std::string> Int16(std::int16_t& out);
 
-  // Items read so far, the failing one included.
-  int itemsRead() const { return items_; }
-
  private:
   struct Item {
     bool quoted = false;
