@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake g++ make clang-format pkg-config libsdl2-dev libsdl2-image-dev
+PACKAGES=(cmake g++ make git clang-format pkg-config libsdl2-dev libsdl2-image-dev
   libsdl2-mixer-dev libsdl2-ttf-dev libflac-dev timgm6mb-soundfont fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev)
 
