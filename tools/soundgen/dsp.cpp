@@ -67,16 +67,16 @@ Buffer Tone(double seconds, Wave wave, const Curve& freq, const Curve& amp) {
     const double inc = std::clamp(freq(t) / kRate, 0.0, 0.45);
     double v = 0.0;
     switch (wave) {
-      case Wave::kSine:
+      case Wave::Sine:
         v = std::sin(2.0 * kPi * phase);
         break;
-      case Wave::kTriangle:
+      case Wave::Triangle:
         v = 1.0 - 4.0 * std::abs(phase - 0.5);
         break;
-      case Wave::kSaw:
+      case Wave::Saw:
         v = 2.0 * phase - 1.0 - PolyBlep(phase, inc);
         break;
-      case Wave::kSquare: {
+      case Wave::Square: {
         v = (phase < 0.5 ? 1.0 : -1.0) + PolyBlep(phase, inc) -
             PolyBlep(std::fmod(phase + 0.5, 1.0), inc);
         break;
@@ -117,8 +117,8 @@ Buffer Crackle(double seconds, double perSecond, Rng& rng) {
   }
   // Each crackle is a grain a fraction of a millisecond long, not a lone sample: a lone sample
   // is a digital tick at the very top of the band.
-  Filter(out, Biquad::Kind::kLowPass, 7000, 0.7);
-  Filter(out, Biquad::Kind::kLowPass, 7000, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 7000, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 7000, 0.7);
   Gain(out, 2.5);
   return out;
 }
@@ -150,19 +150,19 @@ void Biquad::Set(Kind kind, double freq, double q, double gainDb) {
   const double alpha = sw / (2.0 * q);
   double b0 = 0, b1 = 0, b2 = 0, a0 = 1, a1 = 0, a2 = 0;
   switch (kind) {
-    case Kind::kLowPass:
+    case Kind::LowPass:
       b0 = (1 - cw) / 2, b1 = 1 - cw, b2 = (1 - cw) / 2;
       a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
       break;
-    case Kind::kHighPass:
+    case Kind::HighPass:
       b0 = (1 + cw) / 2, b1 = -(1 + cw), b2 = (1 + cw) / 2;
       a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
       break;
-    case Kind::kBandPass:  // peak gain 1
+    case Kind::BandPass:  // peak gain 1
       b0 = alpha, b1 = 0, b2 = -alpha;
       a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
       break;
-    case Kind::kPeak: {
+    case Kind::Peak: {
       const double a = std::pow(10.0, gainDb / 40.0);
       b0 = 1 + alpha * a, b1 = -2 * cw, b2 = 1 - alpha * a;
       a0 = 1 + alpha / a, a1 = -2 * cw, a2 = 1 - alpha / a;
@@ -311,7 +311,7 @@ Buffer Echo(const Buffer& dry, double delay, double feedback, int repeats, doubl
   for (int r = 1; r <= repeats; ++r) {
     gain *= feedback;
     // Each repeat loses some of its highs, like a reflection from stone.
-    Filter(tap, Biquad::Kind::kLowPass, 9000.0 * std::pow(damping, r), 0.707);
+    Filter(tap, Biquad::Kind::LowPass, 9000.0 * std::pow(damping, r), 0.707);
     MixAt(out, tap, delay * r, gain);
   }
   return out;
@@ -402,7 +402,7 @@ void Level(Buffer& b, double targetLufs) {
 void RemoveDc(Buffer& b) {
   // Two passes of a gentle high-pass, forward and back, so nothing is shifted in time.
   for (int pass = 0; pass < 2; ++pass) {
-    Biquad hp(Biquad::Kind::kHighPass, 20.0, 0.707);
+    Biquad hp(Biquad::Kind::HighPass, 20.0, 0.707);
     for (float& s : b) s = hp.Process(s);
     std::reverse(b.begin(), b.end());
   }

@@ -38,7 +38,7 @@ Curve Expo(double from, double to, double seconds);  // geometric glide, held af
 double Decay(double t, double secondsToMinus60db);   // 1 at t = 0
 double Attack(double t, double seconds);             // 0 -> 1, held
 
-enum class Wave { kSine, kTriangle, kSaw, kSquare };
+enum class Wave { Sine, Triangle, Saw, Square };
 
 // A tone whose pitch and level follow curves; band-limited saw and square.
 Buffer Tone(double seconds, Wave wave, const Curve& freq, const Curve& amp);
@@ -58,7 +58,7 @@ Buffer Modal(double seconds, std::initializer_list<Mode> modes);
 // Second-order filter section (RBJ cookbook).
 class Biquad {
  public:
-  enum class Kind { kLowPass, kHighPass, kBandPass, kPeak };
+  enum class Kind { LowPass, HighPass, BandPass, Peak };
   Biquad(Kind kind, double freq, double q, double gainDb = 0.0) { Set(kind, freq, q, gainDb); }
   void Set(Kind kind, double freq, double q, double gainDb = 0.0);
   float Process(float x);

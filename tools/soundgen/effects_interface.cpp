@@ -9,7 +9,7 @@ namespace {
 
 // A short chirp that glides between two pitches: the toolbar's click.
 Buffer Chirp(double fromHz, double toHz, double seconds, Rng& rng) {
-  Buffer b = Tone(seconds, Wave::kTriangle, Expo(fromHz, toHz, seconds),
+  Buffer b = Tone(seconds, Wave::Triangle, Expo(fromHz, toHz, seconds),
                   [=](double t) { return Attack(t, 0.002) * Decay(t, seconds * 1.3); });
   MixAt(b, Click(fromHz * 2.0, 0.008, rng), 0.0, 0.5);
   return b;
@@ -30,10 +30,10 @@ Buffer Squeak3() {
   Buffer out;
   for (int i = 0; i < 2; ++i) {
     const double hz = i == 0 ? 784.0 : 1175.0;
-    Buffer blip = Tone(0.09, Wave::kSine, Constant(hz),
+    Buffer blip = Tone(0.09, Wave::Sine, Constant(hz),
                        [](double t) { return Attack(t, 0.004) * Decay(t, 0.09); });
     MixAt(blip,
-          Tone(0.09, Wave::kSine, Constant(hz * 3.0),
+          Tone(0.09, Wave::Sine, Constant(hz * 3.0),
                [](double t) { return 0.2 * Attack(t, 0.004) * Decay(t, 0.03); }),
           0.0);
     MixAt(out, blip, i * 0.085);
@@ -52,13 +52,13 @@ Buffer No() {
     Buffer knock = Modal(0.3, {{hz, 1.0, 0.22}, {hz * 2.76, 0.3, 0.07}, {hz * 5.4, 0.12, 0.03}});
     Envelope(knock, [](double t) { return Attack(t, 0.004); });  // a felt mallet, not a tick
     MixAt(knock,
-          Tone(0.2, Wave::kTriangle, Expo(hz * 1.06, hz * 0.97, 0.2),
+          Tone(0.2, Wave::Triangle, Expo(hz * 1.06, hz * 0.97, 0.2),
                [](double t) { return 0.35 * Attack(t, 0.01) * Decay(t, 0.2); }),
           0.0);
     MixAt(knock, Thump(hz * 0.6, hz * 0.45, 0.12, rng), 0.0, 0.3);
     MixAt(out, knock, i * 0.15);
   }
-  Filter(out, Biquad::Kind::kLowPass, 2400, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 2400, 0.7);
   return Reverb(out, 0.25, 0.6, 0.08, 0.15);
 }
 

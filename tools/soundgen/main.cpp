@@ -64,12 +64,12 @@ void WriteEffects(const std::filesystem::path& folder, bool report) {
 void WriteMusic(const std::filesystem::path& folder, bool report) {
   for (const Tune& t : Tunes()) {
     Song song = t.make();
-    song.SetLevel(t.levelDb);
+    song.setLevel(t.levelDb);
     const std::string bytes = song.Bytes();
     std::ofstream file(folder / t.file, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error("cannot write " + (folder / t.file).string());
-    if (report) std::printf("%-18s %6.2f s\n", t.file.c_str(), song.Seconds());
+    if (report) std::printf("%-18s %6.2f s\n", t.file.c_str(), song.seconds());
   }
 }
 

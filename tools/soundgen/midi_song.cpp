@@ -156,7 +156,7 @@ void Song::Finish(double beats, bool loops) {
   }
 }
 
-double Song::Seconds() const {
+double Song::seconds() const {
   return endTick_ / static_cast<double>(kTicksPerBeat) * 60.0 / bpm_;
 }
 

@@ -31,9 +31,9 @@ class Song {
   void Finish(double beats, bool loops);
   // Plays the whole piece louder or softer by `db` decibels, through every part's volume and
   // every note's velocity alike, so the pieces of the game sound equally loud.
-  void SetLevel(double db) { levelDb_ = db; }
+  void setLevel(double db) { levelDb_ = db; }
 
-  double Seconds() const;
+  double seconds() const;
   std::string Bytes() const;
 
  private:

@@ -10,7 +10,7 @@
 namespace tq::soundgen {
 namespace {
 
-enum class Manner { kVowel, kStop, kFricative, kAspirate, kVoicedConsonant, kPause };
+enum class Manner { Vowel, Stop, Fricative, Aspirate, VoicedConsonant, Pause };
 
 struct PhoneShape {
   Manner manner;
@@ -23,33 +23,33 @@ struct PhoneShape {
 
 const std::map<std::string, PhoneShape>& Shapes() {
   static const std::map<std::string, PhoneShape> kShapes = {
-      {"a", {Manner::kVowel, {730, 1090, 2440}, 1.0, 0, 0}},
-      {"e", {Manner::kVowel, {530, 1840, 2480}, 1.0, 0, 0}},
-      {"i", {Manner::kVowel, {300, 2250, 3000}, 0.9, 0, 0}},
-      {"o", {Manner::kVowel, {520, 860, 2400}, 1.0, 0, 0}},
-      {"u", {Manner::kVowel, {320, 870, 2240}, 0.9, 0, 0}},
-      {"ae", {Manner::kVowel, {660, 1720, 2410}, 1.0, 0, 0}},
-      {"uh", {Manner::kVowel, {640, 1190, 2390}, 1.0, 0, 0}},
-      {"ih", {Manner::kVowel, {390, 1990, 2550}, 0.95, 0, 0}},
-      {"er", {Manner::kVowel, {490, 1350, 1690}, 0.95, 0, 0}},
-      {"aw", {Manner::kVowel, {600, 900, 2500}, 1.0, 0, 0}},
-      {"p", {Manner::kStop, {400, 900, 2300}, 0, 0.6, 900}},
-      {"b", {Manner::kStop, {400, 900, 2300}, 0, 0.4, 900, true}},
-      {"t", {Manner::kStop, {400, 1800, 2700}, 0, 0.7, 4500}},
-      {"d", {Manner::kStop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
-      {"k", {Manner::kStop, {400, 1600, 2400}, 0, 0.7, 2200}},
-      {"g", {Manner::kStop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
-      {"s", {Manner::kFricative, {400, 1700, 2600}, 0, 0.2, 6000}},
-      {"sh", {Manner::kFricative, {400, 1700, 2400}, 0, 0.25, 3200}},
-      {"f", {Manner::kFricative, {400, 1100, 2400}, 0, 0.1, 4500}},
-      {"h", {Manner::kAspirate, {600, 1300, 2400}, 0, 0.5, 0}},
-      {"m", {Manner::kVoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
-      {"n", {Manner::kVoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
-      {"l", {Manner::kVoicedConsonant, {360, 1000, 2700}, 0.6, 0, 0}},
-      {"r", {Manner::kVoicedConsonant, {420, 1300, 1600}, 0.6, 0, 0}},
-      {"w", {Manner::kVoicedConsonant, {300, 700, 2200}, 0.6, 0, 0}},
-      {"y", {Manner::kVoicedConsonant, {280, 2200, 2900}, 0.6, 0, 0}},
-      {"-", {Manner::kPause, {500, 1500, 2500}, 0, 0, 0}},
+      {"a", {Manner::Vowel, {730, 1090, 2440}, 1.0, 0, 0}},
+      {"e", {Manner::Vowel, {530, 1840, 2480}, 1.0, 0, 0}},
+      {"i", {Manner::Vowel, {300, 2250, 3000}, 0.9, 0, 0}},
+      {"o", {Manner::Vowel, {520, 860, 2400}, 1.0, 0, 0}},
+      {"u", {Manner::Vowel, {320, 870, 2240}, 0.9, 0, 0}},
+      {"ae", {Manner::Vowel, {660, 1720, 2410}, 1.0, 0, 0}},
+      {"uh", {Manner::Vowel, {640, 1190, 2390}, 1.0, 0, 0}},
+      {"ih", {Manner::Vowel, {390, 1990, 2550}, 0.95, 0, 0}},
+      {"er", {Manner::Vowel, {490, 1350, 1690}, 0.95, 0, 0}},
+      {"aw", {Manner::Vowel, {600, 900, 2500}, 1.0, 0, 0}},
+      {"p", {Manner::Stop, {400, 900, 2300}, 0, 0.6, 900}},
+      {"b", {Manner::Stop, {400, 900, 2300}, 0, 0.4, 900, true}},
+      {"t", {Manner::Stop, {400, 1800, 2700}, 0, 0.7, 4500}},
+      {"d", {Manner::Stop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
+      {"k", {Manner::Stop, {400, 1600, 2400}, 0, 0.7, 2200}},
+      {"g", {Manner::Stop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
+      {"s", {Manner::Fricative, {400, 1700, 2600}, 0, 0.2, 6000}},
+      {"sh", {Manner::Fricative, {400, 1700, 2400}, 0, 0.25, 3200}},
+      {"f", {Manner::Fricative, {400, 1100, 2400}, 0, 0.1, 4500}},
+      {"h", {Manner::Aspirate, {600, 1300, 2400}, 0, 0.5, 0}},
+      {"m", {Manner::VoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
+      {"n", {Manner::VoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
+      {"l", {Manner::VoicedConsonant, {360, 1000, 2700}, 0.6, 0, 0}},
+      {"r", {Manner::VoicedConsonant, {420, 1300, 1600}, 0.6, 0, 0}},
+      {"w", {Manner::VoicedConsonant, {300, 700, 2200}, 0.6, 0, 0}},
+      {"y", {Manner::VoicedConsonant, {280, 2200, 2900}, 0.6, 0, 0}},
+      {"-", {Manner::Pause, {500, 1500, 2500}, 0, 0, 0}},
   };
   return kShapes;
 }
@@ -99,11 +99,11 @@ constexpr double kJitter = 0.008, kShimmer = 0.08;
 Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng) {
   Buffer out;
   std::array<Resonator, 5> tract;
-  Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
-  Biquad air(Biquad::Kind::kBandPass, 4200 * voice.formantScale, 0.6);
-  Biquad airTop(Biquad::Kind::kLowPass, 7500 * voice.formantScale, 0.7);
+  Biquad hiss(Biquad::Kind::BandPass, 3000, 1.5);
+  Biquad air(Biquad::Kind::BandPass, 4200 * voice.formantScale, 0.6);
+  Biquad airTop(Biquad::Kind::LowPass, 7500 * voice.formantScale, 0.7);
   // The edge a voice has when it is raised: the presence above the third formant.
-  Biquad presence(Biquad::Kind::kPeak, 3600 * voice.formantScale, 0.8, 12.0 * voice.air);
+  Biquad presence(Biquad::Kind::Peak, 3600 * voice.formantScale, 0.8, 12.0 * voice.air);
   Glide voiced{0}, noise{0}, aspiration{0}, noiseFreq{3000};
   std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
   double pitch = phones.empty() ? 120.0 : phones.front().pitchFrom;
@@ -120,8 +120,8 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
       double wantVoiced = shape.voiced * ph.level;
       double wantNoise = shape.noise * ph.level;
       double wantNoiseFreq = shape.noiseFreq;
-      bool aspirate = shape.manner == Manner::kAspirate;
-      if (shape.manner == Manner::kStop) {
+      bool aspirate = shape.manner == Manner::Aspirate;
+      if (shape.manner == Manner::Stop) {
         // Closure, burst, then release into breath or voice.
         if (frac < 0.55) {
           wantNoise = 0.0;
@@ -134,7 +134,7 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
           }
         }
       }
-      const double speed = shape.manner == Manner::kStop ? 0.003 : 0.008;
+      const double speed = shape.manner == Manner::Stop ? 0.003 : 0.008;
       const double v = voiced.Step(wantVoiced, speed);
       const double nz = noise.Step(aspirate ? 0.0 : wantNoise, speed);
       const double aspLevel = aspiration.Step(aspirate ? 0.5 * ph.level : 0.0, 0.004);
@@ -168,7 +168,7 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
         }
         tract[3].Set(3300.0 * voice.formantScale, 260.0);
         tract[4].Set(4300.0 * voice.formantScale, 320.0);
-        hiss.Set(Biquad::Kind::kBandPass, nf * voice.formantScale, 1.8);
+        hiss.Set(Biquad::Kind::BandPass, nf * voice.formantScale, 1.8);
       } else {
         for (std::size_t k = 0; k < 3; ++k) formant[k].Step(shape.formants[k], 0.02);
       }
