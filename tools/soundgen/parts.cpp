@@ -3,6 +3,9 @@
 
 #include <cmath>
 
+#include "filters.h"
+#include "sources.h"
+
 namespace tq::soundgen {
 
 Buffer Thump(double fromHz, double toHz, double seconds, Rng& rng) {

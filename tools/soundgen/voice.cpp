@@ -7,6 +7,8 @@
 #include <cmath>
 #include <map>
 
+#include "filters.h"
+
 namespace tq::soundgen {
 namespace {
 
