@@ -69,6 +69,11 @@ void FadeEdges(Buffer& b, double inSeconds, double outSeconds) {
   }
 }
 
+Buffer Faded(Buffer b, double inSeconds, double outSeconds) {
+  FadeEdges(b, inSeconds, outSeconds);
+  return b;
+}
+
 void MixAt(Buffer& dst, const Buffer& src, double at, double gain) {
   const std::size_t start = Samples(at);
   if (dst.size() < start + src.size()) dst.resize(start + src.size(), 0.0f);

@@ -32,6 +32,8 @@ void Gain(Buffer& b, double g);
 Buffer Normalized(Buffer b, double peak);
 void Saturate(Buffer& b, double drive);
 void FadeEdges(Buffer& b, double inSeconds, double outSeconds);
+// The same, as the last step of a recipe: `return Faded(Reverb(out, ...), 0.01, 0.4);`.
+Buffer Faded(Buffer b, double inSeconds, double outSeconds);
 
 // Mixing: `src` added into `dst` starting at `at` seconds; `dst` grows when needed.
 void MixAt(Buffer& dst, const Buffer& src, double at, double gain = 1.0);

@@ -16,20 +16,18 @@ Buffer Swing(Rng& rng) {
   return out;
 }
 
+}  // namespace
+
 Buffer Miss() {
   Rng rng(30);
-  Buffer out = Swing(rng);
-  FadeEdges(out, 0.002, 0.03);
-  return out;
+  return Faded(Swing(rng), 0.002, 0.03);
 }
 
 // Indoors the same swing comes back off the walls.
 Buffer MissEcho() {
   Rng rng(30);
-  Buffer out = Echo(Swing(rng), 0.13, 0.45, 4, 0.75);
-  out = Reverb(out, 0.75, 0.4, 0.3, 0.6);
-  FadeEdges(out, 0.002, 0.25);
-  return out;
+  const Buffer echoed = Echo(Swing(rng), 0.13, 0.45, 4, 0.75);
+  return Faded(Reverb(echoed, 0.75, 0.4, 0.3, 0.6), 0.002, 0.25);
 }
 
 // Leaves and stems torn apart.
@@ -79,9 +77,7 @@ Buffer OpenChest() {
   MixAt(out, Thump(90, 50, 0.2, rng), creak + 0.02, 0.6);
   const int glint[] = {84, 88, 91, 96};
   for (int i = 0; i < 4; ++i) MixAt(out, Bell(NoteHz(glint[i]), 0.6), creak + 0.12 + i * 0.05, 0.2);
-  Buffer wet = Reverb(out, 0.4, 0.5, 0.12, 0.4);
-  FadeEdges(wet, 0.01, 0.2);
-  return wet;
+  return Faded(Reverb(out, 0.4, 0.5, 0.12, 0.4), 0.01, 0.2);
 }
 
 // A blow that wounds: a short punchy smack.
@@ -121,21 +117,6 @@ Buffer Terror() {
   MixAt(out, Thump(150, 50, 0.2, rng), 0.0, 0.5);
   for (int n : {70, 71, 76}) MixAt(out, Brass(NoteHz(n), 0.35, 0.12), 0.0);
   return Reverb(out, 0.5, 0.5, 0.15, 0.35);
-}
-
-}  // namespace
-
-std::vector<Effect> CombatEffects() {
-  return {
-      {"1hmiss.wav", Miss, kEffectLevel - 1.0},
-      {"1HMISSECHO.wav", MissEcho, kEffectLevel - 1.0},
-      {"PLANTBREAK.wav", PlantBreak, kEffectLevel},
-      {"WOODBREAK.wav", WoodBreak, kEffectLevel},
-      {"OPENCHEST.wav", OpenChest, kEffectLevel},
-      {"POP.wav", Pop, kEffectLevel},
-      {"backstab1.wav", BackStab, kEffectLevel},
-      {"TERROR.wav", Terror, kEffectLevel},
-  };
 }
 
 }  // namespace tq::soundgen

@@ -13,6 +13,8 @@ Buffer Cave(const Buffer& dry) {
   return Reverb(dry, 0.6, 0.5, 0.2, 0.5);
 }
 
+}  // namespace
+
 // Platers and bats: a burst of high chittering squeaks. Each squeak is a pure gliding tone with
 // a soft second harmonic, all well under the top of the band, so nothing folds back down.
 Buffer Roar0() {
@@ -161,9 +163,7 @@ Buffer Roar10() {
         Tone(1.6, Wave::Sine, Expo(48, 36, 1.6),
              [](double t) { return 0.5 * Attack(t, 0.1) * (1.0 - t / 1.6); }),
         0.7);
-  Buffer wet = Reverb(out, 0.9, 0.3, 0.35, 1.0);
-  FadeEdges(wet, 0.01, 0.6);
-  return wet;
+  return Faded(Reverb(out, 0.9, 0.3, 0.35, 1.0), 0.01, 0.6);
 }
 
 // Small things die with a squeal cut short and a soft puff.
@@ -264,33 +264,7 @@ Buffer Kill10() {
   }
   MixAt(out, Whoosh(1.8, 4000, 200, 0.8, rng), 0.0, 0.5);
   MixAt(out, Sparkle(1.5, 10, 1500, 5000, rng), 0.6, 0.4);
-  Buffer wet = Reverb(out, 0.92, 0.3, 0.4, 1.2);
-  FadeEdges(wet, 0.01, 0.8);
-  return wet;
-}
-
-}  // namespace
-
-std::vector<Effect> CreatureEffects() {
-  return {
-      {"ROAR0.wav", Roar0, kEffectLevel},
-      {"ROAR1.wav", Roar1, kEffectLevel},
-      {"ROAR2.wav", Roar2, kEffectLevel},
-      {"ROAR3.wav", Roar3, kEffectLevel},
-      {"ROAR4.wav", Roar4, kEffectLevel},
-      {"ROAR6.wav", Roar6, kEffectLevel},
-      {"ROAR7.wav", Roar7, kEffectLevel},
-      {"ROAR8.wav", Roar8, kEffectLevel},
-      {"ROAR9.wav", Roar9, kEffectLevel},
-      {"ROAR10.wav", Roar10, kEffectLevel + 1.0},
-      {"ENEMYKILL0.wav", Kill0, kEffectLevel},
-      {"ENEMYKILL1.wav", Kill1, kEffectLevel},
-      {"ENEMYKILL2.wav", Kill2, kEffectLevel},
-      {"ENEMYKILL3.wav", Kill3, kEffectLevel},
-      {"ENEMYKILL5.wav", Kill5, kEffectLevel},
-      {"ENEMYKILL6.wav", Kill6, kEffectLevel},
-      {"ENEMYKILL10.wav", Kill10, kEffectLevel + 1.0},
-  };
+  return Faded(Reverb(out, 0.92, 0.3, 0.4, 1.2), 0.01, 0.8);
 }
 
 }  // namespace tq::soundgen

@@ -15,6 +15,8 @@ Buffer Chirp(double fromHz, double toHz, double seconds, Rng& rng) {
   return b;
 }
 
+}  // namespace
+
 Buffer Squeak() {
   Rng rng(1);
   return Chirp(1700, 2700, 0.06, rng);
@@ -82,19 +84,7 @@ Buffer LevelUp() {
   for (int i = 0; i < 5; ++i) MixAt(out, Brass(NoteHz(run[i]), 0.12, 0.35), i * 0.075);
   for (int n : {72, 76, 79, 84}) MixAt(out, Brass(NoteHz(n), 0.8, 0.22), 0.38);
   MixAt(out, Sparkle(1.0, 10, 2500, 7000, rng), 0.35, 0.8);
-  Buffer wet = Reverb(out, 0.5, 0.4, 0.25, 0.6);
-  FadeEdges(wet, 0.0, 0.3);
-  return wet;
-}
-
-}  // namespace
-
-std::vector<Effect> InterfaceEffects() {
-  return {
-      {"squeak.wav", Squeak, kUiLevel},   {"squeak2.wav", Squeak2, kUiLevel},
-      {"squeak3.wav", Squeak3, kUiLevel}, {"NO.wav", No, kEffectLevel},
-      {"buy.wav", Buy, kEffectLevel},     {"LEVELUP.wav", LevelUp, kEffectLevel},
-  };
+  return Faded(Reverb(out, 0.5, 0.4, 0.25, 0.6), 0.0, 0.3);
 }
 
 }  // namespace tq::soundgen

@@ -5,7 +5,6 @@
 #include "parts.h"
 
 namespace tq::soundgen {
-namespace {
 
 // A coin tossed onto another: two quick clinks, the second higher.
 Buffer Coin() {
@@ -61,9 +60,7 @@ Buffer Symbol() {
                     [](double t) { return 0.25 * Attack(t, 0.3) * Decay(t, 1.4); });
   MixAt(out, pad, 0.0);
   MixAt(out, Sparkle(1.0, 12, 3000, 8000, rng), 0.2, 0.6);
-  Buffer wet = Reverb(out, 0.7, 0.3, 0.3, 0.8);
-  FadeEdges(wet, 0.0, 0.4);
-  return wet;
+  return Faded(Reverb(out, 0.7, 0.3, 0.3, 0.8), 0.0, 0.4);
 }
 
 // Taking a key or a sword piece (or a blow glancing off armour): a short metallic "shing".
@@ -74,18 +71,6 @@ Buffer EquipSound() {
   MixAt(out, MetalHit(880, 0.45, rng), 0.05, 0.8);
   MixAt(out, MetalHit(1320, 0.3, rng), 0.07, 0.4);
   return out;
-}
-
-}  // namespace
-
-std::vector<Effect> ItemEffects() {
-  return {
-      {"coin.wav", Coin, kEffectLevel},
-      {"lovemoney.wav", LoveMoney, kEffectLevel},
-      {"potion.wav", Potion, kEffectLevel},
-      {"SYMBOL.wav", Symbol, kEffectLevel},
-      {"equipsound.wav", EquipSound, kEffectLevel},
-  };
 }
 
 }  // namespace tq::soundgen

@@ -6,7 +6,6 @@
 #include "parts.h"
 
 namespace tq::soundgen {
-namespace {
 
 // A wooden door swung shut: latch click, heavy thud, the frame ringing in the room.
 Buffer DoorSlam() {
@@ -61,9 +60,7 @@ Buffer StoneDoor() {
   const int ice[] = {96, 91, 88, 84, 79, 76};
   for (int i = 0; i < 6; ++i) MixAt(out, Bell(NoteHz(ice[i]), 1.0), 1.2 + i * 0.09, 0.25);
   MixAt(out, Sparkle(1.2, 14, 3000, 9000, rng), 1.1, 0.5);
-  Buffer wet = Reverb(out, 0.85, 0.3, 0.35, 1.0);
-  FadeEdges(wet, 0.02, 0.6);
-  return wet;
+  return Faded(Reverb(out, 0.85, 0.3, 0.35, 1.0), 0.02, 0.6);
 }
 
 // Lighting the torch: a scrape, a catching whoomp, then crackling flame.
@@ -166,6 +163,8 @@ Buffer Wild() {
   return out;
 }
 
+namespace {
+
 // One peal of thunder. Near, it tears the air: a burst of cracks spreading out over a tenth of
 // a second, then the rumble rolls in. Far off only the rumble comes, slowly. The rumble is low
 // noise swelling and sinking a few times over its length.
@@ -195,6 +194,8 @@ Buffer Thunder(double seconds, bool near, Rng& rng) {
   FadeEdges(roll, 0.0, 0.5);
   return roll;
 }
+
+}  // namespace
 
 // Rain with thunder, sixteen seconds that repeat without a seam: a wash of rain that gusts
 // and eases, thousands of single drops, a few fat ones close by, a near and a far peal.
@@ -236,22 +237,6 @@ Buffer RainThunder() {
   MixAt(rain, Thunder(4.5, false, rng), 10.5, 0.6);
   rain.resize(n);
   return rain;
-}
-
-}  // namespace
-
-std::vector<Effect> WorldEffects() {
-  return {
-      {"doorslam.WAV", DoorSlam, kEffectLevel},
-      {"LockedDoor.wav", LockedDoor, kEffectLevel},
-      {"SNOWTALK.WAV", SnowTalk, kEffectLevel},
-      {"SDOOR.WAV", StoneDoor, kEffectLevel},
-      {"lighttorch.wav", LightTorch, kEffectLevel},
-      {"splash.wav", Splash, kEffectLevel},
-      {"night.wav", Night, kAmbienceLevel},
-      {"WILD.WAV", Wild, kAmbienceLevel},
-      {"RAINTHUNDER.wav", RainThunder, kAmbienceLevel + 2.0, true},
-  };
 }
 
 }  // namespace tq::soundgen

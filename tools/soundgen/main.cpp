@@ -10,8 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "effects.h"
-#include "music.h"
+#include "buffer.h"
+#include "catalogue.h"
+#include "filters.h"
+#include "loudness.h"
 #include "wav_file.h"
 
 namespace {
@@ -19,11 +21,7 @@ namespace {
 using namespace tq::soundgen;
 
 void WriteEffects(const std::filesystem::path& folder, bool report) {
-  std::vector<Effect> all;
-  for (auto group :
-       {InterfaceEffects, ItemEffects, WorldEffects, CombatEffects, HeroEffects, CreatureEffects}) {
-    for (Effect& e : group()) all.push_back(std::move(e));
-  }
+  const std::vector<Effect> all = Effects();
   // Each effect is made from its own seed, so a few workers share the list and the files come
   // out the same whichever worker makes them.
   std::vector<std::string> lines(all.size());

@@ -82,20 +82,4 @@ Song WinTune() {
   return song;
 }
 
-std::vector<Tune> Tunes() {
-  // Levels found by rendering each piece through the game's synthesiser and measuring its
-  // loudness (gated, K-weighted), so that every piece lands near -23 LUFS.
-  return {
-      {"Overland2.mid", BlackWoodsTheme, 1.6},
-      {"Overland.mid", FarNorthTheme, -0.7},
-      {"Underground.mid", CavesTheme, 3.0},
-      {"Store.mid", StoreTheme, 1.7},
-      {"dungeonmusic2.mid", FoulDungeonTheme, 2.0},
-      {"bossmusic.mid", BossTheme, -4.9},
-      {"DUNGEON.mid", DungeonJingle, -3.9},
-      {"DEADMUSIC.mid", DeathTune, -2.8},
-      {"winmusic.mid", WinTune, -7.8},
-  };
-}
-
 }  // namespace tq::soundgen
