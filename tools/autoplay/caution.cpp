@@ -55,11 +55,7 @@ std::optional<int> StepCost(const Caution& c, const Place& at, const std::string
   if (FarNorthRoom(at.room) && !c.farNorth) return std::nullopt;
   if (c.stayIn && at.room != *c.stayIn) return std::nullopt;
   if (DarkRoom(at.room) && !c.torch) return std::nullopt;
-  int extra = 0;
-  if (c.foe && c.foe->room == at.room) {
-    const int dr = at.row - c.foe->row, dc = at.col - c.foe->col;
-    if (dr * dr + dc * dc == 1) extra = kBesideTheFoe;
-  }
+  const int extra = c.foe && Adjacent(at, *c.foe) ? kBesideTheFoe : 0;
   if ((tag == "LIFEPOTION" || tag == "APPLES") && !c.hurt) return extra + kWastedFood;
   if (tag == "POWERPOTION" && !c.tired) return extra + kWastedFood;
   if (tag == "BLUEBERRIES" && !c.hurt && !c.tired) return extra + kWastedFood;

@@ -1,22 +1,10 @@
 // Reading tq_autoplay's arguments.
 #include "autoplay/command_line.h"
 
-#include <charconv>
-
 #include "autoplay/player.h"
+#include "autoplay/text.h"
 
 namespace tq::autoplay {
-namespace {
-
-std::optional<std::int64_t> Whole(const std::string& s) {
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
-
-}  // namespace
-
 std::string Usage() {
   return "usage: tq_autoplay GAME_FOLDER --seed N [--max-minutes M] [--until ITEM] [--log FILE]\n"
          "                   [--record FILE]\n"
@@ -39,10 +27,10 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
                         a == "--record" || a == "--until";
     if (valued && i + 1 >= args.size()) return a + " needs a value";
     if (a == "--seed") {
-      cl.seed = Whole(args[++i]);
+      cl.seed = ParseWhole<std::int64_t>(args[++i]);
       if (!cl.seed) return "--seed takes a whole number, not \"" + args[i] + "\"";
     } else if (a == "--max-minutes") {
-      const auto m = Whole(args[++i]);
+      const auto m = ParseWhole<std::int64_t>(args[++i]);
       if (!m || *m <= 0 || *m > 100000) {
         return "--max-minutes takes a whole number of minutes above 0, not \"" + args[i] + "\"";
       }

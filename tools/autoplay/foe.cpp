@@ -87,10 +87,4 @@ int LifeToFight(const Game& g, const std::string& tag, int hp) {
   return static_cast<int>(std::ceil(cost.expectedLoss)) + cost.worstBlow + kSpareLife;
 }
 
-bool Beside(const Place& at, const Foe& foe) {
-  if (at.room != foe.at.room) return false;
-  const int dr = at.row - foe.at.row, dc = at.col - foe.at.col;
-  return dr * dr + dc * dc == 1;
-}
-
 }  // namespace tq::autoplay

@@ -38,7 +38,4 @@ FightCost CostOfFight(const Game& g, const std::string& tag, int hp);
 // The life the hero should have to take on (or go on with) that fight.
 int LifeToFight(const Game& g, const std::string& tag, int hp);
 
-// True when `at` is one of the four cells beside `foe`.
-bool Beside(const Place& at, const Foe& foe);
-
 }  // namespace tq::autoplay

@@ -1,7 +1,6 @@
 // Inputs and their written form.
 #include "autoplay/inputs.h"
 
-#include <charconv>
 #include <vector>
 
 #include "autoplay/text.h"
@@ -19,13 +18,6 @@ std::vector<std::string_view> Words(std::string_view text) {
     pos = stop + 1;
   }
   return words;
-}
-
-std::optional<int> Whole(std::string_view word) {
-  int v = 0;
-  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
-  if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
-  return v;
 }
 
 }  // namespace
@@ -72,14 +64,14 @@ std::optional<Input> ParseInput(std::string_view text) {
   const std::vector<std::string_view> w = Words(text);
   if (w.size() == 1 && w[0] == "end") return EndInput();
   if (w.size() == 2 && w[0] == "key") {
-    const auto key = Whole(w[1]);
+    const auto key = ParseWhole<int>(w[1]);
     if (!key || *key < 0 || *key > 255) return std::nullopt;
     return KeyInput(*key);
   }
   if ((w.size() == 2 || w.size() == 3) && w[0] == "click") {
     int index = -1;
     if (w.size() == 3) {
-      const auto i = Whole(w[2]);
+      const auto i = ParseWhole<int>(w[2]);
       if (!i || *i < 0) return std::nullopt;
       index = *i;
     }

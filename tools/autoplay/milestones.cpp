@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "autoplay/place.h"
 #include "autoplay/text.h"
 #include "game/game.h"
 
@@ -28,7 +29,7 @@ std::string Lower(std::string s) {
 }
 
 std::string Where(const Game& g) {
-  return Join("room ", g.RoomNumber, " (", g.HeroRow, ",", g.HeroCol, ")");
+  return CellText(PlaceOf(g));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Places, keys and gear.
 #include "autoplay/place.h"
 
+#include <array>
 #include <cstdint>
 
 #include "autoplay/text.h"
@@ -28,40 +29,41 @@ std::string CellText(const Place& p) {
   return Cat("room ", p.room, " (", p.row, ",", p.col, ")");
 }
 
+namespace {
+
+// What each arrow is, in the order of Dir.
+struct Arrow {
+  int key;
+  const char* facing;
+  int rowStep, colStep;
+};
+constexpr std::array<Arrow, 4> kArrows = {{
+    {kKeyUp, "REAR", -1, 0},
+    {kKeyDown, "", 1, 0},
+    {kKeyLeft, "LEFT", 0, -1},
+    {kKeyRight, "RIGHT", 0, 1},
+}};
+
+const Arrow& ArrowOf(Dir d) {
+  return kArrows[static_cast<std::size_t>(d)];
+}
+
+}  // namespace
+
 int KeyOf(Dir d) {
-  switch (d) {
-    case Dir::Up:
-      return kKeyUp;
-    case Dir::Down:
-      return kKeyDown;
-    case Dir::Left:
-      return kKeyLeft;
-    case Dir::Right:
-      return kKeyRight;
-  }
-  return kKeyDown;
+  return ArrowOf(d).key;
 }
 
 const char* FacingOf(Dir d) {
-  switch (d) {
-    case Dir::Up:
-      return "REAR";
-    case Dir::Down:
-      return "";
-    case Dir::Left:
-      return "LEFT";
-    case Dir::Right:
-      return "RIGHT";
-  }
-  return "";
+  return ArrowOf(d).facing;
 }
 
 int RowStep(Dir d) {
-  return d == Dir::Up ? -1 : d == Dir::Down ? 1 : 0;
+  return ArrowOf(d).rowStep;
 }
 
 int ColStep(Dir d) {
-  return d == Dir::Left ? -1 : d == Dir::Right ? 1 : 0;
+  return ArrowOf(d).colStep;
 }
 
 Place Beside(const Place& at, Dir d) {
@@ -69,6 +71,11 @@ Place Beside(const Place& at, Dir d) {
   cell.row += RowStep(d);
   cell.col += ColStep(d);
   return cell;
+}
+
+bool Adjacent(const Place& a, const Place& b) {
+  const int dr = a.row - b.row, dc = a.col - b.col;
+  return a.room == b.room && dr * dr + dc * dc == 1;
 }
 
 std::optional<Dir> DirTo(const Place& from, const Place& to) {

@@ -41,6 +41,8 @@ int RowStep(Dir d);
 int ColStep(Dir d);
 // The cell one step from `at` in the same room, keeping its way back.
 Place Beside(const Place& at, Dir d);
+// True when `a` and `b` are cells of one room side by side.
+bool Adjacent(const Place& a, const Place& b);
 // The key from a cell to the one beside it in the same room; nothing when they are not beside.
 std::optional<Dir> DirTo(const Place& from, const Place& to);
 

@@ -2,6 +2,8 @@
 #include "autoplay/player.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "autoplay/caution.h"
 #include "autoplay/foe.h"
@@ -58,22 +60,13 @@ bool Busy(const Game& g) {
          g.tmrATTACK.Enabled() || g.tmrBREAK.Enabled() || g.tmrEND.Enabled();
 }
 
+// What the log says the player does, in the order of Goal::Kind.
+constexpr std::array<std::string_view, 6> kGoalVerbs = {"walk to", "take",  "buy",
+                                                        "save",    "break", "fight"};
+static_assert(kGoalVerbs.size() == static_cast<std::size_t>(Goal::Kind::Fight) + 1);
+
 std::string GoalText(const Goal& goal) {
-  switch (goal.kind) {
-    case Goal::Kind::WalkTo:
-      return "walk to " + goal.what;
-    case Goal::Kind::PickUp:
-      return "take " + goal.what;
-    case Goal::Kind::Buy:
-      return "buy " + goal.what;
-    case Goal::Kind::Save:
-      return "save " + goal.what;
-    case Goal::Kind::Break:
-      return "break " + goal.what;
-    case Goal::Kind::Fight:
-      return "fight " + goal.what;
-  }
-  return goal.what;
+  return Cat(kGoalVerbs[static_cast<std::size_t>(goal.kind)], " ", goal.what);
 }
 
 }  // namespace
@@ -233,7 +226,7 @@ void Player::Look() {
 
 bool Player::Challenged() {
   const auto foe = FoeOf(game(), world_);
-  return foe && Beside(PlaceOf(game()), *foe) && quest_.WouldFight(game(), *foe);
+  return foe && Adjacent(PlaceOf(game()), foe->at) && quest_.WouldFight(game(), *foe);
 }
 
 RouteRules Player::RulesFor(const std::function<bool(const Place&)>& isGoal) {

@@ -7,6 +7,7 @@
 #include "autoplay/quest.h"
 #include "autoplay/text.h"
 #include "game/game.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq::autoplay {
 namespace {
@@ -80,7 +81,7 @@ std::optional<Goal> Quest::Heal(const Game& g, int wanted) {
       const auto price = prices_.find({at.room, at.row, at.col});
       return price == prices_.end() || price->second <= gold;
     }
-    if (at.row < 2 || at.row > 10 || at.col < 2 || at.col > 10) return false;
+    if (!InsideInnerRoom(at.row, at.col)) return false;  // where the hero may stand
     for (Dir d : kDirs) {
       const Place plant = Beside(at, d);
       const std::string& next = world_.Tag(plant.room, plant.row, plant.col);

@@ -1,8 +1,6 @@
 // Writing, reading and checking replays.
 #include "autoplay/replay.h"
 
-#include <charconv>
-
 #include "autoplay/text.h"
 #include "autoplay/time_text.h"
 #include "platform/file_writes.h"
@@ -14,13 +12,6 @@ namespace {
 constexpr std::string_view kHeader = "tarvoquest replay 1";
 // A whole winning game stays far below this; anything larger is not a replay.
 constexpr std::size_t kMaxReplayBytes = 256u * 1024u * 1024u;
-
-std::optional<std::int64_t> Whole(std::string_view s) {
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
 
 std::string Where(const std::string& name, int line) {
   return Cat(name, " line ", line, ": ");
@@ -64,7 +55,8 @@ std::optional<std::string> ParseReplay(std::string_view text, const std::string&
       continue;
     }
     if (!seed) {
-      const auto n = line.substr(0, 5) == "seed " ? Whole(line.substr(5)) : std::nullopt;
+      const auto n =
+          line.substr(0, 5) == "seed " ? ParseWhole<std::int64_t>(line.substr(5)) : std::nullopt;
       if (!n) return Where(name, lineNo) + "expected \"seed N\"";
       replay.seed = *n;
       seed = true;
@@ -79,7 +71,7 @@ std::optional<std::string> ParseReplay(std::string_view text, const std::string&
     if (space == std::string_view::npos || eq == std::string_view::npos || eq < space) {
       return Where(name, lineNo) + "expected \"<ms> <input> = <digest>\"";
     }
-    const auto ms = Whole(line.substr(0, space));
+    const auto ms = ParseWhole<std::int64_t>(line.substr(0, space));
     if (!ms || *ms < lastMs) return Where(name, lineNo) + "the time is missing or runs backwards";
     const auto input = ParseInput(line.substr(space + 1, eq - space - 1));
     if (!input) return Where(name, lineNo) + "unknown input";

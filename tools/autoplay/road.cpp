@@ -14,6 +14,7 @@
 #include "autoplay/text.h"
 #include "game/game.h"
 #include "game/monster_table.h"
+#include "rooms/move_hero_stages.h"
 
 namespace tq::autoplay {
 namespace {
@@ -22,10 +23,6 @@ constexpr int kRoadTiers = 4;
 constexpr int kHuntTiers = 6;
 // The shirt's chest: the one chest beyond room 500 that holds no sword piece.
 constexpr int kShirtRoom = 703;
-
-bool Inside(const Place& at) {
-  return at.row >= 2 && at.row <= 10 && at.col >= 2 && at.col <= 10;
-}
 
 bool OwnsAllKeys(const Game& g) {
   return g.owns(ItemSlot::GoldKey) && g.owns(ItemSlot::RedKey) && g.owns(ItemSlot::PurpleKey);
@@ -122,7 +119,7 @@ Decision Quest::OnTheRoad(const Game& g) {
     wants.push_back([&, tier](const Place& at, const std::string& tag) {
       if (tier == 0) return QuestItem(tag) && !Skipped(at);
       if (tier == 3 && tag == "RUINSTONE" && NorthOpen(g)) return true;
-      if (!Inside(at)) return false;
+      if (!InsideInnerRoom(at.row, at.col)) return false;
       for (Dir d : kDirs) {
         const Place cell = Beside(at, d);
         const std::string& next = world_.Tag(cell.room, cell.row, cell.col);

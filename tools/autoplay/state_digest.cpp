@@ -1,7 +1,6 @@
 // The state digest: each part written out in a fixed order and hashed.
 #include "autoplay/state_digest.h"
 
-#include <charconv>
 #include <cstdio>
 #include <map>
 
@@ -130,19 +129,10 @@ std::uint32_t Map(const Game& g) {
   return t.hash();
 }
 
+// A part's hash: eight hexadecimal digits.
 std::optional<std::uint32_t> Hex(std::string_view s) {
-  std::uint32_t v = 0;
   if (s.size() != 8) return std::nullopt;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
-  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
-
-std::optional<int> Whole(std::string_view s) {
-  int v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
-  return v;
+  return ParseWhole<std::uint32_t>(s, 16);
 }
 
 std::string Plain(const StateDigest& d) {
@@ -207,7 +197,7 @@ std::optional<StateDigest> ParseDigest(std::string_view text, const StateDigest*
   auto whole = [&](std::string_view key, int& out) {
     const auto it = fields.find(key);
     if (it == fields.end()) return false;
-    const auto v = Whole(it->second);
+    const auto v = ParseWhole<int>(it->second);
     if (v) out = *v;
     ++used;
     return v.has_value();
@@ -220,8 +210,8 @@ std::optional<StateDigest> ParseDigest(std::string_view text, const StateDigest*
   ++used;
   const std::size_t comma = at->second.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
-  const auto row = Whole(at->second.substr(0, comma));
-  const auto col = Whole(at->second.substr(comma + 1));
+  const auto row = ParseWhole<int>(at->second.substr(0, comma));
+  const auto col = ParseWhole<int>(at->second.substr(comma + 1));
   if (!row || !col) return std::nullopt;
   d.row = *row;
   d.col = *col;

@@ -1,7 +1,9 @@
-// Lines of text built from words and numbers.
+// Lines of text built from words and numbers, and whole numbers read back from text.
 #pragma once
 
+#include <charconv>
 #include <concepts>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,15 @@ std::string Cat(const Parts&... parts) {
   std::string out;
   (detail::Append(out, parts), ...);
   return out;
+}
+
+// The whole number `text` holds, in decimal or another `base`, with nothing before or after it.
+template <std::integral N>
+std::optional<N> ParseWhole(std::string_view text, int base = 10) {
+  N v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, base);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return v;
 }
 
 }  // namespace tq::autoplay

@@ -21,11 +21,14 @@
 
 namespace {
 
+// The PNG shows every pixel of the window as a square of this side.
+constexpr int kScale = 2;
+
 // The control of the given name and index anywhere in the window.
-tq::Control* Find(tq::Control& c, const std::string& name, int index) {
+tq::Control* FindControl(tq::Control& c, const std::string& name, int index) {
   if (c.name == name && c.index == index) return &c;
   for (tq::Control* child : c.Children) {
-    if (tq::Control* found = Find(*child, name, index)) return found;
+    if (tq::Control* found = FindControl(*child, name, index)) return found;
   }
   return nullptr;
 }
@@ -38,7 +41,7 @@ bool Step(tq::Game& game, tq::ManualClock& clock, const std::string& step) {
       index = std::atoi(name.c_str() + colon + 1);
       name.resize(colon);
     }
-    tq::Control* c = Find(game.frmTQ, name, index);
+    tq::Control* c = FindControl(game.frmTQ, name, index);
     if (!c) return false;
     tq::Click(game, *c);
   } else if (step.rfind("key:", 0) == 0) {
@@ -74,7 +77,6 @@ int main(int argc, char** argv) {
     }
   }
 
-  const int scale = 2;
   SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormat(0, tq::kClientWidthPx, tq::kClientHeightPx,
                                                       32, SDL_PIXELFORMAT_RGBA32);
   SDL_Renderer* sdl = SDL_CreateSoftwareRenderer(frame);
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
     renderer.Draw(game);
     SDL_RenderPresent(sdl);
   }
-  SDL_Surface* big = SDL_CreateRGBSurfaceWithFormat(0, frame->w * scale, frame->h * scale, 32,
+  SDL_Surface* big = SDL_CreateRGBSurfaceWithFormat(0, frame->w * kScale, frame->h * kScale, 32,
                                                     SDL_PIXELFORMAT_RGBA32);
   SDL_BlitScaled(frame, nullptr, big, nullptr);
   const int rc = IMG_SavePNG(big, argv[2]);

@@ -1,4 +1,5 @@
-// Arranging helpers: chords, held pads, broken chords, bass lines and drum patterns.
+// Arranging helpers: chords, the bars of a piece, melodies, held pads, broken chords, bass
+// roots and drum patterns.
 #include "compose.h"
 
 #include <map>
@@ -26,6 +27,8 @@ std::vector<int> ChordTones(std::string_view symbol, int octave) {
   return notes;
 }
 
+namespace {
+
 std::vector<std::string_view> Bars(std::string_view progression) {
   std::vector<std::string_view> bars;
   std::size_t pos = 0;
@@ -36,6 +39,28 @@ std::vector<std::string_view> Bars(std::string_view progression) {
     pos = end;
   }
   return bars;
+}
+
+}  // namespace
+
+int LowRoot(std::string_view chord, int octave, std::string_view highest) {
+  const int root = ChordTones(chord, octave)[0];
+  return root > NoteNumber(highest) ? root - 12 : root;
+}
+
+void EachBar(const Song& song, std::string_view progression,
+             const std::function<void(std::size_t bar, double at, std::string_view chord)>& play) {
+  const std::vector<std::string_view> chords = Bars(progression);
+  for (std::size_t bar = 0; bar < chords.size(); ++bar) {
+    play(bar, static_cast<double>(bar) * song.beatsPerBar(), chords[bar]);
+  }
+}
+
+double Melody(Song& song, int part, double beat, std::initializer_list<Phrase> phrases,
+              double gate) {
+  for (const Phrase& phrase : phrases)
+    beat = song.Line(part, beat, phrase.notes, phrase.velocity, gate);
+  return beat;
 }
 
 void Pad(Song& song, int part, double beat, double beats, std::string_view chord, int octave,

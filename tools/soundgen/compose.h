@@ -1,6 +1,10 @@
-// Arranging helpers: chords, held pads, broken chords, bass lines and drum patterns.
+// Arranging helpers: chords, the bars of a piece, melodies, held pads, broken chords, bass
+// roots and drum patterns.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -12,8 +16,23 @@ namespace tq::soundgen {
 // root in the given octave, the other tones above it.
 std::vector<int> ChordTones(std::string_view symbol, int octave);
 
-// Chord symbols, one per bar, separated by blanks ("Dm C Bb C").
-std::vector<std::string_view> Bars(std::string_view progression);
+// The root of a chord in `octave`, an octave lower when it would lie above `highest` ("G2"):
+// where a bass line plays it.
+int LowRoot(std::string_view chord, int octave, std::string_view highest);
+
+// The skeleton of a piece: `play` is called for each bar of a progression of chord symbols,
+// one a bar, separated by blanks ("Dm C Bb C"), with the bar's index, first beat and chord.
+void EachBar(const Song& song, std::string_view progression,
+             const std::function<void(std::size_t bar, double at, std::string_view chord)>& play);
+
+// A phrase of a tune, in the notation of Song::Line, and how hard it is played.
+struct Phrase {
+  std::string_view notes;
+  int velocity;
+};
+// The phrases one after another from `beat`; returns the beat after the last.
+double Melody(Song& song, int part, double beat, std::initializer_list<Phrase> phrases,
+              double gate = 0.95);
 
 // A chord held for `beats`.
 void Pad(Song& song, int part, double beat, double beats, std::string_view chord, int octave,
@@ -26,6 +45,16 @@ void Broken(Song& song, int part, double beat, double beats, std::string_view ch
 // silent; one character every `step` beats.
 void Hits(Song& song, int part, double beat, double step, int note, std::string_view grid,
           int velocity);
+
+// General MIDI programs (counted from 0) played by the pieces.
+namespace program {
+constexpr int kGlockenspiel = 9, kMarimba = 12, kTubularBells = 14, kNylonGuitar = 24,
+              kAcousticBass = 32, kFingerBass = 33, kFretlessBass = 35, kCello = 42,
+              kContrabass = 43, kTremoloStrings = 44, kPizzicatoStrings = 45, kHarp = 46,
+              kTimpani = 47, kStrings = 48, kChoir = 52, kTrumpet = 56, kTrombone = 57, kTuba = 58,
+              kFrenchHorn = 60, kBrassSection = 61, kOboe = 68, kBassoon = 70, kFlute = 73,
+              kRecorder = 74, kShakuhachi = 77, kWarmPad = 89;
+}  // namespace program
 
 // General MIDI drum keys used by the pieces.
 namespace drum {

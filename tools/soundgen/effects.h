@@ -1,33 +1,73 @@
-// The game's sound effects: each file name with the recipe that makes it.
+// The recipes of the sound effects, by the file that holds them; catalogue.cpp names the file
+// each one is written to and its level.
 #pragma once
-
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "dsp.h"
 
 namespace tq::soundgen {
 
-struct Effect {
-  std::string file;  // name inside sounds/
-  std::function<Buffer()> make;
-  double loudness;     // target of Level(): the loudest 400 ms, K-weighted, in LUFS
-  bool loops = false;  // repeated on the music channel: no fades, a seamless join instead
-};
+// effects_interface.cpp: clicks, refusals, rewards.
+Buffer Squeak();
+Buffer Squeak2();
+Buffer Squeak3();
+Buffer No();
+Buffer Buy();
+Buffer LevelUp();
 
-// Levels shared by the groups, so that the set sounds even: every effect lies within a band of
-// six decibels, clicks of the interface and backgrounds at its foot, voices at its head.
-constexpr double kUiLevel = -21.0;
-constexpr double kEffectLevel = -18.0;
-constexpr double kVoiceLevel = -17.0;
-constexpr double kAmbienceLevel = -22.0;
+// effects_items.cpp: coins, gold, potions, symbols, equipment.
+Buffer Coin();
+Buffer LoveMoney();
+Buffer Potion();
+Buffer Symbol();
+Buffer EquipSound();
 
-std::vector<Effect> InterfaceEffects();  // clicks, refusals, rewards
-std::vector<Effect> ItemEffects();       // coins, gold, potions, symbols, equipment
-std::vector<Effect> WorldEffects();      // doors, torch, water, weather, stones
-std::vector<Effect> CombatEffects();     // swings, breaking, wounds
-std::vector<Effect> HeroEffects();       // the hero's voice and his hurt sounds
-std::vector<Effect> CreatureEffects();   // roars and death cries
+// effects_world.cpp: doors, torch, water, weather, stones.
+Buffer DoorSlam();
+Buffer LockedDoor();
+Buffer SnowTalk();
+Buffer StoneDoor();
+Buffer LightTorch();
+Buffer Splash();
+Buffer Night();
+Buffer Wild();
+Buffer RainThunder();
+
+// effects_combat.cpp: swings, breaking, wounds.
+Buffer Miss();
+Buffer MissEcho();
+Buffer PlantBreak();
+Buffer WoodBreak();
+Buffer OpenChest();
+Buffer Pop();
+Buffer BackStab();
+Buffer Terror();
+
+// effects_hero.cpp: the hero's voice and his hurt sounds.
+Buffer Family();
+Buffer Yeah();
+Buffer LookAtThat();
+Buffer AllRight();
+Buffer ShieldBlock();
+Buffer Hurt(int level);  // 1 to 3, by how hard the blow was
+Buffer Dead();
+
+// effects_creatures.cpp: the monsters' roars and death cries, numbered by kind.
+Buffer Roar0();
+Buffer Roar1();
+Buffer Roar2();
+Buffer Roar3();
+Buffer Roar4();
+Buffer Roar6();
+Buffer Roar7();
+Buffer Roar8();
+Buffer Roar9();
+Buffer Roar10();
+Buffer Kill0();
+Buffer Kill1();
+Buffer Kill2();
+Buffer Kill3();
+Buffer Kill5();
+Buffer Kill6();
+Buffer Kill10();
 
 }  // namespace tq::soundgen

@@ -13,6 +13,8 @@ Buffer Cave(const Buffer& dry) {
   return Reverb(dry, 0.6, 0.5, 0.2, 0.5);
 }
 
+}  // namespace
+
 // Platers and bats: a burst of high chittering squeaks. Each squeak is a pure gliding tone with
 // a soft second harmonic, all well under the top of the band, so nothing folds back down.
 Buffer Roar0() {
@@ -20,16 +22,16 @@ Buffer Roar0() {
   Buffer out;
   for (int i = 0; i < 7; ++i) {
     const double hz = rng.Range(2600, 3800), len = rng.Range(0.035, 0.055);
-    Buffer squeak = Tone(len, Wave::kSine, Expo(hz, hz * 1.3, len), [=](double t) {
+    Buffer squeak = Tone(len, Wave::Sine, Expo(hz, hz * 1.3, len), [=](double t) {
       return std::pow(std::sin(kPi * t / len), 1.5) * (0.75 + 0.25 * std::sin(2 * kPi * 70 * t));
     });
     MixAt(squeak,
-          Tone(len, Wave::kSine, Expo(hz * 2, hz * 2.6, len),
+          Tone(len, Wave::Sine, Expo(hz * 2, hz * 2.6, len),
                [=](double t) { return 0.2 * std::pow(std::sin(kPi * t / len), 2.0); }),
           0.0);
     MixAt(out, squeak, i * 0.055 + rng.Range(0.0, 0.015), rng.Range(0.6, 1.0));
   }
-  Filter(out, Biquad::Kind::kLowPass, 9000, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 9000, 0.7);
   return Cave(out);
 }
 
@@ -69,10 +71,10 @@ Buffer Roar3() {
 Buffer Roar4() {
   Rng rng(54);
   const double length = 1.0;
-  Buffer buzz = Tone(length, Wave::kSaw, Expo(62, 48, length), [=](double t) {
+  Buffer buzz = Tone(length, Wave::Saw, Expo(62, 48, length), [=](double t) {
     return Attack(t, 0.15) * (1.0 - t / length) * (0.6 + 0.4 * std::sin(2 * kPi * 28 * t));
   });
-  Filter(buzz, Biquad::Kind::kLowPass, 700, 1.5);
+  Filter(buzz, Biquad::Kind::LowPass, 700, 1.5);
   Buffer out = buzz;
   for (double at = 0.0; at < length - 0.1; at += rng.Range(0.03, 0.06)) {
     MixAt(out, Click(rng.Range(2500, 4500), 0.012, rng), at, 0.35 * (1.0 - at / length));
@@ -102,13 +104,13 @@ Buffer Roar6() {
 // Newts and salamanders: a throaty croak, then a long reptile hiss.
 Buffer Roar7() {
   Rng rng(57);
-  Buffer croak = Tone(0.18, Wave::kSaw, Constant(38),
+  Buffer croak = Tone(0.18, Wave::Saw, Constant(38),
                       [](double t) { return Attack(t, 0.01) * std::sin(kPi * t / 0.18); });
-  Filter(croak, Biquad::Kind::kLowPass, 2000, 0.7);  // the saw's edges would tick
-  Filter(croak, Biquad::Kind::kBandPass, 420, 2.0);
+  Filter(croak, Biquad::Kind::LowPass, 2000, 0.7);  // the saw's edges would tick
+  Filter(croak, Biquad::Kind::BandPass, 420, 2.0);
   Gain(croak, 3.0);
   Buffer hiss = WhiteNoise(0.8, rng);
-  Sweep(hiss, Biquad::Kind::kBandPass, Expo(3500, 5500, 0.8), 2.0);
+  Sweep(hiss, Biquad::Kind::BandPass, Expo(3500, 5500, 0.8), 2.0);
   Envelope(hiss, [](double t) { return Attack(t, 0.08) * Decay(t, 0.9); });
   Buffer out = croak;
   MixAt(out, hiss, 0.15, 1.3);
@@ -135,7 +137,7 @@ Buffer Roar9() {
   Buffer out = Speak({{"u", 0.45, 82, 98}, {"o", 0.55, 98, 108}, {"o", 0.5, 108, 66}},
                      VoiceKind{0.84, 0.45, 0.5, 0.9, 2.5, 0.8}, rng);
   Buffer rattle = Growl(1.4, 14, 140, rng);
-  Filter(rattle, Biquad::Kind::kBandPass, 420, 1.2);
+  Filter(rattle, Biquad::Kind::BandPass, 420, 1.2);
   MixAt(out, rattle, 0.1, 0.9);
   MixAt(out, Breath(0.5, 600, 300, false, rng), 1.3, 0.45);
   out = Echo(out, 0.23, 0.4, 3, 0.7);
@@ -146,7 +148,7 @@ Buffer Roar9() {
 Buffer Roar10() {
   Rng rng(60);
   Buffer swell = PinkNoise(0.8, rng);
-  Sweep(swell, Biquad::Kind::kLowPass, Expo(100, 1500, 0.8), 1.2);
+  Sweep(swell, Biquad::Kind::LowPass, Expo(100, 1500, 0.8), 1.2);
   // The swell gives way to the roar: it fades as the voices come in, never stopping short.
   Envelope(swell,
            [](double t) { return std::pow(t / 0.8, 2.0) * std::min(1.0, (0.8 - t) / 0.12); });
@@ -158,23 +160,21 @@ Buffer Roar10() {
       Speak({{"a", 0.6, 93, 117}, {"aw", 0.9, 117, 68}}, VoiceKind{0.75, 0.4, 0.7, 0.3, 3.3}, rng),
       0.7, 0.6);
   MixAt(out,
-        Tone(1.6, Wave::kSine, Expo(48, 36, 1.6),
+        Tone(1.6, Wave::Sine, Expo(48, 36, 1.6),
              [](double t) { return 0.5 * Attack(t, 0.1) * (1.0 - t / 1.6); }),
         0.7);
-  Buffer wet = Reverb(out, 0.9, 0.3, 0.35, 1.0);
-  FadeEdges(wet, 0.01, 0.6);
-  return wet;
+  return Faded(Reverb(out, 0.9, 0.3, 0.35, 1.0), 0.01, 0.6);
 }
 
 // Small things die with a squeal cut short and a soft puff.
 Buffer Kill0() {
   Rng rng(70);
   Buffer out = Tone(
-      0.28, Wave::kTriangle,
+      0.28, Wave::Triangle,
       [](double t) { return (2200 - 5500 * t) * (1.0 + 0.04 * std::sin(90 * t)); },
       [](double t) { return Attack(t, 0.005) * (1.0 - t / 0.28); });
   Buffer puff = WhiteNoise(0.25, rng);
-  Filter(puff, Biquad::Kind::kLowPass, 1200, 0.7);
+  Filter(puff, Biquad::Kind::LowPass, 1200, 0.7);
   Envelope(puff, [](double t) { return Decay(t, 0.2); });
   MixAt(out, puff, 0.2, 0.8);
   return Cave(out);
@@ -196,7 +196,7 @@ Buffer Kill2() {
       Speak({{"o", 0.4, 92, 75}, {"u", 0.5, 75, 45}}, VoiceKind{0.68, 0.25, 0.6, 0.2, 4}, rng);
   MixAt(out, Thump(60, 30, 0.7, rng), 0.85, 1.3);
   Buffer rumble = PinkNoise(0.6, rng);
-  Filter(rumble, Biquad::Kind::kLowPass, 200, 0.7);
+  Filter(rumble, Biquad::Kind::LowPass, 200, 0.7);
   Envelope(rumble, [](double t) { return 2.0 * Decay(t, 0.6); });
   MixAt(out, rumble, 0.85);
   return Cave(out);
@@ -208,12 +208,12 @@ Buffer Kill3() {
   Buffer out;
   for (double at : {0.0, 0.04, 0.07, 0.13}) MixAt(out, Click(rng.Range(1200, 2600), 0.03, rng), at);
   Buffer crunch = Crackle(0.25, 1500, rng);
-  Filter(crunch, Biquad::Kind::kBandPass, 1800, 0.8);
+  Filter(crunch, Biquad::Kind::BandPass, 1800, 0.8);
   Envelope(crunch, [](double t) { return Decay(t, 0.2); });
   MixAt(out, crunch, 0.0, 1.5);
   MixAt(out, WoodKnock(260, 0.15, rng), 0.0, 0.6);
   Buffer breath = WhiteNoise(0.7, rng);
-  Sweep(breath, Biquad::Kind::kBandPass, Expo(4000, 1500, 0.7), 1.5);
+  Sweep(breath, Biquad::Kind::BandPass, Expo(4000, 1500, 0.7), 1.5);
   Envelope(breath, [](double t) { return 0.6 * Attack(t, 0.05) * Decay(t, 0.7); });
   MixAt(out, breath, 0.2);
   return Cave(out);
@@ -225,7 +225,7 @@ Buffer Kill5() {
   Buffer out = Speak({{"u", 0.35, 100, 70}}, VoiceKind{0.9, 0.45, 0.3, 0.0, 3}, rng);
   Buffer squelch = WhiteNoise(0.3, rng);
   Sweep(
-      squelch, Biquad::Kind::kBandPass, [](double t) { return 500 + 250 * std::sin(45 * t); }, 5.0);
+      squelch, Biquad::Kind::BandPass, [](double t) { return 500 + 250 * std::sin(45 * t); }, 5.0);
   Envelope(squelch, [](double t) { return 2.0 * Decay(t, 0.3); });
   MixAt(out, squelch, 0.25);
   double at = 0.45, gap = 0.12;
@@ -258,39 +258,13 @@ Buffer Kill10() {
   const double chord[] = {NoteHz(62), NoteHz(65), NoteHz(68), NoteHz(71)};
   for (double hz : chord) {
     MixAt(out,
-          Tone(2.0, Wave::kSine, Expo(hz * 2.0, hz, 2.0),
+          Tone(2.0, Wave::Sine, Expo(hz * 2.0, hz, 2.0),
                [](double t) { return 0.12 * Attack(t, 0.1) * (1.0 - t / 2.0); }),
           0.1);
   }
   MixAt(out, Whoosh(1.8, 4000, 200, 0.8, rng), 0.0, 0.5);
   MixAt(out, Sparkle(1.5, 10, 1500, 5000, rng), 0.6, 0.4);
-  Buffer wet = Reverb(out, 0.92, 0.3, 0.4, 1.2);
-  FadeEdges(wet, 0.01, 0.8);
-  return wet;
-}
-
-}  // namespace
-
-std::vector<Effect> CreatureEffects() {
-  return {
-      {"ROAR0.wav", Roar0, kEffectLevel},
-      {"ROAR1.wav", Roar1, kEffectLevel},
-      {"ROAR2.wav", Roar2, kEffectLevel},
-      {"ROAR3.wav", Roar3, kEffectLevel},
-      {"ROAR4.wav", Roar4, kEffectLevel},
-      {"ROAR6.wav", Roar6, kEffectLevel},
-      {"ROAR7.wav", Roar7, kEffectLevel},
-      {"ROAR8.wav", Roar8, kEffectLevel},
-      {"ROAR9.wav", Roar9, kEffectLevel},
-      {"ROAR10.wav", Roar10, kEffectLevel + 1.0},
-      {"ENEMYKILL0.wav", Kill0, kEffectLevel},
-      {"ENEMYKILL1.wav", Kill1, kEffectLevel},
-      {"ENEMYKILL2.wav", Kill2, kEffectLevel},
-      {"ENEMYKILL3.wav", Kill3, kEffectLevel},
-      {"ENEMYKILL5.wav", Kill5, kEffectLevel},
-      {"ENEMYKILL6.wav", Kill6, kEffectLevel},
-      {"ENEMYKILL10.wav", Kill10, kEffectLevel + 1.0},
-  };
+  return Faded(Reverb(out, 0.92, 0.3, 0.4, 1.2), 0.01, 0.8);
 }
 
 }  // namespace tq::soundgen

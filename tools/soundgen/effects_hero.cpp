@@ -18,6 +18,8 @@ Buffer Room(const Buffer& dry) {
   return Reverb(dry, 0.35, 0.5, 0.1, 0.3);
 }
 
+}  // namespace
+
 // A new game: a sharp breath, a grunt of resolve under a rising horn call, then a shout that
 // lands on the call's bright chord.
 Buffer Family() {
@@ -39,9 +41,7 @@ Buffer Family() {
               VoiceKind{1.0, 0.18, 0.15, 0.25, 5.5, 0.9}, rng),
           0.9),
       1.9);
-  Buffer wet = Reverb(out, 0.5, 0.5, 0.15, 0.6);
-  FadeEdges(wet, 0.003, 0.4);
-  return wet;
+  return Faded(Reverb(out, 0.5, 0.5, 0.15, 0.6), 0.003, 0.4);
 }
 
 // The critical hit: an exultant "hyah!" with a ringing blow under it.
@@ -126,25 +126,7 @@ Buffer Dead() {
   MixAt(out, Thump(90, 40, 0.45, rng), 1.25, 1.0);
   MixAt(out, MetalHit(650, 0.4, rng), 1.32, 0.25);
   MixAt(out, MetalHit(820, 0.3, rng), 1.45, 0.12);
-  Buffer wet = Reverb(out, 0.5, 0.5, 0.15, 0.6);
-  FadeEdges(wet, 0.003, 0.4);
-  return wet;
-}
-
-}  // namespace
-
-std::vector<Effect> HeroEffects() {
-  return {
-      {"FAMILY.wav", Family, kVoiceLevel},
-      {"YEAH.wav", Yeah, kVoiceLevel},
-      {"LOOKATTHAT.wav", LookAtThat, kVoiceLevel},
-      {"allright.wav", AllRight, kVoiceLevel},
-      {"OW0.wav", ShieldBlock, kEffectLevel},
-      {"OW1.wav", [] { return Hurt(1); }, kVoiceLevel - 4.0},
-      {"OW2.wav", [] { return Hurt(2); }, kVoiceLevel - 2.0},
-      {"OW3.wav", [] { return Hurt(3); }, kVoiceLevel},
-      {"DEAD.wav", Dead, kVoiceLevel},
-  };
+  return Faded(Reverb(out, 0.5, 0.5, 0.15, 0.6), 0.003, 0.4);
 }
 
 }  // namespace tq::soundgen

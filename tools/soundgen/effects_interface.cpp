@@ -9,11 +9,13 @@ namespace {
 
 // A short chirp that glides between two pitches: the toolbar's click.
 Buffer Chirp(double fromHz, double toHz, double seconds, Rng& rng) {
-  Buffer b = Tone(seconds, Wave::kTriangle, Expo(fromHz, toHz, seconds),
+  Buffer b = Tone(seconds, Wave::Triangle, Expo(fromHz, toHz, seconds),
                   [=](double t) { return Attack(t, 0.002) * Decay(t, seconds * 1.3); });
   MixAt(b, Click(fromHz * 2.0, 0.008, rng), 0.0, 0.5);
   return b;
 }
+
+}  // namespace
 
 Buffer Squeak() {
   Rng rng(1);
@@ -30,10 +32,10 @@ Buffer Squeak3() {
   Buffer out;
   for (int i = 0; i < 2; ++i) {
     const double hz = i == 0 ? 784.0 : 1175.0;
-    Buffer blip = Tone(0.09, Wave::kSine, Constant(hz),
+    Buffer blip = Tone(0.09, Wave::Sine, Constant(hz),
                        [](double t) { return Attack(t, 0.004) * Decay(t, 0.09); });
     MixAt(blip,
-          Tone(0.09, Wave::kSine, Constant(hz * 3.0),
+          Tone(0.09, Wave::Sine, Constant(hz * 3.0),
                [](double t) { return 0.2 * Attack(t, 0.004) * Decay(t, 0.03); }),
           0.0);
     MixAt(out, blip, i * 0.085);
@@ -52,13 +54,13 @@ Buffer No() {
     Buffer knock = Modal(0.3, {{hz, 1.0, 0.22}, {hz * 2.76, 0.3, 0.07}, {hz * 5.4, 0.12, 0.03}});
     Envelope(knock, [](double t) { return Attack(t, 0.004); });  // a felt mallet, not a tick
     MixAt(knock,
-          Tone(0.2, Wave::kTriangle, Expo(hz * 1.06, hz * 0.97, 0.2),
+          Tone(0.2, Wave::Triangle, Expo(hz * 1.06, hz * 0.97, 0.2),
                [](double t) { return 0.35 * Attack(t, 0.01) * Decay(t, 0.2); }),
           0.0);
     MixAt(knock, Thump(hz * 0.6, hz * 0.45, 0.12, rng), 0.0, 0.3);
     MixAt(out, knock, i * 0.15);
   }
-  Filter(out, Biquad::Kind::kLowPass, 2400, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 2400, 0.7);
   return Reverb(out, 0.25, 0.6, 0.08, 0.15);
 }
 
@@ -82,19 +84,7 @@ Buffer LevelUp() {
   for (int i = 0; i < 5; ++i) MixAt(out, Brass(NoteHz(run[i]), 0.12, 0.35), i * 0.075);
   for (int n : {72, 76, 79, 84}) MixAt(out, Brass(NoteHz(n), 0.8, 0.22), 0.38);
   MixAt(out, Sparkle(1.0, 10, 2500, 7000, rng), 0.35, 0.8);
-  Buffer wet = Reverb(out, 0.5, 0.4, 0.25, 0.6);
-  FadeEdges(wet, 0.0, 0.3);
-  return wet;
-}
-
-}  // namespace
-
-std::vector<Effect> InterfaceEffects() {
-  return {
-      {"squeak.wav", Squeak, kUiLevel},   {"squeak2.wav", Squeak2, kUiLevel},
-      {"squeak3.wav", Squeak3, kUiLevel}, {"NO.wav", No, kEffectLevel},
-      {"buy.wav", Buy, kEffectLevel},     {"LEVELUP.wav", LevelUp, kEffectLevel},
-  };
+  return Faded(Reverb(out, 0.5, 0.4, 0.25, 0.6), 0.0, 0.3);
 }
 
 }  // namespace tq::soundgen

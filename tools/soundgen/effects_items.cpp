@@ -5,7 +5,6 @@
 #include "parts.h"
 
 namespace tq::soundgen {
-namespace {
 
 // A coin tossed onto another: two quick clinks, the second higher.
 Buffer Coin() {
@@ -33,17 +32,17 @@ Buffer Potion() {
   Rng rng(12);
   Buffer out;
   for (int i = 0; i < 3; ++i) {
-    Buffer gulp = Tone(0.11, Wave::kSine, Expo(420 - i * 30, 170, 0.1),
+    Buffer gulp = Tone(0.11, Wave::Sine, Expo(420 - i * 30, 170, 0.1),
                        [](double t) { return Attack(t, 0.01) * Decay(t, 0.11); });
     Buffer throat = WhiteNoise(0.08, rng);
-    Filter(throat, Biquad::Kind::kBandPass, 700, 3.0);
+    Filter(throat, Biquad::Kind::BandPass, 700, 3.0);
     Envelope(throat, [](double t) { return Decay(t, 0.06); });
     MixAt(gulp, throat, 0.0, 0.5);
     MixAt(out, gulp, i * 0.19);
   }
   for (int i = 0; i < 9; ++i) {
     const double hz = 600.0 * std::pow(2.0, i / 5.0) * rng.Range(0.95, 1.05);
-    Buffer bubble = Tone(0.05, Wave::kSine, Expo(hz, hz * 1.6, 0.05),
+    Buffer bubble = Tone(0.05, Wave::Sine, Expo(hz, hz * 1.6, 0.05),
                          [](double t) { return Attack(t, 0.004) * Decay(t, 0.05); });
     MixAt(out, bubble, 0.6 + i * 0.035, 0.35);
   }
@@ -57,13 +56,11 @@ Buffer Symbol() {
   Buffer out;
   const int notes[] = {76, 80, 83, 87, 88, 92};
   for (int i = 0; i < 6; ++i) MixAt(out, Bell(NoteHz(notes[i]), 1.2), i * 0.07, 0.4);
-  Buffer pad = Tone(1.2, Wave::kSine, Constant(NoteHz(64)),
+  Buffer pad = Tone(1.2, Wave::Sine, Constant(NoteHz(64)),
                     [](double t) { return 0.25 * Attack(t, 0.3) * Decay(t, 1.4); });
   MixAt(out, pad, 0.0);
   MixAt(out, Sparkle(1.0, 12, 3000, 8000, rng), 0.2, 0.6);
-  Buffer wet = Reverb(out, 0.7, 0.3, 0.3, 0.8);
-  FadeEdges(wet, 0.0, 0.4);
-  return wet;
+  return Faded(Reverb(out, 0.7, 0.3, 0.3, 0.8), 0.0, 0.4);
 }
 
 // Taking a key or a sword piece (or a blow glancing off armour): a short metallic "shing".
@@ -74,18 +71,6 @@ Buffer EquipSound() {
   MixAt(out, MetalHit(880, 0.45, rng), 0.05, 0.8);
   MixAt(out, MetalHit(1320, 0.3, rng), 0.07, 0.4);
   return out;
-}
-
-}  // namespace
-
-std::vector<Effect> ItemEffects() {
-  return {
-      {"coin.wav", Coin, kEffectLevel},
-      {"lovemoney.wav", LoveMoney, kEffectLevel},
-      {"potion.wav", Potion, kEffectLevel},
-      {"SYMBOL.wav", Symbol, kEffectLevel},
-      {"equipsound.wav", EquipSound, kEffectLevel},
-  };
 }
 
 }  // namespace tq::soundgen

@@ -6,7 +6,6 @@
 #include "parts.h"
 
 namespace tq::soundgen {
-namespace {
 
 // A wooden door swung shut: latch click, heavy thud, the frame ringing in the room.
 Buffer DoorSlam() {
@@ -15,7 +14,7 @@ Buffer DoorSlam() {
   MixAt(out, WoodKnock(150, 0.3, rng), 0.0, 0.8);
   MixAt(out, WoodKnock(310, 0.12, rng), 0.01, 0.4);
   MixAt(out, MetalHit(1900, 0.08, rng), 0.035, 0.25);
-  Filter(out, Biquad::Kind::kLowPass, 5000, 0.7);
+  Filter(out, Biquad::Kind::LowPass, 5000, 0.7);
   return Reverb(out, 0.45, 0.6, 0.18, 0.4);
 }
 
@@ -38,12 +37,12 @@ Buffer SnowTalk() {
   for (double hz : {110.0, 164.8, 220.0, 277.2}) {
     MixAt(out,
           Tone(
-              1.4, Wave::kSine, [hz](double t) { return hz * (1.0 + 0.004 * std::sin(5 * t)); },
+              1.4, Wave::Sine, [hz](double t) { return hz * (1.0 + 0.004 * std::sin(5 * t)); },
               [](double t) { return 0.2 * Attack(t, 0.5) * Decay(t, 2.5); }),
           0.0);
   }
   Buffer air = PinkNoise(1.4, rng);
-  Sweep(air, Biquad::Kind::kBandPass, Expo(300, 1500, 1.4), 4.0);
+  Sweep(air, Biquad::Kind::BandPass, Expo(300, 1500, 1.4), 4.0);
   Envelope(air, [](double t) { return 0.5 * Attack(t, 0.6); });
   MixAt(out, air, 0.0);
   FadeEdges(out, 0.05, 0.4);
@@ -55,15 +54,13 @@ Buffer StoneDoor() {
   Rng rng(23);
   Buffer out = Whoosh(1.6, 150, 5000, 1.2, rng);
   Buffer rumble = PinkNoise(2.0, rng);
-  Filter(rumble, Biquad::Kind::kLowPass, 120, 0.7);
+  Filter(rumble, Biquad::Kind::LowPass, 120, 0.7);
   Envelope(rumble, [](double t) { return 3.0 * std::sin(kPi * std::min(t / 2.0, 1.0)); });
   MixAt(out, rumble, 0.0);
   const int ice[] = {96, 91, 88, 84, 79, 76};
   for (int i = 0; i < 6; ++i) MixAt(out, Bell(NoteHz(ice[i]), 1.0), 1.2 + i * 0.09, 0.25);
   MixAt(out, Sparkle(1.2, 14, 3000, 9000, rng), 1.1, 0.5);
-  Buffer wet = Reverb(out, 0.85, 0.3, 0.35, 1.0);
-  FadeEdges(wet, 0.02, 0.6);
-  return wet;
+  return Faded(Reverb(out, 0.85, 0.3, 0.35, 1.0), 0.02, 0.6);
 }
 
 // Lighting the torch: a scrape, a catching whoomp, then crackling flame.
@@ -72,11 +69,11 @@ Buffer LightTorch() {
   Buffer out = Whoosh(0.12, 3000, 5000, 2.0, rng);
   Gain(out, 0.5);
   Buffer flame = WhiteNoise(0.6, rng);
-  Sweep(flame, Biquad::Kind::kLowPass, Expo(200, 2500, 0.35), 0.9);
+  Sweep(flame, Biquad::Kind::LowPass, Expo(200, 2500, 0.35), 0.9);
   Envelope(flame, [](double t) { return Attack(t, 0.12) * Decay(t, 0.8); });
   MixAt(out, flame, 0.1, 1.2);
   Buffer crackle = Crackle(1.0, 90, rng);
-  Filter(crackle, Biquad::Kind::kBandPass, 2500, 0.8);
+  Filter(crackle, Biquad::Kind::BandPass, 2500, 0.8);
   Envelope(crackle, [](double t) { return Attack(t, 0.2) * Decay(t, 1.4); });
   MixAt(out, crackle, 0.25, 1.5);
   FadeEdges(out, 0.003, 0.2);
@@ -86,16 +83,16 @@ Buffer LightTorch() {
 // Wading into water: a plunge, spray and a few bubbles.
 Buffer Splash() {
   Rng rng(25);
-  Buffer out = Tone(0.15, Wave::kSine, Expo(500, 140, 0.12),
+  Buffer out = Tone(0.15, Wave::Sine, Expo(500, 140, 0.12),
                     [](double t) { return Attack(t, 0.003) * Decay(t, 0.15); });
   Buffer spray = WhiteNoise(0.6, rng);
-  Sweep(spray, Biquad::Kind::kBandPass, Expo(1200, 3500, 0.2), 0.8);
+  Sweep(spray, Biquad::Kind::BandPass, Expo(1200, 3500, 0.2), 0.8);
   Envelope(spray, [](double t) { return Attack(t, 0.01) * Decay(t, 0.45); });
   MixAt(out, spray, 0.0, 1.2);
   for (int i = 0; i < 7; ++i) {
     const double hz = rng.Range(500, 1400);
     MixAt(out,
-          Tone(0.04, Wave::kSine, Expo(hz, hz * 1.8, 0.04),
+          Tone(0.04, Wave::Sine, Expo(hz, hz * 1.8, 0.04),
                [](double t) { return Attack(t, 0.002) * Decay(t, 0.04); }),
           0.12 + rng.Range(0.0, 0.4), 0.25);
   }
@@ -113,26 +110,26 @@ Buffer Night() {
     const double period = c == 0 ? 0.55 : 0.71;
     for (double at = rng.Range(0.0, 0.3); at < length - 0.2; at += period * rng.Range(0.9, 1.1)) {
       // One chirp: a few rapid pulses of a pure tone.
-      Buffer chirp = Tone(0.12, Wave::kSine, Constant(hz), [](double t) {
+      Buffer chirp = Tone(0.12, Wave::Sine, Constant(hz), [](double t) {
         return std::pow(std::max(0.0, std::sin(2 * kPi * 32 * t)), 2.0) * (1.0 - t / 0.12);
       });
       MixAt(out, chirp, at, c == 0 ? 0.2 : 0.12);
     }
   }
   for (int i = 0; i < 2; ++i) {
-    Buffer hoot = Tone(i == 0 ? 0.35 : 0.55, Wave::kSine, Expo(395, 360, 0.5), [i](double t) {
+    Buffer hoot = Tone(i == 0 ? 0.35 : 0.55, Wave::Sine, Expo(395, 360, 0.5), [i](double t) {
       const double len = i == 0 ? 0.35 : 0.55;
       return Attack(t, 0.08) * std::max(0.0, 1.0 - t / len);
     });
     MixAt(hoot,
-          Tone(0.55, Wave::kSine, Constant(790), [](double t) { return 0.08 * Decay(t, 0.5); }),
+          Tone(0.55, Wave::Sine, Constant(790), [](double t) { return 0.08 * Decay(t, 0.5); }),
           0.0);
-    Filter(hoot, Biquad::Kind::kLowPass, 1200, 0.7);
+    Filter(hoot, Biquad::Kind::LowPass, 1200, 0.7);
     MixAt(out, hoot, 1.6 + i * 0.5, 0.8);
   }
   Buffer wind = PinkNoise(length, rng);
   Sweep(
-      wind, Biquad::Kind::kBandPass, [](double t) { return 500 + 250 * std::sin(1.3 * t); }, 1.5);
+      wind, Biquad::Kind::BandPass, [](double t) { return 500 + 250 * std::sin(1.3 * t); }, 1.5);
   MixAt(out, wind, 0.0, 0.25);
   out = Reverb(out, 0.6, 0.5, 0.15, 0.5);
   out.resize(Samples(length));
@@ -146,7 +143,7 @@ Buffer Wild() {
   const double length = 4.0;
   Buffer out = PinkNoise(length, rng);
   Sweep(
-      out, Biquad::Kind::kBandPass, [](double t) { return 700 + 400 * std::sin(0.9 * t + 1.0); },
+      out, Biquad::Kind::BandPass, [](double t) { return 700 + 400 * std::sin(0.9 * t + 1.0); },
       0.8);
   Gain(out, 0.5);
   for (int b = 0; b < 7; ++b) {
@@ -155,7 +152,7 @@ Buffer Wild() {
     const int notes = 2 + static_cast<int>(rng.Uniform() * 3);
     for (int k = 0; k < notes; ++k) {
       const double up = rng.Uniform() < 0.5 ? 1.4 : 0.75;
-      Buffer tweet = Tone(0.07, Wave::kSine, Expo(base, base * up, 0.07),
+      Buffer tweet = Tone(0.07, Wave::Sine, Expo(base, base * up, 0.07),
                           [](double t) { return std::sin(kPi * t / 0.07); });
       MixAt(out, tweet, at + k * 0.09, rng.Range(0.08, 0.18));
     }
@@ -166,14 +163,16 @@ Buffer Wild() {
   return out;
 }
 
+namespace {
+
 // One peal of thunder. Near, it tears the air: a burst of cracks spreading out over a tenth of
 // a second, then the rumble rolls in. Far off only the rumble comes, slowly. The rumble is low
 // noise swelling and sinking a few times over its length.
 Buffer Thunder(double seconds, bool near, Rng& rng) {
   Buffer roll = PinkNoise(seconds, rng);
-  Filter(roll, Biquad::Kind::kLowPass, near ? 220 : 150, 0.7);
-  Filter(roll, Biquad::Kind::kLowPass, near ? 300 : 200, 0.7);
-  Filter(roll, Biquad::Kind::kHighPass, 28, 0.7);  // felt, but no drift of the middle
+  Filter(roll, Biquad::Kind::LowPass, near ? 220 : 150, 0.7);
+  Filter(roll, Biquad::Kind::LowPass, near ? 300 : 200, 0.7);
+  Filter(roll, Biquad::Kind::HighPass, 28, 0.7);  // felt, but no drift of the middle
   double bumps[6];
   for (double& b : bumps) b = rng.Range(0.35, 1.0);
   const double rise = near ? 0.15 : 0.7;
@@ -185,9 +184,9 @@ Buffer Thunder(double seconds, bool near, Rng& rng) {
   });
   if (near) {
     Buffer crack = Crackle(0.35, 2500, rng);
-    Filter(crack, Biquad::Kind::kLowPass, 3500, 0.7);
+    Filter(crack, Biquad::Kind::LowPass, 3500, 0.7);
     Buffer tear = WhiteNoise(0.35, rng);
-    Filter(tear, Biquad::Kind::kBandPass, 900, 0.6);
+    Filter(tear, Biquad::Kind::BandPass, 900, 0.6);
     MixAt(crack, tear, 0.0, 0.25);
     Envelope(crack, [](double t) { return Attack(t, 0.02) * Decay(t, 0.3); });
     MixAt(roll, crack, 0.0, 2.5);
@@ -196,14 +195,16 @@ Buffer Thunder(double seconds, bool near, Rng& rng) {
   return roll;
 }
 
+}  // namespace
+
 // Rain with thunder, sixteen seconds that repeat without a seam: a wash of rain that gusts
 // and eases, thousands of single drops, a few fat ones close by, a near and a far peal.
 Buffer RainThunder() {
   Rng rng(28);
   const double length = 16.0, overlap = 1.0;
   Buffer rain = PinkNoise(length + overlap, rng);
-  Filter(rain, Biquad::Kind::kHighPass, 400, 0.7);
-  Filter(rain, Biquad::Kind::kLowPass, 6500, 0.7);
+  Filter(rain, Biquad::Kind::HighPass, 400, 0.7);
+  Filter(rain, Biquad::Kind::LowPass, 6500, 0.7);
   // Gusts: slow swells whose periods divide the loop, so they carry on across the join.
   Envelope(rain, [=](double t) {
     return 0.55 + 0.2 * std::sin(2 * kPi * t * 2 / length) +
@@ -212,13 +213,13 @@ Buffer RainThunder() {
   for (int i = 0; i < static_cast<int>((length + overlap) * 320); ++i) {
     const double hz = rng.Range(1500, 6000), len = rng.Range(0.004, 0.014);
     const double level = std::pow(rng.Uniform(), 3.0) * 0.35;
-    Buffer drop = Tone(len, Wave::kSine, Expo(hz, hz * 0.8, len),
+    Buffer drop = Tone(len, Wave::Sine, Expo(hz, hz * 0.8, len),
                        [=](double t) { return Attack(t, 0.0008) * Decay(t, len); });
     MixAt(rain, drop, rng.Range(0.0, length + overlap - len), level);
   }
   for (int i = 0; i < static_cast<int>((length + overlap) * 4); ++i) {  // fat drops on the leaves
     const double hz = rng.Range(700, 1800);
-    Buffer plink = Tone(0.04, Wave::kSine, Expo(hz * 1.2, hz, 0.04),
+    Buffer plink = Tone(0.04, Wave::Sine, Expo(hz * 1.2, hz, 0.04),
                         [](double t) { return Attack(t, 0.001) * Decay(t, 0.04); });
     MixAt(rain, plink, rng.Range(0.0, length + overlap - 0.05), rng.Range(0.15, 0.4));
   }
@@ -236,22 +237,6 @@ Buffer RainThunder() {
   MixAt(rain, Thunder(4.5, false, rng), 10.5, 0.6);
   rain.resize(n);
   return rain;
-}
-
-}  // namespace
-
-std::vector<Effect> WorldEffects() {
-  return {
-      {"doorslam.WAV", DoorSlam, kEffectLevel},
-      {"LockedDoor.wav", LockedDoor, kEffectLevel},
-      {"SNOWTALK.WAV", SnowTalk, kEffectLevel},
-      {"SDOOR.WAV", StoneDoor, kEffectLevel},
-      {"lighttorch.wav", LightTorch, kEffectLevel},
-      {"splash.wav", Splash, kEffectLevel},
-      {"night.wav", Night, kAmbienceLevel},
-      {"WILD.WAV", Wild, kAmbienceLevel},
-      {"RAINTHUNDER.wav", RainThunder, kAmbienceLevel + 2.0, true},
-  };
 }
 
 }  // namespace tq::soundgen

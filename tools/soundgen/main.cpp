@@ -10,8 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "effects.h"
-#include "music.h"
+#include "buffer.h"
+#include "catalogue.h"
+#include "filters.h"
+#include "loudness.h"
 #include "wav_file.h"
 
 namespace {
@@ -19,11 +21,7 @@ namespace {
 using namespace tq::soundgen;
 
 void WriteEffects(const std::filesystem::path& folder, bool report) {
-  std::vector<Effect> all;
-  for (auto group :
-       {InterfaceEffects, ItemEffects, WorldEffects, CombatEffects, HeroEffects, CreatureEffects}) {
-    for (Effect& e : group()) all.push_back(std::move(e));
-  }
+  const std::vector<Effect> all = Effects();
   // Each effect is made from its own seed, so a few workers share the list and the files come
   // out the same whichever worker makes them.
   std::vector<std::string> lines(all.size());
@@ -64,12 +62,12 @@ void WriteEffects(const std::filesystem::path& folder, bool report) {
 void WriteMusic(const std::filesystem::path& folder, bool report) {
   for (const Tune& t : Tunes()) {
     Song song = t.make();
-    song.SetLevel(t.levelDb);
+    song.setLevel(t.levelDb);
     const std::string bytes = song.Bytes();
     std::ofstream file(folder / t.file, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error("cannot write " + (folder / t.file).string());
-    if (report) std::printf("%-18s %6.2f s\n", t.file.c_str(), song.Seconds());
+    if (report) std::printf("%-18s %6.2f s\n", t.file.c_str(), song.seconds());
   }
 }
 

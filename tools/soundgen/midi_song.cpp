@@ -58,8 +58,18 @@ int NoteNumber(std::string_view name) {
 Song::Song(std::string title, double beatsPerMinute, int beatsPerBar)
     : title_(std::move(title)), bpm_(beatsPerMinute), beatsPerBar_(beatsPerBar) {}
 
-int Song::AddPart(const std::string& name, int channel, int program, int volume, int pan,
-                  int reverb) {
+int Song::AddPart(const std::string& name, int program, int volume, int pan, int reverb) {
+  if (nextChannel_ == kDrumChannel) ++nextChannel_;
+  if (nextChannel_ > 15) throw std::length_error(title_ + " has more parts than MIDI channels");
+  return AddTrack(name, nextChannel_++, program, volume, pan, reverb);
+}
+
+int Song::AddDrums(const std::string& name, int volume, int pan, int reverb) {
+  return AddTrack(name, kDrumChannel, 0, volume, pan, reverb);
+}
+
+int Song::AddTrack(const std::string& name, int channel, int program, int volume, int pan,
+                   int reverb) {
   Part part{name, channel, {}};
   const auto status = static_cast<std::uint8_t>(0xB0 | channel);
   part.events.push_back({0, 0, {status, 7, Byte(volume + kVolumeLift)}});
@@ -156,7 +166,7 @@ void Song::Finish(double beats, bool loops) {
   }
 }
 
-double Song::Seconds() const {
+double Song::seconds() const {
   return endTick_ / static_cast<double>(kTicksPerBeat) * 60.0 / bpm_;
 }
 

@@ -15,9 +15,11 @@ class Song {
 
   Song(std::string title, double beatsPerMinute, int beatsPerBar);
 
-  // One instrument on its own channel and track; returns its index.
-  int AddPart(const std::string& name, int channel, int program, int volume, int pan,
-              int reverb = 50);
+  // One instrument (a General MIDI program) on a channel and track of its own; returns its
+  // index.
+  int AddPart(const std::string& name, int program, int volume, int pan, int reverb = 50);
+  // The drum kit, on the drum channel and a track of its own; returns its index.
+  int AddDrums(const std::string& name, int volume, int pan, int reverb = 50);
   // A note from `beat` lasting `beats`; `gate` is the sounding share of that time.
   void Note(int part, double beat, double beats, int note, int velocity, double gate = 0.95);
   // A line in a compact notation, e.g. "D5:1.5 E5:.5 F5+A5:1 r:1": a pitch (or several joined
@@ -31,9 +33,10 @@ class Song {
   void Finish(double beats, bool loops);
   // Plays the whole piece louder or softer by `db` decibels, through every part's volume and
   // every note's velocity alike, so the pieces of the game sound equally loud.
-  void SetLevel(double db) { levelDb_ = db; }
+  void setLevel(double db) { levelDb_ = db; }
 
-  double Seconds() const;
+  int beatsPerBar() const { return beatsPerBar_; }
+  double seconds() const;
   std::string Bytes() const;
 
  private:
@@ -47,12 +50,14 @@ class Song {
     int channel;
     std::vector<Event> events;
   };
+  int AddTrack(const std::string& name, int channel, int program, int volume, int pan, int reverb);
   std::uint32_t Tick(double beat) const;
 
   std::string title_;
   double bpm_;
   int beatsPerBar_;
   std::vector<Part> parts_;
+  int nextChannel_ = 0;  // of the instruments; the drums have theirs
   std::uint32_t endTick_ = 0;
   double levelDb_ = 0.0;
 };

@@ -3,13 +3,16 @@
 
 #include <cmath>
 
+#include "filters.h"
+#include "sources.h"
+
 namespace tq::soundgen {
 
 Buffer Thump(double fromHz, double toHz, double seconds, Rng& rng) {
-  Buffer body = Tone(seconds, Wave::kSine, Expo(fromHz, toHz, seconds * 0.5),
+  Buffer body = Tone(seconds, Wave::Sine, Expo(fromHz, toHz, seconds * 0.5),
                      [=](double t) { return Attack(t, 0.003) * Decay(t, seconds); });
   Buffer skin = WhiteNoise(seconds * 0.3, rng);
-  Filter(skin, Biquad::Kind::kLowPass, fromHz * 6.0, 0.7);
+  Filter(skin, Biquad::Kind::LowPass, fromHz * 6.0, 0.7);
   Envelope(skin, [=](double t) { return Decay(t, seconds * 0.15); });
   MixAt(body, skin, 0.0, 0.4);
   return body;
@@ -17,7 +20,7 @@ Buffer Thump(double fromHz, double toHz, double seconds, Rng& rng) {
 
 Buffer Click(double hz, double seconds, Rng& rng) {
   Buffer b = WhiteNoise(seconds, rng);
-  Filter(b, Biquad::Kind::kBandPass, hz, 1.2);
+  Filter(b, Biquad::Kind::BandPass, hz, 1.2);
   Envelope(b, [=](double t) { return Decay(t, seconds); });
   Gain(b, 3.0);
   return b;
@@ -64,7 +67,7 @@ Buffer CoinClink(double hz, Rng& rng) {
 
 Buffer Whoosh(double seconds, double fromHz, double toHz, double q, Rng& rng) {
   Buffer b = WhiteNoise(seconds, rng);
-  Sweep(b, Biquad::Kind::kBandPass, Expo(fromHz, toHz, seconds), q);
+  Sweep(b, Biquad::Kind::BandPass, Expo(fromHz, toHz, seconds), q);
   Envelope(b, [=](double t) { return std::pow(std::sin(kPi * t / seconds), 2.0); });
   Gain(b, 2.0);
   return b;
@@ -84,8 +87,8 @@ Buffer Sparkle(double seconds, int count, double lowHz, double highHz, Rng& rng)
 Buffer Breath(double seconds, double fromHz, double toHz, bool in, Rng& rng) {
   Buffer mouth = WhiteNoise(seconds, rng);
   Buffer air = mouth;
-  Sweep(mouth, Biquad::Kind::kBandPass, Expo(fromHz, toHz, seconds), 2.5);
-  Filter(air, Biquad::Kind::kBandPass, in ? 5200 : 3600, 0.8);
+  Sweep(mouth, Biquad::Kind::BandPass, Expo(fromHz, toHz, seconds), 2.5);
+  Filter(air, Biquad::Kind::BandPass, in ? 5200 : 3600, 0.8);
   MixAt(mouth, air, 0.0, in ? 0.7 : 0.4);
   // A breath drawn in swells and stops short; one let out starts full and trails away.
   Envelope(mouth, [=](double t) {
@@ -99,8 +102,8 @@ Buffer Breath(double seconds, double fromHz, double toHz, bool in, Rng& rng) {
 
 Buffer Growl(double seconds, double rate, double lowHz, Rng& rng) {
   Buffer rumble = PinkNoise(seconds, rng);
-  Filter(rumble, Biquad::Kind::kLowPass, lowHz * 4.0, 0.8);
-  Filter(rumble, Biquad::Kind::kHighPass, lowHz * 0.5, 0.7);
+  Filter(rumble, Biquad::Kind::LowPass, lowHz * 4.0, 0.8);
+  Filter(rumble, Biquad::Kind::HighPass, lowHz * 0.5, 0.7);
   double phase = 0.0, depth = 1.0;
   for (std::size_t i = 0; i < rumble.size(); ++i) {
     const double before = phase;
@@ -116,13 +119,13 @@ Buffer Growl(double seconds, double rate, double lowHz, Rng& rng) {
 
 Buffer Brass(double hz, double seconds, double level) {
   Buffer b = Tone(
-      seconds, Wave::kSaw, [=](double t) { return hz * (1.0 + 0.002 * std::sin(30 * t)); },
+      seconds, Wave::Saw, [=](double t) { return hz * (1.0 + 0.002 * std::sin(30 * t)); },
       [=](double t) {
         return level * Attack(t, 0.03) * (t > seconds - 0.06 ? (seconds - t) / 0.06 : 1.0);
       });
   // The brightness swells as the note is blown, like a horn.
   Sweep(
-      b, Biquad::Kind::kLowPass, [=](double t) { return hz * (1.5 + 4.0 * Attack(t, 0.08)); }, 0.9);
+      b, Biquad::Kind::LowPass, [=](double t) { return hz * (1.5 + 4.0 * Attack(t, 0.08)); }, 0.9);
   return b;
 }
 

@@ -1,7 +1,8 @@
 // Recurring ingredients of the effects: thumps, knocks, metal, bells, whooshes and sparkles.
 #pragma once
 
-#include "dsp.h"
+#include "buffer.h"
+#include "rng.h"
 
 namespace tq::soundgen {
 

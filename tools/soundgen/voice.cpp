@@ -3,14 +3,17 @@
 // formants; breath noise rides along, and the air of it reaches above the formants.
 #include "voice.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
 
+#include "filters.h"
+
 namespace tq::soundgen {
 namespace {
 
-enum class Manner { kVowel, kStop, kFricative, kAspirate, kVoicedConsonant, kPause };
+enum class Manner { Vowel, Stop, Fricative, Aspirate, VoicedConsonant, Pause };
 
 struct PhoneShape {
   Manner manner;
@@ -23,33 +26,33 @@ struct PhoneShape {
 
 const std::map<std::string, PhoneShape>& Shapes() {
   static const std::map<std::string, PhoneShape> kShapes = {
-      {"a", {Manner::kVowel, {730, 1090, 2440}, 1.0, 0, 0}},
-      {"e", {Manner::kVowel, {530, 1840, 2480}, 1.0, 0, 0}},
-      {"i", {Manner::kVowel, {300, 2250, 3000}, 0.9, 0, 0}},
-      {"o", {Manner::kVowel, {520, 860, 2400}, 1.0, 0, 0}},
-      {"u", {Manner::kVowel, {320, 870, 2240}, 0.9, 0, 0}},
-      {"ae", {Manner::kVowel, {660, 1720, 2410}, 1.0, 0, 0}},
-      {"uh", {Manner::kVowel, {640, 1190, 2390}, 1.0, 0, 0}},
-      {"ih", {Manner::kVowel, {390, 1990, 2550}, 0.95, 0, 0}},
-      {"er", {Manner::kVowel, {490, 1350, 1690}, 0.95, 0, 0}},
-      {"aw", {Manner::kVowel, {600, 900, 2500}, 1.0, 0, 0}},
-      {"p", {Manner::kStop, {400, 900, 2300}, 0, 0.6, 900}},
-      {"b", {Manner::kStop, {400, 900, 2300}, 0, 0.4, 900, true}},
-      {"t", {Manner::kStop, {400, 1800, 2700}, 0, 0.7, 4500}},
-      {"d", {Manner::kStop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
-      {"k", {Manner::kStop, {400, 1600, 2400}, 0, 0.7, 2200}},
-      {"g", {Manner::kStop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
-      {"s", {Manner::kFricative, {400, 1700, 2600}, 0, 0.2, 6000}},
-      {"sh", {Manner::kFricative, {400, 1700, 2400}, 0, 0.25, 3200}},
-      {"f", {Manner::kFricative, {400, 1100, 2400}, 0, 0.1, 4500}},
-      {"h", {Manner::kAspirate, {600, 1300, 2400}, 0, 0.5, 0}},
-      {"m", {Manner::kVoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
-      {"n", {Manner::kVoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
-      {"l", {Manner::kVoicedConsonant, {360, 1000, 2700}, 0.6, 0, 0}},
-      {"r", {Manner::kVoicedConsonant, {420, 1300, 1600}, 0.6, 0, 0}},
-      {"w", {Manner::kVoicedConsonant, {300, 700, 2200}, 0.6, 0, 0}},
-      {"y", {Manner::kVoicedConsonant, {280, 2200, 2900}, 0.6, 0, 0}},
-      {"-", {Manner::kPause, {500, 1500, 2500}, 0, 0, 0}},
+      {"a", {Manner::Vowel, {730, 1090, 2440}, 1.0, 0, 0}},
+      {"e", {Manner::Vowel, {530, 1840, 2480}, 1.0, 0, 0}},
+      {"i", {Manner::Vowel, {300, 2250, 3000}, 0.9, 0, 0}},
+      {"o", {Manner::Vowel, {520, 860, 2400}, 1.0, 0, 0}},
+      {"u", {Manner::Vowel, {320, 870, 2240}, 0.9, 0, 0}},
+      {"ae", {Manner::Vowel, {660, 1720, 2410}, 1.0, 0, 0}},
+      {"uh", {Manner::Vowel, {640, 1190, 2390}, 1.0, 0, 0}},
+      {"ih", {Manner::Vowel, {390, 1990, 2550}, 0.95, 0, 0}},
+      {"er", {Manner::Vowel, {490, 1350, 1690}, 0.95, 0, 0}},
+      {"aw", {Manner::Vowel, {600, 900, 2500}, 1.0, 0, 0}},
+      {"p", {Manner::Stop, {400, 900, 2300}, 0, 0.6, 900}},
+      {"b", {Manner::Stop, {400, 900, 2300}, 0, 0.4, 900, true}},
+      {"t", {Manner::Stop, {400, 1800, 2700}, 0, 0.7, 4500}},
+      {"d", {Manner::Stop, {400, 1800, 2700}, 0, 0.5, 4000, true}},
+      {"k", {Manner::Stop, {400, 1600, 2400}, 0, 0.7, 2200}},
+      {"g", {Manner::Stop, {400, 1600, 2400}, 0, 0.5, 2000, true}},
+      {"s", {Manner::Fricative, {400, 1700, 2600}, 0, 0.2, 6000}},
+      {"sh", {Manner::Fricative, {400, 1700, 2400}, 0, 0.25, 3200}},
+      {"f", {Manner::Fricative, {400, 1100, 2400}, 0, 0.1, 4500}},
+      {"h", {Manner::Aspirate, {600, 1300, 2400}, 0, 0.5, 0}},
+      {"m", {Manner::VoicedConsonant, {250, 1100, 2300}, 0.35, 0, 0}},
+      {"n", {Manner::VoicedConsonant, {250, 1600, 2600}, 0.35, 0, 0}},
+      {"l", {Manner::VoicedConsonant, {360, 1000, 2700}, 0.6, 0, 0}},
+      {"r", {Manner::VoicedConsonant, {420, 1300, 1600}, 0.6, 0, 0}},
+      {"w", {Manner::VoicedConsonant, {300, 700, 2200}, 0.6, 0, 0}},
+      {"y", {Manner::VoicedConsonant, {280, 2200, 2900}, 0.6, 0, 0}},
+      {"-", {Manner::Pause, {500, 1500, 2500}, 0, 0, 0}},
   };
   return kShapes;
 }
@@ -91,23 +94,134 @@ double GlottalFlow(double phase) {
   return 0.0;
 }
 
-}  // namespace
+// What a phone asks of the voice at one moment of it.
+struct Targets {
+  double voiced;
+  double noise;
+  double noiseFreq;
+  bool aspirate;
+};
+
+Targets TargetsAt(const PhoneShape& shape, double level, double frac) {
+  Targets want{shape.voiced * level, shape.noise * level, shape.noiseFreq,
+               shape.manner == Manner::Aspirate};
+  if (shape.manner == Manner::Stop) {
+    // Closure, burst, then release into breath or voice.
+    if (frac < 0.55) {
+      want.noise = 0.0;
+    } else if (frac > 0.7) {
+      want.noise = 0.0;
+      if (shape.voicedRelease) {
+        want.voiced = 0.5 * level;
+      } else {
+        want.aspirate = true;
+      }
+    }
+  }
+  return want;
+}
 
 // How much a period's pitch and strength wander at random: a steady buzz sounds like a machine.
 constexpr double kJitter = 0.008, kShimmer = 0.08;
 
+// The voice from sample to sample: the folds' pulses, the formants of the tract, the breath and
+// the hiss, each gliding toward what the phone of the moment asks.
+class Throat {
+ public:
+  Throat(const VoiceKind& voice, Rng& rng)
+      : voice_(voice),
+        rng_(rng),
+        hiss_(Biquad::Kind::BandPass, 3000, 1.5),
+        air_(Biquad::Kind::BandPass, 4200 * voice.formantScale, 0.6),
+        airTop_(Biquad::Kind::LowPass, 7500 * voice.formantScale, 0.7),
+        presence_(Biquad::Kind::Peak, 3600 * voice.formantScale, 0.8, 12.0 * voice.air) {}
+
+  // One sample of a phone at `frac` of its length, at `pitch` Hz and `t` seconds into the
+  // utterance; `retune` sets the filters to the gliding formants (every 32 samples).
+  float Sample(const PhoneShape& shape, double level, double frac, double pitch, double t,
+               bool retune) {
+    const Targets want = TargetsAt(shape, level, frac);
+    const double speed = shape.manner == Manner::Stop ? 0.003 : 0.008;
+    const double v = voiced_.Step(want.voiced, speed);
+    const double nz = noise_.Step(want.aspirate ? 0.0 : want.noise, speed);
+    const double aspLevel = aspiration_.Step(want.aspirate ? 0.5 * level : 0.0, 0.004);
+    const double nf = noiseFreq_.Step(want.noiseFreq > 0 ? want.noiseFreq : 3000, 0.01);
+    const Pulse pulse = NextPulse(Wavering(pitch, t));
+    const double puff = rng_.Bipolar();
+    const double breathLevel = voice_.breath * (0.5 + pulse.flow) * v + aspLevel;
+    const double x = pulse.source * v * 0.25 + puff * breathLevel;
+    GlideFormants(shape, nf, retune);
+    return Radiate(x, puff, breathLevel, nz);
+  }
+
+ private:
+  struct Pulse {
+    double flow;    // the air through the folds
+    double source;  // what it sends into the tract
+  };
+
+  // The pitch with vibrato, and a growl for rough voices.
+  double Wavering(double pitch, double t) {
+    wobble_ += (rng_.Bipolar() * voice_.rough * 6.0 - wobble_) * 0.002;
+    return pitch *
+           std::pow(2.0, (voice_.vibrato * std::sin(2.0 * kPi * voice_.vibratoRate * t) + wobble_) /
+                             12.0);
+  }
+
+  Pulse NextPulse(double f0) {
+    phase_ += f0 * jitter_ / kRate;
+    if (phase_ >= 1.0) {
+      phase_ -= 1.0;
+      // Rough voices alternate strong and weak pulses, the sound of a growl.
+      sub_ = voice_.rough > 0.0 ? (sub_ > 0.9 ? 1.0 - voice_.rough * 0.8 : 1.0) : 1.0;
+      jitter_ = 1.0 + rng_.Bipolar() * kJitter * (1.0 + voice_.rough * 3.0);
+      shimmer_ = 1.0 + rng_.Bipolar() * kShimmer * (1.0 + voice_.rough);
+    }
+    const double flow = GlottalFlow(phase_);
+    const double source = (flow - lastFlow_) * kRate / std::max(f0, 40.0) * sub_ * shimmer_;
+    lastFlow_ = flow;
+    return {flow, source};
+  }
+
+  // The formants glide on every sample; the filters follow them when `setFilters`.
+  void GlideFormants(const PhoneShape& shape, double noiseFreq, bool setFilters) {
+    const double scale = voice_.formantScale;
+    for (std::size_t k = 0; k < 3; ++k) {
+      const double f = formant_[k].Step(shape.formants[k], 0.02);
+      if (setFilters) tract_[k].Set(f * scale, (60.0 + 40.0 * static_cast<double>(k)) * scale);
+    }
+    if (!setFilters) return;
+    tract_[3].Set(3300.0 * scale, 260.0);
+    tract_[4].Set(4300.0 * scale, 320.0);
+    hiss_.Set(Biquad::Kind::BandPass, noiseFreq * scale, 1.8);
+  }
+
+  // Through the tract and out of the mouth, with the hiss and the rush of air past the lips.
+  float Radiate(double x, double puff, double breathLevel, double hissLevel) {
+    for (Resonator& r : tract_) x = r.Process(x);
+    x = presence_.Process(static_cast<float>(x));
+    x += hiss_.Process(static_cast<float>(rng_.Bipolar())) * hissLevel * 1.5;
+    x += airTop_.Process(air_.Process(static_cast<float>(puff))) * breathLevel * voice_.air * 6.0;
+    return static_cast<float>(x);
+  }
+
+  const VoiceKind& voice_;
+  Rng& rng_;
+  std::array<Resonator, 5> tract_;
+  Biquad hiss_, air_, airTop_;
+  // The edge a voice has when it is raised: the presence above the third formant.
+  Biquad presence_;
+  Glide voiced_{0}, noise_{0}, aspiration_{0}, noiseFreq_{3000};
+  std::array<Glide, 3> formant_{Glide{500}, Glide{1500}, Glide{2500}};
+  double phase_ = 0.0, lastFlow_ = 0.0, wobble_ = 0.0, sub_ = 1.0, jitter_ = 1.0, shimmer_ = 1.0;
+};
+
+}  // namespace
+
 Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng) {
   Buffer out;
-  std::array<Resonator, 5> tract;
-  Biquad hiss(Biquad::Kind::kBandPass, 3000, 1.5);
-  Biquad air(Biquad::Kind::kBandPass, 4200 * voice.formantScale, 0.6);
-  Biquad airTop(Biquad::Kind::kLowPass, 7500 * voice.formantScale, 0.7);
-  // The edge a voice has when it is raised: the presence above the third formant.
-  Biquad presence(Biquad::Kind::kPeak, 3600 * voice.formantScale, 0.8, 12.0 * voice.air);
-  Glide voiced{0}, noise{0}, aspiration{0}, noiseFreq{3000};
-  std::array<Glide, 3> formant{Glide{500}, Glide{1500}, Glide{2500}};
+  Throat throat(voice, rng);
   double pitch = phones.empty() ? 120.0 : phones.front().pitchFrom;
-  double phase = 0.0, lastFlow = 0.0, wobble = 0.0, sub = 1.0, jitter = 1.0, shimmer = 1.0;
   double tTotal = 0.0;
   for (const Phone& ph : phones) {
     const PhoneShape& shape = Shapes().at(ph.sound);
@@ -116,68 +230,8 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
     const std::size_t n = Samples(ph.seconds);
     for (std::size_t i = 0; i < n; ++i, tTotal += 1.0 / kRate) {
       const double frac = static_cast<double>(i) / static_cast<double>(n);
-      // Targets of this moment of the phone.
-      double wantVoiced = shape.voiced * ph.level;
-      double wantNoise = shape.noise * ph.level;
-      double wantNoiseFreq = shape.noiseFreq;
-      bool aspirate = shape.manner == Manner::kAspirate;
-      if (shape.manner == Manner::kStop) {
-        // Closure, burst, then release into breath or voice.
-        if (frac < 0.55) {
-          wantNoise = 0.0;
-        } else if (frac > 0.7) {
-          wantNoise = 0.0;
-          if (shape.voicedRelease) {
-            wantVoiced = 0.5 * ph.level;
-          } else {
-            aspirate = true;
-          }
-        }
-      }
-      const double speed = shape.manner == Manner::kStop ? 0.003 : 0.008;
-      const double v = voiced.Step(wantVoiced, speed);
-      const double nz = noise.Step(aspirate ? 0.0 : wantNoise, speed);
-      const double aspLevel = aspiration.Step(aspirate ? 0.5 * ph.level : 0.0, 0.004);
-      const double nf = noiseFreq.Step(wantNoiseFreq > 0 ? wantNoiseFreq : 3000, 0.01);
-      // Pitch: a glide across the phone, vibrato, and a growl for rough voices.
-      pitch = from * std::pow(to / from, frac);
-      wobble += (rng.Bipolar() * voice.rough * 6.0 - wobble) * 0.002;
-      double f0 =
-          pitch * std::pow(2.0, (voice.vibrato * std::sin(2.0 * kPi * voice.vibratoRate * tTotal) +
-                                 wobble) /
-                                    12.0);
-      phase += f0 * jitter / kRate;
-      if (phase >= 1.0) {
-        phase -= 1.0;
-        // Rough voices alternate strong and weak pulses, the sound of a growl.
-        sub = voice.rough > 0.0 ? (sub > 0.9 ? 1.0 - voice.rough * 0.8 : 1.0) : 1.0;
-        jitter = 1.0 + rng.Bipolar() * kJitter * (1.0 + voice.rough * 3.0);
-        shimmer = 1.0 + rng.Bipolar() * kShimmer * (1.0 + voice.rough);
-      }
-      const double flow = GlottalFlow(phase);
-      const double sourceVoice = (flow - lastFlow) * kRate / std::max(f0, 40.0) * sub * shimmer;
-      lastFlow = flow;
-      const double puff = rng.Bipolar();
-      const double breathLevel = voice.breath * (0.5 + flow) * v + aspLevel;
-      double x = sourceVoice * v * 0.25 + puff * breathLevel;
-      if (i % 32 == 0) {
-        for (std::size_t k = 0; k < 3; ++k) {
-          const double f = formant[k].Step(shape.formants[k], 0.02);
-          tract[k].Set(f * voice.formantScale,
-                       (60.0 + 40.0 * static_cast<double>(k)) * voice.formantScale);
-        }
-        tract[3].Set(3300.0 * voice.formantScale, 260.0);
-        tract[4].Set(4300.0 * voice.formantScale, 320.0);
-        hiss.Set(Biquad::Kind::kBandPass, nf * voice.formantScale, 1.8);
-      } else {
-        for (std::size_t k = 0; k < 3; ++k) formant[k].Step(shape.formants[k], 0.02);
-      }
-      for (Resonator& r : tract) x = r.Process(x);
-      x = presence.Process(static_cast<float>(x));
-      x += hiss.Process(static_cast<float>(rng.Bipolar())) * nz * 1.5;
-      // The rush of air past the lips, above the formants.
-      x += airTop.Process(air.Process(static_cast<float>(puff))) * breathLevel * voice.air * 6.0;
-      out.push_back(static_cast<float>(x));
+      pitch = from * std::pow(to / from, frac);  // a glide across the phone
+      out.push_back(throat.Sample(shape, ph.level, frac, pitch, tTotal, i % 32 == 0));
     }
     pitch = to;
   }

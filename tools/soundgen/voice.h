@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "dsp.h"
+#include "buffer.h"
+#include "rng.h"
 
 namespace tq::soundgen {
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "dsp.h"
+#include "buffer.h"
 
 namespace tq::soundgen {
 
