@@ -13,54 +13,55 @@ namespace tq::art {
 namespace {
 
 void AddTiles(std::vector<Picture>& out, Ground g) {
-  const std::string G = groundName(g);
-  const std::string pics = "Pics/" + G;
-  for (const std::string& tag : tileTags())
-    out.push_back(
-        {pics + tag + ".bmp", FileKind::Bmp, [g, tag] { return PaintTile(g, tag); }, G + " tiles"});
+  const std::string ground = GroundName(g);
+  const std::string pics = "Pics/" + ground;
+  for (const std::string& tag : TileTags())
+    out.push_back({pics + tag + ".bmp", FileKind::Bmp, [g, tag] { return PaintTile(g, tag); },
+                   ground + " tiles"});
   if (g == Ground::Snow)
     out.push_back({pics + "HOUSEWALL.bmp", FileKind::Bmp, [g] { return PaintTile(g, "HOUSEWALL"); },
-                   G + " tiles"});
-  for (const std::string& tag : tileTags())
+                   ground + " tiles"});
+  for (const std::string& tag : TileTags())
     if (IsAnimatedTile(tag))
       out.push_back({pics + tag + "2.bmp", FileKind::Bmp, [g, tag] { return PaintTile(g, tag, 2); },
-                     G + " tiles"});
+                     ground + " tiles"});
   out.push_back({pics + "WATER20.bmp", FileKind::Bmp, [g] { return PaintTile(g, "WATER", 20); },
-                 G + " tiles"});
-  for (const std::string& tag : breakableTags())
+                 ground + " tiles"});
+  for (const std::string& tag : BreakableTags())
     for (int f = 1; f <= 4; ++f)
       out.push_back({pics + tag + "KILL" + std::to_string(f) + ".bmp", FileKind::Bmp,
                      [g, tag, f] {
                        Image l = ObjectLayer(g, tag, 1);
-                       if (!IsFullCover(tag)) outline(l);
-                       return PaintBreak(g, l, f, seedOf(tag));
+                       if (!IsFullCover(tag)) Outline(l);
+                       return PaintBreak(g, l, f, SeedOf(tag));
                      },
-                     G + " breaking"});
+                     ground + " breaking"});
 }
 
 void AddMonsters(std::vector<Picture>& out, Ground g) {
-  const std::string G = groundName(g);
-  const std::string pics = "Pics/" + G;
-  for (const std::string& kind : monsterKinds()) {
+  const std::string ground = GroundName(g);
+  const std::string pics = "Pics/" + ground;
+  for (const std::string& kind : MonsterKinds()) {
     for (int frame = 1; frame <= 2; ++frame)
       for (Facing f : {Facing::Front, Facing::Rear, Facing::Left, Facing::Right})
-        out.push_back(
-            {pics + kind + facingWord(f) + (frame == 2 ? "2" : "") + ".bmp", FileKind::Bmp,
-             [g, kind, f, frame] { return PaintMonster(g, kind, f, frame); }, G + " monsters"});
+        out.push_back({pics + kind + FacingWord(f) + (frame == 2 ? "2" : "") + ".bmp",
+                       FileKind::Bmp,
+                       [g, kind, f, frame] { return PaintMonster(g, kind, f, frame); },
+                       ground + " monsters"});
     for (int k = 1; k <= 4; ++k)
       out.push_back({pics + kind + "KILL" + std::to_string(k) + ".bmp", FileKind::Bmp,
                      [g, kind, k] {
-                       return PaintBreak(g, MonsterLayer(kind, Facing::Front, 1), k, seedOf(kind));
+                       return PaintBreak(g, MonsterLayer(kind, Facing::Front, 1), k, SeedOf(kind));
                      },
-                     G + " monsters"});
+                     ground + " monsters"});
     out.push_back({pics + kind + "attack.bmp", FileKind::Bmp,
-                   [g, kind] { return PaintMonsterAttack(g, kind); }, G + " monsters"});
+                   [g, kind] { return PaintMonsterAttack(g, kind); }, ground + " monsters"});
   }
 }
 
 void AddHero(std::vector<Picture>& out, Ground g) {
-  const std::string G = groundName(g);
-  const std::string pics = "Pics/" + G;
+  const std::string ground = GroundName(g);
+  const std::string pics = "Pics/" + ground;
   struct Face {
     const char* word;
     Facing facing;
@@ -79,42 +80,44 @@ void AddHero(std::vector<Picture>& out, Ground g) {
           const std::string mid = std::string(fc.word) + (shield ? "SHIELD" : "");
           out.push_back({pics + mid + "WALK" + tail, FileKind::Bmp,
                          [g, look, fr] { return PaintHero(g, look, HeroPose::Walk, fr % 10); },
-                         G + " hero"});
+                         ground + " hero"});
           out.push_back({pics + mid + "FIGHTWALK" + tail, FileKind::Bmp,
                          [g, look, fr] { return PaintHero(g, look, HeroPose::Swing, fr % 10); },
-                         G + " hero"});
+                         ground + " hero"});
           if (fc.facing == Facing::Front)  // the redraw marker swings like the front view
             out.push_back({pics + "XXX" + (shield ? "SHIELD" : "") + "FIGHTWALK" + tail,
                            FileKind::Bmp,
                            [g, look, fr] { return PaintHero(g, look, HeroPose::Swing, fr % 10); },
-                           G + " hero"});
+                           ground + " hero"});
         }
   for (const Face& fc : faces)
     for (int fr = 1; fr <= 3; ++fr)
       out.push_back({pics + fc.word + "WATERWALK" + std::to_string(fr) + ".bmp", FileKind::Bmp,
                      [g, fc, fr] { return PaintHero(g, HeroLook{fc.facing}, HeroPose::Swim, fr); },
-                     G + " hero"});
+                     ground + " hero"});
   out.push_back({pics + "sBLOCK.bmp", FileKind::Bmp,
                  [g] {
                    return PaintHero(g, HeroLook{Facing::Front, true, false}, HeroPose::Block, 1);
                  },
-                 G + " hero"});
+                 ground + " hero"});
   out.push_back({pics + "sBLOCKa.bmp", FileKind::Bmp,
                  [g] {
                    return PaintHero(g, HeroLook{Facing::Front, true, true}, HeroPose::Block, 1);
                  },
-                 G + " hero"});
+                 ground + " hero"});
   for (int f = 0; f <= 4; ++f)
     out.push_back({pics + "GUYHIT" + std::to_string(f) + ".bmp", FileKind::Bmp,
-                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Hurt, f); }, G + " hero"});
+                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Hurt, f); },
+                   ground + " hero"});
   for (int f = 1; f <= 4; ++f)
     out.push_back({pics + "GUYDIE" + std::to_string(f) + ".bmp", FileKind::Bmp,
-                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Die, f); }, G + " hero"});
+                   [g, f] { return PaintHero(g, HeroLook{}, HeroPose::Die, f); },
+                   ground + " hero"});
 }
 
 }  // namespace
 
-std::vector<Picture> catalogue() {
+std::vector<Picture> Catalogue() {
   std::vector<Picture> out;
   for (Ground g : kGrounds) {
     AddTiles(out, g);

@@ -18,6 +18,6 @@ struct Picture {
   std::string group;  // for the contact sheet
 };
 
-std::vector<Picture> catalogue();
+std::vector<Picture> Catalogue();
 
 }  // namespace tq::art

@@ -51,7 +51,7 @@ void DrawFigure(Image& l, const Figure& f) {
       ShadeEllipse(l, cx, headY - 1, 5.6 * k, 5.2 * k, f.hair);
       if (f.facing == Facing::Front)
         FillRect(l, static_cast<int>(cx - 3 * k), static_cast<int>(headY), static_cast<int>(6 * k),
-                 1, rgb(0x100c10));
+                 1, Rgb(0x100c10));
     } else if (f.hood) {
       ShadeEllipse(l, cx, headY - 1, 6 * k, 6.5 * k, f.hair);
       if (f.facing == Facing::Front)
@@ -82,7 +82,7 @@ void DrawFigure(Image& l, const Figure& f) {
                  {{cx + s * 3 * k, headY - 3 * k},
                   {cx + s * 5 * k, headY - 4 * k},
                   {cx + s * 6.5 * k, headY - 9 * k}},
-                 rgb(0xe8dcc0));
+                 Rgb(0xe8dcc0));
     }
     return;
   }
@@ -91,7 +91,7 @@ void DrawFigure(Image& l, const Figure& f) {
   for (int s : {-1, 1}) {  // back leg first
     const double fx = cx + s * stride * dir;
     const Ramp legs =
-        s < 0 ? Ramp{{scale(f.legs[0], 0.8), f.legs[0], f.legs[1], f.legs[2]}} : f.legs;
+        s < 0 ? Ramp{{Scale(f.legs[0], 0.8), f.legs[0], f.legs[1], f.legs[2]}} : f.legs;
     ShadeStroke(l, cx, hip, fx, feet - 2, 4 * k, legs);
     ShadeEllipse(l, fx + dir * 1.2, feet - 1.5, 3 * k, 1.7 * k, f.boots);
   }
@@ -111,7 +111,7 @@ void DrawFigure(Image& l, const Figure& f) {
   if (f.helmet) {
     ShadeEllipse(l, cx, headY - 1, 5.4 * k, 5.2 * k, f.hair);
     FillRect(l, static_cast<int>(cx + dir * 2 * k) - (dir < 0 ? 2 : 0), static_cast<int>(headY), 3,
-             1, rgb(0x100c10));
+             1, Rgb(0x100c10));
   } else if (f.hood) {
     ShadeEllipse(l, cx - dir * 0.8, headY - 1, 5.8 * k, 6.3 * k, f.hair);
     ShadeEllipse(l, cx + dir * 2.5, headY + 0.8, 2.4 * k, 3.5 * k, f.skin, -0.3);
@@ -129,7 +129,7 @@ void DrawFigure(Image& l, const Figure& f) {
              {{cx, headY - 3 * k},
               {cx - dir * 2 * k, headY - 4 * k},
               {cx - dir * 1 * k, headY - 10 * k}},
-             rgb(0xe8dcc0));
+             Rgb(0xe8dcc0));
   // Near arm in front, swinging with the stride.
   const double lift = f.armLift;
   const double nearHx = cx + dir * (f.step * 2 + 1.5 + lift * 4), nearHy = hip + 0.5 - lift * 10;

@@ -17,7 +17,7 @@ struct Figure {
   double bob = 0;      // body raised by this many pixels
   Ramp skin, hair, top, legs, boots, belt;
   bool hood = false, helmet = false, horns = false, bald = false, beard = false;
-  Px eyes = rgb(0x181018);
+  Px eyes = Rgb(0x181018);
   // Where the hands ended up, for swords and shields (filled in by DrawFigure).
   mutable double nearHandX = 0, nearHandY = 0, farHandX = 0, farHandY = 0;
   double armLift = 0;  // raises the sword arm, 0..1

@@ -39,20 +39,20 @@ bool SavePng(const Image& img, const std::string& path) {
   return ok;
 }
 
-std::vector<uint8_t> encode(const Picture& p, const Image& img) {
+std::vector<uint8_t> Encode(const Picture& p, const Image& img) {
   switch (p.kind) {
     case FileKind::Ico:
-      return encodeIcon(img);
+      return EncodeIcon(img);
     case FileKind::Cur:
-      return encodeCursor(img, 0, 0);  // the sword's tip
+      return EncodeCursor(img, 0, 0);  // the sword's tip
     case FileKind::Bmp:
       break;
   }
-  return encodeBmp(img);
+  return EncodeBmp(img);
 }
 
 // --only takes comma-separated parts of paths, or group names.
-bool matches(const Picture& p, const std::string& only) {
+bool Matches(const Picture& p, const std::string& only) {
   size_t from = 0;
   while (from <= only.size()) {
     const size_t comma = std::min(only.find(',', from), only.size());
@@ -63,7 +63,7 @@ bool matches(const Picture& p, const std::string& only) {
   return false;
 }
 
-int usage() {
+int Usage() {
   std::fprintf(
       stderr,
       "usage: artgen GAME_DIR [--sheet FILE.png] [--only TEXT] [--zoom N]\n"
@@ -75,7 +75,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return usage();
+  if (argc < 2) return Usage();
   const std::filesystem::path root = argv[1];
   std::string sheetPath, only, room;
   int zoom = 1;
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--zoom") && i + 1 < argc)
       zoom = std::max(1, std::atoi(argv[++i]));
     else
-      return usage();
+      return Usage();
   }
   if (!room.empty()) {  // a developer's look at one room: GAME_DIR is the PNG to write
     const Image img = RoomPreview(room);
@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
   }
   const auto start = std::chrono::steady_clock::now();
   std::vector<Picture> todo;
-  for (Picture& p : catalogue())
-    if (only.empty() || matches(p, only)) todo.push_back(std::move(p));
+  for (Picture& p : Catalogue())
+    if (only.empty() || Matches(p, only)) todo.push_back(std::move(p));
   for (const Picture& p : todo) {
     std::error_code ec;
     std::filesystem::create_directories((root / p.path).parent_path(), ec);
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
       const Picture& p = todo[i];
       Image img = p.paint();
       const std::filesystem::path file = root / p.path;
-      if (!WriteFile(file.string(), encode(p, img))) {
+      if (!WriteFile(file.string(), Encode(p, img))) {
         std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
         failed = true;
       }

@@ -24,7 +24,7 @@ Frame FrameOf(const Figure& f) {
   return {f.cx, hip, shoulder, shoulder - 5 * f.k, f.k, f.girth};
 }
 
-Figure brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterPose& p) {
+Figure Brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterPose& p) {
   Figure f;
   f.facing = p.attack ? Facing::Front : p.facing;
   f.step = p.frame == 2 || p.attack ? 1 : -1;
@@ -33,7 +33,7 @@ Figure brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterP
   f.top = top;
   f.legs = legs;
   f.boots = Ramp{{legs[0], legs[0], legs[1], legs[2]}};
-  f.belt = ramp(0x2a1a0c, 0x4a2e14, 0x6a4a24, 0x9a7a3a);
+  f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x6a4a24, 0x9a7a3a);
   f.bald = true;
   return f;
 }
@@ -48,14 +48,14 @@ void ArmsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y
 }
 
 // A roaring mouth under the eyes of a front-facing head.
-void roar(Image& l, const Frame& fr, double w) {
-  FillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, rgb(0x2a0608));
-  l.set(static_cast<int>(fr.cx - w + 1), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
-  l.set(static_cast<int>(fr.cx + w - 2), static_cast<int>(fr.headY + 2 * fr.k), rgb(0xf4ecd8));
+void Roar(Image& l, const Frame& fr, double w) {
+  FillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, Rgb(0x2a0608));
+  l.set(static_cast<int>(fr.cx - w + 1), static_cast<int>(fr.headY + 2 * fr.k), Rgb(0xf4ecd8));
+  l.set(static_cast<int>(fr.cx + w - 2), static_cast<int>(fr.headY + 2 * fr.k), Rgb(0xf4ecd8));
 }
 
 // A back seen from behind: the spine's shadow and the lit shoulder blades.
-void back(Image& l, const Figure& f) {
+void Back(Image& l, const Figure& f) {
   const Frame fr = FrameOf(f);
   for (int y = static_cast<int>(fr.shoulder + 2); y < static_cast<int>(fr.hip - 1); ++y)
     if (l.get(static_cast<int>(fr.cx), y).a) l.set(static_cast<int>(fr.cx), y, f.top[0]);
@@ -64,13 +64,13 @@ void back(Image& l, const Figure& f) {
                  f.top, 0.25);
 }
 
-void ogre(Image& l, const MonsterPose& p) {
+void Ogre(Image& l, const MonsterPose& p) {
   // A slate-skinned brute: the blue-grey hide parts from grass, cave earth and planks alike.
-  const Ramp hide = ramp(0x1c2238, 0x4a5674, 0x6e7c9c, 0xa8b6d4);
-  const Ramp cloth = ramp(0x4a0e0a, 0x7a2a1c, 0xa8442a, 0xd47650);
-  Figure f = brute(hide, hide, hide, p);
+  const Ramp hide = Ramp(0x1c2238, 0x4a5674, 0x6e7c9c, 0xa8b6d4);
+  const Ramp cloth = Ramp(0x4a0e0a, 0x7a2a1c, 0xa8442a, 0xd47650);
+  Figure f = Brute(hide, hide, hide, p);
   f.k = 1.25, f.girth = 1.25, f.feet = 55;
-  f.eyes = rgb(0xf0f040);
+  f.eyes = Rgb(0xf0f040);
   const bool rear = f.facing == Facing::Rear, side = f.facing == Facing::Right;
   if (p.attack) {  // the club comes down on the viewer in both fists
     f.posedHands = true;
@@ -79,35 +79,35 @@ void ogre(Image& l, const MonsterPose& p) {
   DrawFigure(l, f);
   const Frame fr = FrameOf(f);
   if (!rear)
-    ShadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
+    ShadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, Ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
   FillRect(l, 17, 41, 16, 4, cloth[1]);  // loincloth
   FillRect(l, 17, 41, 16, 1, cloth[2]);
-  if (rear) back(l, f);
+  if (rear) Back(l, f);
   if (p.attack) {
-    SwingTrail(l, 26, 30, 19, -2.2, 0.55, rgb(0xe8f0ff));
-    ShadeStroke(l, 29, 34, 40, 44, 3.2, pal::kBark);
-    ShadeEllipse(l, 41, 45, 6, 5.5, pal::kBark);  // the club head, close to the viewer
+    SwingTrail(l, 26, 30, 19, -2.2, 0.55, Rgb(0xe8f0ff));
+    ShadeStroke(l, 29, 34, 40, 44, 3.2, kBark);
+    ShadeEllipse(l, 41, 45, 6, 5.5, kBark);  // the club head, close to the viewer
     for (const Pt& n : {Pt{38, 41}, Pt{44, 44}, Pt{40, 49}})
-      l.set(int(n.x), int(n.y), rgb(0xd8d0c0));
+      l.set(int(n.x), int(n.y), Rgb(0xd8d0c0));
     ArmsTo(l, f, 27, 35, 31, 33);
-    roar(l, fr, 3.2);
+    Roar(l, fr, 3.2);
     return;
   }
   // The club: in the right fist, which is on the picture's left from the front and on its
   // right from behind.
   const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
   const double dir = side ? 8 : rear ? 4 : -4;
-  ShadeStroke(l, hx, hy, hx + dir, hy - 14, 3, pal::kBark);
-  ShadeEllipse(l, hx + dir * 1.12, hy - 15, 4, 4, pal::kBark);
+  ShadeStroke(l, hx, hy, hx + dir, hy - 14, 3, kBark);
+  ShadeEllipse(l, hx + dir * 1.12, hy - 15, 4, 4, kBark);
   if (f.facing == Facing::Front) {
-    l.set(22, 27, rgb(0xf0f0e0)), l.set(28, 27, rgb(0xf0f0e0));  // tusks
+    l.set(22, 27, Rgb(0xf0f0e0)), l.set(28, 27, Rgb(0xf0f0e0));  // tusks
   }
 }
 
-void demon(Image& l, bool lord, const MonsterPose& p) {
-  const Ramp red = lord ? ramp(0x3a0810, 0x601420, 0x8a2030, 0xc04a50)
-                        : ramp(0x6a1010, 0x9a2018, 0xc83a24, 0xf07050);
-  const Ramp membrane = ramp(0x200408, 0x3a0a14, 0x5a1420, 0x8a2a38);
+void Demon(Image& l, bool lord, const MonsterPose& p) {
+  const Ramp red = lord ? Ramp(0x3a0810, 0x601420, 0x8a2030, 0xc04a50)
+                        : Ramp(0x6a1010, 0x9a2018, 0xc83a24, 0xf07050);
+  const Ramp membrane = Ramp(0x200408, 0x3a0a14, 0x5a1420, 0x8a2a38);
   const bool rear = !p.attack && p.facing == Facing::Rear;
   const bool side = !p.attack && p.facing == Facing::Right;
   const double lift = p.attack ? -8 : p.frame == 2 ? -4 : 0;
@@ -123,16 +123,16 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
                membrane[shade]);
       if (shade > 1)  // from behind the bones of the wing show on the lit membrane
         for (double t : {0.0, 0.5, 1.0})
-          line(l, static_cast<int>(25 + s * 5), 29, static_cast<int>(25 + s * (23 - t * 3)),
+          Line(l, static_cast<int>(25 + s * 5), 29, static_cast<int>(25 + s * (23 - t * 3)),
                static_cast<int>(10 + lift + t * 24), membrane[0]);
     }
   };
   if (lord && !rear) wings(1);  // behind the body
-  Figure f = brute(red, red, red, p);
+  Figure f = Brute(red, red, red, p);
   f.horns = true;
   f.k = lord ? 1.2 : 1.0;
-  f.eyes = rgb(0xfff040);
-  f.belt = ramp(0x1a1010, 0x2a1a1a, 0x4a3a3a, 0x6a5a5a);
+  f.eyes = Rgb(0xfff040);
+  f.belt = Ramp(0x1a1010, 0x2a1a1a, 0x4a3a3a, 0x6a5a5a);
   if (p.attack) {
     f.posedHands = true;
     if (lord)  // the pitchfork levelled at the viewer in both hands
@@ -150,7 +150,7 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
   if (!rear) tail();
   DrawFigure(l, f);
   if (rear) {
-    back(l, f);
+    Back(l, f);
     tail();
     if (lord) wings(2);  // over his shoulders when seen from behind
   }
@@ -159,20 +159,20 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
     // The hellish pitchfork.
     double x0 = hx, y0 = hy + 8, x1 = hx + (side ? 6 : 0), y1 = hy - 24;
     if (p.attack) x0 = 12, y0 = 24, x1 = 40, y1 = 47;
-    ShadeStroke(l, x0, y0, x1, y1, 2, pal::kBlack);
+    ShadeStroke(l, x0, y0, x1, y1, 2, kBlack);
     const double len = std::hypot(x1 - x0, y1 - y0), ux = (x1 - x0) / len, uy = (y1 - y0) / len;
     for (int t = -1; t <= 1; ++t) {
       const double bx = x1 - uy * t * 3.2, by = y1 + ux * t * 3.2;
       ShadeStroke(l, bx, by, bx + ux * (p.attack ? 8 : 6), by + uy * (p.attack ? 8 : 6), 1.4,
-                  pal::kFire);
+                  kFire);
     }
-    ThickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, pal::kFire[1]);
+    ThickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, kFire[1]);
     if (p.attack) {
-      Px glow = pal::kFire[3];
+      Px glow = kFire[3];
       glow.a = 150;
       FillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
       ArmsTo(l, f, 17, 30, 31, 38);
-      roar(l, fr, 2.6);
+      Roar(l, fr, 2.6);
     }
     return;
   }
@@ -182,24 +182,24 @@ void demon(Image& l, bool lord, const MonsterPose& p) {
       for (int c = -1; c <= 1; ++c) {
         const double x = 25 + s * 16;
         FillPoly(l, {{x + c * 2.2, 12}, {x + c * 2.2 + 1, 12}, {x + c * 3.2 + s, 5}},
-                 rgb(0xf4ecd8));
+                 Rgb(0xf4ecd8));
       }
     ArmsTo(l, f, 9, 14, 41, 14);
-    roar(l, fr, 2.4);
+    Roar(l, fr, 2.4);
     return;
   }
   for (int c = -1; c <= 1; ++c)
-    l.set(static_cast<int>(hx + c), static_cast<int>(hy + 2), rgb(0xf0f0e0));
+    l.set(static_cast<int>(hx + c), static_cast<int>(hy + 2), Rgb(0xf0f0e0));
 }
 
-void zombie(Image& l, const MonsterPose& p) {
+void Zombie(Image& l, const MonsterPose& p) {
   // Sickly pale skin and a faded blue shirt, so it shows on earth and grass alike.
-  Figure f = brute(ramp(0x2c4a50, 0x6a9490, 0x96c0b0, 0xd0ecd8),
-                   ramp(0x1c2640, 0x34446a, 0x50688e, 0x7a90b4),
-                   ramp(0x141420, 0x2a2a3c, 0x4a4a66, 0x6e6e8c), p);
+  Figure f = Brute(Ramp(0x2c4a50, 0x6a9490, 0x96c0b0, 0xd0ecd8),
+                   Ramp(0x1c2640, 0x34446a, 0x50688e, 0x7a90b4),
+                   Ramp(0x141420, 0x2a2a3c, 0x4a4a66, 0x6e6e8c), p);
   f.bald = false;
-  f.hair = ramp(0x14140c, 0x26261a, 0x3a3a28, 0x4a4a38);
-  f.eyes = rgb(0xe02020);
+  f.hair = Ramp(0x14140c, 0x26261a, 0x3a3a28, 0x4a4a38);
+  f.eyes = Rgb(0xe02020);
   f.bob = p.frame == 2 && !p.attack ? -1 : 0;
   const bool side = f.facing == Facing::Right;
   DrawFigure(l, f);
@@ -213,7 +213,7 @@ void zombie(Image& l, const MonsterPose& p) {
       for (int c = -1; c <= 1; ++c)
         ShadeStroke(l, hx + c * 1.6, hy + 2, hx + c * 2.2 + s, hy + 5.5, 1.3, f.skin);
     }
-    FillEllipse(l, fr.cx, fr.headY + 3, 1.8, 2.2, rgb(0x200608));
+    FillEllipse(l, fr.cx, fr.headY + 3, 1.8, 2.2, Rgb(0x200608));
   } else if (!side) {  // arms reach forward
     ShadeStroke(l, 18, 30, 16, 38 - (p.frame == 2 ? 3 : 0), 3, f.skin);
     ShadeStroke(l, 32, 30, 34, 38 - (p.frame == 2 ? 0 : 3), 3, f.skin);
@@ -221,13 +221,13 @@ void zombie(Image& l, const MonsterPose& p) {
     ShadeStroke(l, 26, 30, 36, 31 + (p.frame == 2 ? 1 : 0), 3, f.skin);
   }
   for (int x = 19; x < 32; x += 3) l.set(x, 43, Px{}), l.set(x + 1, 44, f.top[0]);
-  l.set(22, 34, rgb(0x6a1010)), l.set(27, 37, rgb(0x6a1010));
+  l.set(22, 34, Rgb(0x6a1010)), l.set(27, 37, Rgb(0x6a1010));
 }
 
-void thief(Image& l, const MonsterPose& p) {
+void Thief(Image& l, const MonsterPose& p) {
   // A teal hooded cloak and blue-grey breeches: a colour no floor of the game shares.
-  const Ramp cloak = ramp(0x123240, 0x24586c, 0x3a7a92, 0x7ab4c8);
-  Figure f = brute(pal::kSkin, cloak, ramp(0x141c2c, 0x24304a, 0x3a4a6a, 0x5a6e94), p);
+  const Ramp cloak = Ramp(0x123240, 0x24586c, 0x3a7a92, 0x7ab4c8);
+  Figure f = Brute(kSkin, cloak, Ramp(0x141c2c, 0x24304a, 0x3a4a6a, 0x5a6e94), p);
   f.bald = false, f.hood = true;
   f.hair = cloak;
   const bool side = f.facing == Facing::Right;
@@ -241,34 +241,34 @@ void thief(Image& l, const MonsterPose& p) {
   DrawFigure(l, f);
   const Frame fr = FrameOf(f);
   if (f.facing == Facing::Front)
-    FillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, rgb(0x7a1a1a));
+    FillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, Rgb(0x7a1a1a));
   if (p.attack) {
-    ShadeStroke(l, 33, 41, 37, 49, 2, pal::kSteel);  // the blade, point toward the viewer
-    l.set(37, 49, rgb(0xffffff));
+    ShadeStroke(l, 33, 41, 37, 49, 2, kSteel);  // the blade, point toward the viewer
+    l.set(37, 49, Rgb(0xffffff));
     for (int i = 0; i < 3; ++i)  // the speed of the thrust
-      line(l, 28 + i * 3, 32 + i, 33 + i * 3, 43 + i, rgb(0xe0f4ff));
-    ShadeEllipse(l, 9, 33, 4, 3.5, pal::kCloth);  // the loot sack swung back
+      Line(l, 28 + i * 3, 32 + i, 33 + i * 3, 43 + i, Rgb(0xe0f4ff));
+    ShadeEllipse(l, 9, 33, 4, 3.5, kCloth);  // the loot sack swung back
     return;
   }
   const double up = side ? -kPi / 4 : -kPi / 2 - 0.3;
   ShadeStroke(l, f.nearHandX, f.nearHandY, f.nearHandX + std::cos(up) * 8,
-              f.nearHandY + std::sin(up) * 8, 1.6, pal::kSteel);  // dagger
+              f.nearHandY + std::sin(up) * 8, 1.6, kSteel);  // dagger
   ShadeEllipse(l, side ? 17 : f.farHandX + 2, side ? 40 : f.farHandY + 2, 4, 3.5,
-               pal::kCloth);  // loot sack
+               kCloth);  // loot sack
   l.set(side ? 17 : static_cast<int>(f.farHandX + 2), side ? 40 : static_cast<int>(f.farHandY + 2),
-        pal::kGold[3]);
+        kGold[3]);
 }
 
 // The Black Knight guards a dungeon: bigger than the hero and the armour stands, in blued black
 // plate with a red cape and plume, a glowing visor and a great axe.
-void knight(Image& l, const MonsterPose& p) {
-  const Ramp plate = ramp(0x0a0a10, 0x181a26, 0x3a4a78, 0x9aacdc);
-  const Ramp cape = ramp(0x4a0810, 0x8a1420, 0xb82030, 0xe85050);
+void Knight(Image& l, const MonsterPose& p) {
+  const Ramp plate = Ramp(0x0a0a10, 0x181a26, 0x3a4a78, 0x9aacdc);
+  const Ramp cape = Ramp(0x4a0810, 0x8a1420, 0xb82030, 0xe85050);
   Figure f;
   f.facing = p.attack ? Facing::Front : p.facing;
   f.step = p.frame == 2 ? 1 : -1;
   f.skin = plate, f.hair = plate, f.top = plate, f.legs = plate, f.boots = plate;
-  f.belt = ramp(0x3a0a0a, 0x6a1414, 0x9a2020, 0xc84040);
+  f.belt = Ramp(0x3a0a0a, 0x6a1414, 0x9a2020, 0xc84040);
   f.helmet = true;
   f.k = 1.3, f.girth = 1.15, f.feet = 55;
   const bool rear = f.facing == Facing::Rear, side = f.facing == Facing::Right;
@@ -279,16 +279,16 @@ void knight(Image& l, const MonsterPose& p) {
   const Frame fr = FrameOf(f);
   // The axe: a long haft and a broad bearded blade.
   auto axe = [&](double x0, double y0, double x1, double y1, int blade) {
-    ShadeStroke(l, x0, y0, x1, y1, 2.2, pal::kBark);
+    ShadeStroke(l, x0, y0, x1, y1, 2.2, kBark);
     const double bx = x1, by = y1;
     FillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
-             pal::kSteel[2]);
-    line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
-         static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), pal::kSteel[3]);
-    FillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, pal::kSteel[0]);
+             kSteel[2]);
+    Line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
+         static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), kSteel[3]);
+    FillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, kSteel[0]);
   };
   if (p.attack) {  // held high behind the helmet, the blow about to fall
-    SwingTrail(l, 24, 26, 22, -2.6, -1.9, rgb(0xe8f0ff));
+    SwingTrail(l, 24, 26, 22, -2.6, -1.9, Rgb(0xe8f0ff));
     axe(31, 14, 14, 2, -1);
   }
   if (!rear) {  // the cape hangs behind him, wider than his shoulders
@@ -330,10 +330,10 @@ void knight(Image& l, const MonsterPose& p) {
   ThickLine(l, fr.cx + 1, fr.headY - 9, fr.cx + 7, fr.headY - 16, 1, cape[3]);
   if (f.facing == Facing::Front) {
     for (int x = static_cast<int>(fr.cx - 3); x <= static_cast<int>(fr.cx + 2); ++x)
-      l.set(x, static_cast<int>(fr.headY), rgb(0xff3020));
+      l.set(x, static_cast<int>(fr.headY), Rgb(0xff3020));
   } else if (side) {
-    l.set(static_cast<int>(fr.cx + 3), static_cast<int>(fr.headY), rgb(0xff3020));
-    l.set(static_cast<int>(fr.cx + 4), static_cast<int>(fr.headY), rgb(0xff3020));
+    l.set(static_cast<int>(fr.cx + 3), static_cast<int>(fr.headY), Rgb(0xff3020));
+    l.set(static_cast<int>(fr.cx + 4), static_cast<int>(fr.headY), Rgb(0xff3020));
   }
   if (p.attack) return;
   const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
@@ -345,15 +345,15 @@ void knight(Image& l, const MonsterPose& p) {
 
 void DrawFolk(Image& l, std::string_view kind, const MonsterPose& p) {
   if (kind == "OGRE")
-    ogre(l, p);
+    Ogre(l, p);
   else if (kind == "DEMON" || kind == "DEMON LORD")
-    demon(l, kind == "DEMON LORD", p);
+    Demon(l, kind == "DEMON LORD", p);
   else if (kind == "ZOMBIE")
-    zombie(l, p);
+    Zombie(l, p);
   else if (kind == "THIEF")
-    thief(l, p);
+    Thief(l, p);
   else
-    knight(l, p);
+    Knight(l, p);
 }
 
 }  // namespace tq::art

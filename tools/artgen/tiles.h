@@ -11,7 +11,7 @@ namespace tq::art {
 
 enum class Ground { Grass, Dirt, Wood, Snow };
 inline constexpr Ground kGrounds[] = {Ground::Grass, Ground::Dirt, Ground::Wood, Ground::Snow};
-const char* groundName(Ground g);
+const char* GroundName(Ground g);
 
 constexpr int kTileW = 50;
 constexpr int kTileH = 58;
@@ -30,9 +30,9 @@ Image PaintTile(Ground g, std::string_view tag, int frame = 1);
 Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed);
 
 // Tile tags drawn on every ground, and which of them have a second frame or break frames.
-const std::vector<std::string>& tileTags();
+const std::vector<std::string>& TileTags();
 bool IsAnimatedTile(std::string_view tag);
-const std::vector<std::string>& breakableTags();
+const std::vector<std::string>& BreakableTags();
 
 // Painters by family (ObjectLayer dispatches to them); each returns false for tags it
 // does not know.
