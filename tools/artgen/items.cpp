@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "palette.h"
@@ -294,103 +295,51 @@ void Food(const Pen& p) {
   p.Dot(5, 5.5, Rgb(0xc8a020));
 }
 
+// Every item by name, and how it is drawn with the pen; frame and glow as DrawItem has them.
+using ItemPaint = void (*)(const Pen& p, int frame, bool glow);
+const std::pair<std::string_view, ItemPaint> kItems[] = {
+    {"COIN", [](const Pen& p, int frame, bool) { Coins(p, frame); }},
+    {"BAG", [](const Pen& p, int, bool) { Sack(p, kCloth, false); }},
+    {"GOLDBAG", [](const Pen& p, int, bool) { Sack(p, kGold, false); }},
+    {"MAGICBAG", [](const Pen& p, int, bool) { Sack(p, kPurple, true); }},
+    {"LIFEPOTION", [](const Pen& p, int, bool) { Drumstick(p); }},
+    {"POWERPOTION", [](const Pen& p, int, bool) { Potion(p, kBlue); }},
+    {"APPLES", [](const Pen& p, int, bool) { Apples(p); }},
+    {"BLUEBERRIES", [](const Pen& p, int, bool) { Berries(p); }},
+    {"LIFESYMBOL", [](const Pen& p, int frame, bool) { Symbol(p, true, frame); }},
+    {"POWERSYMBOL", [](const Pen& p, int frame, bool) { Symbol(p, false, frame); }},
+    {"GOLDKEY", [](const Pen& p, int, bool) { Key(p, kGold, false); }},
+    {"REDKEY", [](const Pen& p, int, bool) { Key(p, kRed, false); }},
+    {"PURPLEKEY", [](const Pen& p, int, bool) { Key(p, kPurple, false); }},
+    {"goldkey", [](const Pen& p, int, bool) { Key(p, kGold, true); }},
+    {"redkey", [](const Pen& p, int, bool) { Key(p, kRed, true); }},
+    {"purplekey", [](const Pen& p, int, bool) { Key(p, kPurple, true); }},
+    {"SHIRT", [](const Pen& p, int, bool) { Shirt(p); }},
+    {"SWORD1", [](const Pen& p, int, bool) { SwordPart(p, 1, true); }},
+    {"SWORD2", [](const Pen& p, int, bool) { SwordPart(p, 2, true); }},
+    {"SWORD3", [](const Pen& p, int, bool) { SwordPart(p, 3, true); }},
+    {"SHADOWSWORD", [](const Pen& p, int, bool) { SwordPart(p, 0, true); }},
+    {"HUNTERSWORD", [](const Pen& p, int, bool) { SwordPart(p, 0, false); }},
+    {"SHIELD", [](const Pen& p, int, bool) { Shield(p); }},
+    {"TORCH", [](const Pen& p, int frame, bool) { Torch(p, frame); }},
+    {"BOOK", [](const Pen& p, int, bool) { Book(p); }},
+    {"GLOVE", [](const Pen& p, int, bool) { Glove(p); }},
+    {"CRYSTALBALL", [](const Pen& p, int, bool glow) { CrystalBall(p, glow); }},
+    {"MEDAL", [](const Pen& p, int, bool glow) { Medal(p, glow); }},
+    {"FOOD", [](const Pen& p, int, bool) { Food(p); }},
+    {"HEART", [](const Pen& p, int, bool) { HeartShape(p, kRed, 1.0); }},
+};
+
 }  // namespace
 
 void DrawItem(Image& l, std::string_view item, double cx, double cy, double s, int frame,
               bool glow) {
-  const Pen p{l, cx, cy, s};
-  if (item == "COIN")
-    Coins(p, frame);
-  else if (item == "BAG")
-    Sack(p, kCloth, false);
-  else if (item == "GOLDBAG")
-    Sack(p, kGold, false);
-  else if (item == "MAGICBAG")
-    Sack(p, kPurple, true);
-  else if (item == "LIFEPOTION")
-    Drumstick(p);
-  else if (item == "POWERPOTION")
-    Potion(p, kBlue);
-  else if (item == "APPLES")
-    Apples(p);
-  else if (item == "BLUEBERRIES")
-    Berries(p);
-  else if (item == "LIFESYMBOL")
-    Symbol(p, true, frame);
-  else if (item == "POWERSYMBOL")
-    Symbol(p, false, frame);
-  else if (item == "GOLDKEY")
-    Key(p, kGold, false);
-  else if (item == "REDKEY")
-    Key(p, kRed, false);
-  else if (item == "PURPLEKEY")
-    Key(p, kPurple, false);
-  else if (item == "goldkey")
-    Key(p, kGold, true);
-  else if (item == "redkey")
-    Key(p, kRed, true);
-  else if (item == "purplekey")
-    Key(p, kPurple, true);
-  else if (item == "SHIRT")
-    Shirt(p);
-  else if (item == "SWORD1")
-    SwordPart(p, 1, true);
-  else if (item == "SWORD2")
-    SwordPart(p, 2, true);
-  else if (item == "SWORD3")
-    SwordPart(p, 3, true);
-  else if (item == "SHADOWSWORD")
-    SwordPart(p, 0, true);
-  else if (item == "HUNTERSWORD")
-    SwordPart(p, 0, false);
-  else if (item == "SHIELD")
-    Shield(p);
-  else if (item == "TORCH")
-    Torch(p, frame);
-  else if (item == "BOOK")
-    Book(p);
-  else if (item == "GLOVE")
-    Glove(p);
-  else if (item == "CRYSTALBALL")
-    CrystalBall(p, glow);
-  else if (item == "MEDAL")
-    Medal(p, glow);
-  else if (item == "FOOD")
-    Food(p);
-  else if (item == "HEART")
-    HeartShape(p, kRed, 1.0);
-}
-
-bool PaintItemTile(Image& l, Ground /*g*/, std::string_view tag, int frame) {
-  static const std::string_view loot[] = {"COIN",        "BAG",     "GOLDBAG",     "LIFEPOTION",
-                                          "POWERPOTION", "APPLES",  "BLUEBERRIES", "LIFESYMBOL",
-                                          "POWERSYMBOL", "GOLDKEY", "REDKEY",      "PURPLEKEY",
-                                          "SHIRT",       "SWORD1",  "SWORD2",      "SWORD3"};
-  for (std::string_view t : loot)
-    if (t == tag) {
-      DrawItem(l, tag, 25, 38, 1.6, frame);
-      return true;
+  const Pen pen{l, cx, cy, s};
+  for (const auto& [name, paint] : kItems)
+    if (name == item) {
+      paint(pen, frame, glow);
+      return;
     }
-  // Shop deeds: a sealed parchment showing what it buys.
-  struct Deed {
-    std::string_view tag, item;
-  };
-  static const Deed deeds[] = {
-      {"SHIELD", "SHIELD"},     {"TORCH", "TORCH"},       {"BOOK", "BOOK"},
-      {"POTION", "GLOVE"},      {"BADGE", "CRYSTALBALL"}, {"MEDAL", "MEDAL"},
-      {"MAGICBAG", "MAGICBAG"}, {"SWORD", "POWERSYMBOL"}, {"LIFE", "LIFESYMBOL"},
-      {"POWER", "POWERPOTION"}, {"FOOD", "FOOD"}};
-  for (const Deed& d : deeds)
-    if (d.tag == tag) {
-      ShadeBox(l, 9, 14, 32, 36, kParchment);
-      ShadeStroke(l, 8, 14, 42, 14, 4, kParchment);  // rolled top edge
-      ShadeStroke(l, 8, 50, 42, 50, 4, kParchment);
-      for (int y = 40; y < 46; y += 2) Line(l, 14, y, 30, y, kParchment[0]);
-      DrawItem(l, d.item, 25, 28, 1.1, 1);
-      ShadeEllipse(l, 36, 44, 3.5, 3.5, kRed);  // wax seal
-      return true;
-    }
-  return false;
 }
 
 }  // namespace tq::art

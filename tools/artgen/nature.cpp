@@ -261,38 +261,25 @@ void Mushroom(Image& l) {
 
 }  // namespace
 
-bool PaintNature(Image& l, Ground g, std::string_view tag, int /*frame*/) {
-  if (tag == "TREE" || tag == "STREE")
-    Tree(l, g, false);
-  else if (tag == "APPLETREE")
-    Tree(l, g, true);
-  else if (tag == "SWAMPTREE")
-    SwampTree(l);
-  else if (tag == "STUMP")
-    Stump(l, g);
-  else if (tag == "BUSH")
-    Bush(l, g, false);
-  else if (tag == "BERRYPLANT")
-    Bush(l, g, true);
-  else if (tag == "PLANT")
-    Plant(l, g);
-  else if (tag == "LOG")
-    LogPiece(l, false);
-  else if (tag == "SWAMPLOG")
-    LogPiece(l, true);
-  else if (tag == "ROCKS")
-    Rocks(l, g);
-  else if (tag == "FLOWER1")
-    Flower(l, g, kPurple, 1);
-  else if (tag == "FLOWER2")
-    Flower(l, g, kRed, 2);
-  else if (tag == "FLOWER3")
-    Flower(l, g, kBlue, 3);
-  else if (tag == "FLOWER4")
-    Mushroom(l);
-  else
-    return false;
-  return true;
+const std::vector<TileObject>& NatureTiles() {
+  static const std::vector<TileObject> tiles = {
+      {"TREE", [](Image& l, Ground g, int) { Tree(l, g, false); }},
+      {"STREE", [](Image& l, Ground g, int) { Tree(l, g, false); }},
+      {"APPLETREE", [](Image& l, Ground g, int) { Tree(l, g, true); }},
+      {"SWAMPTREE", [](Image& l, Ground, int) { SwampTree(l); }},
+      {"STUMP", [](Image& l, Ground g, int) { Stump(l, g); }},
+      {"BUSH", [](Image& l, Ground g, int) { Bush(l, g, false); }},
+      {"BERRYPLANT", [](Image& l, Ground g, int) { Bush(l, g, true); }},
+      {"PLANT", [](Image& l, Ground g, int) { Plant(l, g); }},
+      {"LOG", [](Image& l, Ground, int) { LogPiece(l, false); }},
+      {"SWAMPLOG", [](Image& l, Ground, int) { LogPiece(l, true); }},
+      {"ROCKS", [](Image& l, Ground g, int) { Rocks(l, g); }},
+      {"FLOWER1", [](Image& l, Ground g, int) { Flower(l, g, kPurple, 1); }},
+      {"FLOWER2", [](Image& l, Ground g, int) { Flower(l, g, kRed, 2); }},
+      {"FLOWER3", [](Image& l, Ground g, int) { Flower(l, g, kBlue, 3); }},
+      {"FLOWER4", [](Image& l, Ground, int) { Mushroom(l); }},
+  };
+  return tiles;
 }
 
 }  // namespace tq::art

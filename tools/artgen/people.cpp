@@ -119,28 +119,19 @@ void Elf(Image& l, int which) {
 
 }  // namespace
 
-bool PaintPeople(Image& l, Ground /*g*/, std::string_view tag, int /*frame*/) {
-  if (tag == "COUNTER")
-    Shopkeeper(l, 1);
-  else if (tag == "COUNTER2")
-    Shopkeeper(l, 2);
-  else if (tag == "COUNTER3")
-    Shopkeeper(l, 3);
-  else if (tag == "COUNTER4")
-    Shopkeeper(l, 4);
-  else if (tag == "ELF1")
-    Elf(l, 1);
-  else if (tag == "ELF2")
-    Elf(l, 2);
-  else if (tag == "ELF3")
-    Elf(l, 3);
-  else if (tag == "ELF4")
-    Elf(l, 4);
-  else if (tag == "SIBLING1")
-    DrawBrother(l);
-  else
-    return false;
-  return true;
+const std::vector<TileObject>& PeopleTiles() {
+  static const std::vector<TileObject> tiles = {
+      {"COUNTER", [](Image& l, Ground, int) { Shopkeeper(l, 1); }},
+      {"COUNTER2", [](Image& l, Ground, int) { Shopkeeper(l, 2); }},
+      {"COUNTER3", [](Image& l, Ground, int) { Shopkeeper(l, 3); }},
+      {"COUNTER4", [](Image& l, Ground, int) { Shopkeeper(l, 4); }},
+      {"ELF1", [](Image& l, Ground, int) { Elf(l, 1); }},
+      {"ELF2", [](Image& l, Ground, int) { Elf(l, 2); }},
+      {"ELF3", [](Image& l, Ground, int) { Elf(l, 3); }},
+      {"ELF4", [](Image& l, Ground, int) { Elf(l, 4); }},
+      {"SIBLING1", [](Image& l, Ground, int) { DrawBrother(l); }},
+  };
+  return tiles;
 }
 
 }  // namespace tq::art

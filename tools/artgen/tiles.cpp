@@ -58,12 +58,15 @@ bool IsFullCover(std::string_view tag) {
 
 Image ObjectLayer(Ground g, std::string_view tag, int frame) {
   Image l(kTileW, kTileH);
-  if (tag == "FLOOR" || tag == "STONEMESS" || tag.starts_with("TALK")) return l;
-  if (PaintNature(l, g, tag, frame) || PaintWater(l, g, tag, frame) ||
-      PaintBuilt(l, g, tag, frame) || PaintItemTile(l, g, tag, frame) ||
-      PaintPeople(l, g, tag, frame))
-    return l;
-  return l;
+  for (const std::vector<TileObject>* family :
+       {&NatureTiles(), &WaterTiles(), &WallTiles(), &PassageTiles(), &FurnitureTiles(),
+        &ItemTiles(), &PeopleTiles()})
+    for (const TileObject& object : *family)
+      if (object.tag == tag) {
+        object.paint(l, g, frame);
+        return l;
+      }
+  return l;  // plain floor: FLOOR, STONEMESS and the TALK tags have nothing on them
 }
 
 namespace {

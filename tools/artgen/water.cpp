@@ -13,6 +13,8 @@ namespace tq::art {
 
 namespace {
 
+constexpr double kCellW = kTileW, kCellH = kTileRepeatH;
+
 // Rows of short wavelets that repeat with the tile; frame 2 moves them along.
 Px WaterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
   const int yy = y % kTileRepeatH;
@@ -76,13 +78,12 @@ double RiverMiddle(double x) {
 
 void River(Image& l, Ground g, int opens) {
   constexpr double kHalf = 9.0;
-  const double cellW = kTileW, cellH = kTileRepeatH;
   auto toMouth = [&](int x) {  // 0 where the stream comes in, 1 at the open side
-    const double u = (x + 0.5) / cellW;
+    const double u = (x + 0.5) / kCellW;
     return opens > 0 ? u : opens < 0 ? 1.0 - u : 0.0;
   };
   Pond(l, g, 1, [&](int x, int y) {
-    const double widen = std::pow(toMouth(x), 2.2) * (cellH / 2 + 6 - kHalf);
+    const double widen = std::pow(toMouth(x), 2.2) * (kCellH / 2 + 6 - kHalf);
     return kHalf + widen - std::fabs(y + 0.5 - RiverMiddle(x));
   });
   // Streaks of foam drift along the stream and fan out where it opens.
@@ -174,71 +175,61 @@ void LilyPads(Image& l) {
   FillEllipse(l, 13, 14, 1, 1, Rgb(0xf8e060));
 }
 
+// Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs on
+// into the straight shore of the open water beside it and its bank thins out there.
+void Corner(Image& l, Ground g, int frame, double cx, double cy) {
+  Pond(l, g, frame, [&](int x, int y) {
+    return (1.0 - std::hypot((x + 0.5 - cx) / kCellW, (y + 0.5 - cy) / kCellH)) * 50.0;
+  });
+}
+
+// Water all round a small bay of land at (cx, cy).
+void Bite(Image& l, Ground g, int frame, double cx, double cy) {
+  Pond(l, g, frame,
+       [&](int x, int y) { return std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0) - 13.0; });
+}
+
+// Open water; frame 20 is the glint: two bright stars on the crests.
+void OpenWater(Image& l, int frame) {
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, WaterAt(x, y, frame == 20 ? 2 : frame, kWater, 3));
+  if (frame != 20) return;
+  const Px s = Rgb(0xffffff), soft = kWater[3];
+  for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {
+    for (int i = -r; i <= r; ++i) {
+      const Px c = std::abs(i) <= 1 ? s : soft;
+      l.set(cx + i, cy, c);
+      l.set(cx, cy + i, c);
+    }
+    l.set(cx - 1, cy - 1, soft), l.set(cx + 1, cy + 1, soft);
+    l.set(cx + 1, cy - 1, soft), l.set(cx - 1, cy + 1, soft);
+  }
+}
+
 }  // namespace
 
-bool PaintWater(Image& l, Ground g, std::string_view tag, int frame) {
-  const double cellW = kTileW, cellH = kTileRepeatH;
-  // Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs
-  // on into the straight shore of the open water beside it and its bank thins out there.
-  auto corner = [&](double cx, double cy) {
-    Pond(l, g, frame, [&](int x, int y) {
-      return (1.0 - std::hypot((x + 0.5 - cx) / cellW, (y + 0.5 - cy) / cellH)) * 50.0;
-    });
+const std::vector<TileObject>& WaterTiles() {
+  static const std::vector<TileObject> tiles = {
+      {"WATER", [](Image& l, Ground, int frame) { OpenWater(l, frame); }},
+      {"NORTH", [](Image& l, Ground, int frame) { Current(l, frame, 0, -1); }},
+      {"SOUTH", [](Image& l, Ground, int frame) { Current(l, frame, 0, 1); }},
+      {"EAST", [](Image& l, Ground, int frame) { Current(l, frame, 1, 0); }},
+      {"WEST", [](Image& l, Ground, int frame) { Current(l, frame, -1, 0); }},
+      {"ULCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, kCellW, kCellH); }},
+      {"URCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, 0, kCellH); }},
+      {"LLCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, kCellW, 0); }},
+      {"LRCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, 0, 0); }},
+      {"WUL", [](Image& l, Ground g, int frame) { Bite(l, g, frame, 0, 0); }},
+      {"WUR", [](Image& l, Ground g, int frame) { Bite(l, g, frame, kCellW, 0); }},
+      {"WLL", [](Image& l, Ground g, int frame) { Bite(l, g, frame, 0, kCellH); }},
+      {"WLR", [](Image& l, Ground g, int frame) { Bite(l, g, frame, kCellW, kCellH); }},
+      {"RIVER", [](Image& l, Ground g, int) { River(l, g, 0); }},
+      {"MOUTH", [](Image& l, Ground g, int) { River(l, g, 1); }},
+      {"LMOUTH", [](Image& l, Ground g, int) { River(l, g, -1); }},
+      {"SWAMP", [](Image& l, Ground, int) { Swamp(l); }},
+      {"LILYPADS", [](Image& l, Ground, int) { LilyPads(l); }},
   };
-  auto bite = [&](double cx, double cy) {  // water all round a small bay of land at (cx, cy)
-    Pond(l, g, frame, [&](int x, int y) {
-      return std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0) - 13.0;
-    });
-  };
-  if (tag == "WATER") {
-    for (int y = 0; y < kTileH; ++y)
-      for (int x = 0; x < kTileW; ++x)
-        l.set(x, y, WaterAt(x, y, frame == 20 ? 2 : frame, kWater, 3));
-    if (frame == 20) {  // a glint: two bright stars on the crests
-      const Px s = Rgb(0xffffff), soft = kWater[3];
-      for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {
-        for (int i = -r; i <= r; ++i) {
-          const Px c = std::abs(i) <= 1 ? s : soft;
-          l.set(cx + i, cy, c);
-          l.set(cx, cy + i, c);
-        }
-        l.set(cx - 1, cy - 1, soft), l.set(cx + 1, cy + 1, soft);
-        l.set(cx + 1, cy - 1, soft), l.set(cx - 1, cy + 1, soft);
-      }
-    }
-  } else if (tag == "NORTH")
-    Current(l, frame, 0, -1);
-  else if (tag == "SOUTH")
-    Current(l, frame, 0, 1);
-  else if (tag == "EAST")
-    Current(l, frame, 1, 0);
-  else if (tag == "WEST")
-    Current(l, frame, -1, 0);
-  else if (tag == "ULCORNER")
-    corner(cellW, cellH);
-  else if (tag == "URCORNER")
-    corner(0, cellH);
-  else if (tag == "LLCORNER")
-    corner(cellW, 0);
-  else if (tag == "LRCORNER")
-    corner(0, 0);
-  else if (tag == "WUL")
-    bite(0, 0);
-  else if (tag == "WUR")
-    bite(cellW, 0);
-  else if (tag == "WLL")
-    bite(0, cellH);
-  else if (tag == "WLR")
-    bite(cellW, cellH);
-  else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH")
-    River(l, g, tag == "MOUTH" ? 1 : tag == "LMOUTH" ? -1 : 0);
-  else if (tag == "SWAMP")
-    Swamp(l);
-  else if (tag == "LILYPADS")
-    LilyPads(l);
-  else
-    return false;
-  return true;
+  return tiles;
 }
 
 }  // namespace tq::art
