@@ -97,8 +97,7 @@ void DrawFigure(Image& l, const Figure& f) {
   }
   // Far arm behind the body.
   const double farHx = cx - dir * f.step * 2 - dir * 0.5, farHy = hip + 0.5;
-  ShadeStroke(l, cx - dir * 1, shoulder + 1.5, farHx, farHy - 1, 3 * k,
-              Ramp{{f.top[0], f.top[0], f.top[1], f.top[2]}});
+  ShadeStroke(l, cx - dir * 1, shoulder + 1.5, farHx, farHy - 1, 3 * k, f.top.Darker());
   f.farHandX = farHx, f.farHandY = farHy;
   for (int y = static_cast<int>(shoulder); y < static_cast<int>(hip + 2); ++y)
     for (int x = static_cast<int>(cx - 4.5 * k * g); x < static_cast<int>(cx + 4.5 * k * g); ++x) {

@@ -19,13 +19,23 @@ double WrapDist(double ax, double ay, double bx, double by) {
   return std::hypot(dx, dy);
 }
 
+// Two octaves of wrapped noise: cells of `cell` pixels and of half that, with their weights.
+double Mottle(int x, int y, int cell, double coarse, double fine, uint32_t seed) {
+  return PeriodicNoise(x, y, cell, kW, kR, seed) * coarse +
+         PeriodicNoise(x, y, cell / 2, kW, kR, seed + 1) * fine;
+}
+
+// Sets a pixel of the repeating floor, wrapping round the tile's edges.
+void SetWrapped(Image& img, int x, int y, Px c) {
+  img.set((x + kW) % kW, (y + kR) % kR, c);
+}
+
 void PaintGrass(Image& img) {
   const uint32_t seed = 11;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
       // Mostly fine mottling: broad blotches would show the tile repeating across a meadow.
-      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.45 +
-                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.55;
+      const double n = Mottle(x, y, 10, 0.45, 0.55, seed);
       img.set(x, y, LitShade(kGrass, 0.22 + n * 0.42, x, y));
     }
   // Tufts of blades: a dark root and lighter tips leaning a little.
@@ -33,7 +43,7 @@ void PaintGrass(Image& img) {
   for (int i = 0; i < 34; ++i) {
     const int x = rng.Range(0, kW - 1), y = rng.Range(0, kR - 1);
     const int lean = rng.Range(-1, 1);
-    auto at = [&](int dx, int dy, Px c) { img.set((x + dx + kW) % kW, (y + dy + kR) % kR, c); };
+    auto at = [&](int dx, int dy, Px c) { SetWrapped(img, x + dx, y + dy, c); };
     at(0, 0, kGrass[0]);
     at(-1, 0, kGrass[0]);
     at(1, 0, kGrass[0]);
@@ -55,8 +65,7 @@ void PaintDirt(Image& img) {
   const uint32_t seed = 23;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.55 +
-                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.45;
+      const double n = Mottle(x, y, 10, 0.55, 0.45, seed);
       Px c = LitShade(kDirt, 0.15 + n * 0.55, x, y);
       if (Rand01(x, y, seed + 2) < 0.05) c = kDirt[0];
       img.set(x, y, c);
@@ -65,7 +74,7 @@ void PaintDirt(Image& img) {
   for (int i = 0; i < 14; ++i) {  // pebbles
     const int x = rng.Range(0, kW - 1), y = rng.Range(0, kR - 1);
     const bool big = rng.Uniform() < 0.4;
-    auto at = [&](int dx, int dy, Px c) { img.set((x + dx + kW) % kW, (y + dy + kR) % kR, c); };
+    auto at = [&](int dx, int dy, Px c) { SetWrapped(img, x + dx, y + dy, c); };
     at(0, 0, Rgb(0x8a7c6c));
     at(1, 0, Rgb(0x6a5c50));
     at(0, 1, kDirt[0]);
@@ -107,8 +116,7 @@ void PaintSnow(Image& img) {
   const uint32_t seed = 57;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = PeriodicNoise(x, y, 14, kW, kR, seed) * 0.65 +
-                       PeriodicNoise(x, y, 7, kW, kR, seed + 1) * 0.35;
+      const double n = Mottle(x, y, 14, 0.65, 0.35, seed);
       img.set(x, y, LitShade(kSnow, 0.35 + n * 0.55, x, y));
     }
   Rng rng(seed);
@@ -129,17 +137,8 @@ void PaintSnow(Image& img) {
 }  // namespace
 
 const char* GroundName(Ground g) {
-  switch (g) {
-    case Ground::Grass:
-      return "GRASS";
-    case Ground::Dirt:
-      return "DIRT";
-    case Ground::Wood:
-      return "WOOD";
-    case Ground::Snow:
-      return "SNOW";
-  }
-  return "GRASS";
+  static constexpr const char* kNames[] = {"GRASS", "DIRT", "WOOD", "SNOW"};  // as Ground counts
+  return kNames[static_cast<int>(g)];
 }
 
 Image PaintGround(Ground g) {

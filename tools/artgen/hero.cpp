@@ -13,19 +13,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-Figure HeroFigure(const HeroLook& look) {
-  Figure f;
-  f.facing = look.facing;
-  f.skin = kSkin;
-  f.hair = Ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
-  f.top = look.shirt ? Ramp(0x24203a, 0x3a3460, 0x58508e, 0x8a80c0)
-                     : Ramp(0x1e4a20, 0x2e6a2a, 0x46903a, 0x74b85a);
-  f.legs = Ramp(0x3a2616, 0x5a3c22, 0x7a5430, 0x9a7048);
-  f.boots = Ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
-  f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
-  return f;
-}
-
 void DrawSword(Image& l, double hx, double hy, double angle, bool shadow, double len = 15) {
   const double dx = std::cos(angle), dy = std::sin(angle);
   const Ramp blade = shadow ? Ramp(0x120820, 0x24124a, 0x4a2c8a, 0xd0b0ff) : kSteel;
@@ -239,14 +226,24 @@ Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
   return img;
 }
 
-Figure BrotherFigure() {
+Figure HeroFigure(const HeroLook& look) {
   Figure f;
+  f.facing = look.facing;
   f.skin = kSkin;
+  f.hair = Ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
+  f.top = look.shirt ? Ramp(0x24203a, 0x3a3460, 0x58508e, 0x8a80c0)
+                     : Ramp(0x1e4a20, 0x2e6a2a, 0x46903a, 0x74b85a);
+  f.legs = Ramp(0x3a2616, 0x5a3c22, 0x7a5430, 0x9a7048);
+  f.boots = Ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
+  f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
+  return f;
+}
+
+Figure BrotherFigure() {
+  Figure f = HeroFigure(HeroLook{});
   f.hair = Ramp(0x6a4a14, 0x9a7020, 0xc89a38, 0xf0c860);
   f.top = Ramp(0x5a1e18, 0x8a3024, 0xb04a34, 0xd8785a);
   f.legs = Ramp(0x2a2a3a, 0x40405a, 0x5a5a7a, 0x7a7a9a);
-  f.boots = Ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
-  f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
   return f;
 }
 

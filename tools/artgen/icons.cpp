@@ -14,20 +14,21 @@ namespace tq::art {
 
 namespace {
 
-Image OnGrey(const Image& layer) {
-  return Flatten(layer, Rgb(kFrameGrey));
-}
-
 Image Item17(std::string_view item, int frame = 1, bool glow = false) {
-  Image l(17, 17);
-  DrawItem(l, item, 8.5, 8.5, 0.92, frame, glow);
-  Outline(l);
-  return OnGrey(l);
+  return ItemOnFrameGrey(item, 17, 17, 0.92, frame, glow);
 }
 
 void GlowRing(Image& l, double cx, double cy, double r, Px c) {
   c.a = 120;
   FillEllipse(l, cx, cy, r, r, c);
+}
+
+// An item on the 17 x 17 slot, over a soft ring of its glow centred at (8.5, glowY).
+Image ItemInGlow(std::string_view item, double s, double glowY, double glowR, Px glow) {
+  Image l(17, 17);
+  GlowRing(l, 8.5, glowY, glowR, glow);
+  DrawItem(l, item, 8.5, 8.5, s);
+  return OnFrameGrey(l);
 }
 
 Image HeadIcon(bool blink) {
@@ -40,8 +41,7 @@ Image HeadIcon(bool blink) {
   l.set(5, 8, Rgb(0x181018)), l.set(9, 8, Rgb(0x181018));
   Line(l, 6, 11, 8, 11, f.skin[0]);
   if (blink) l.set(11, 3, Rgb(0x80c0ff)), l.set(11, 4, Rgb(0x80c0ff));  // a bead of sweat
-  Outline(l);
-  return OnGrey(l);
+  return OnFrameGrey(l);
 }
 
 Image StarIcon(bool flash) {
@@ -54,8 +54,7 @@ Image StarIcon(bool flash) {
   }
   FillPoly(l, pts, flash ? Rgb(0xffffff) : kGold[2]);
   FillEllipse(l, 7, 7, 1.5, 1.5, flash ? Rgb(0xfff8d0) : kGold[3]);
-  Outline(l);
-  return OnGrey(l);
+  return OnFrameGrey(l);
 }
 
 Image HeartIcon(bool blink) {
@@ -64,8 +63,7 @@ Image HeartIcon(bool blink) {
   if (blink)
     for (int y = 0; y < 15; ++y)
       for (int x = 0; x < 15; ++x) l.Tint(x, y, Rgb(0x301010), 0.55);
-  Outline(l);
-  return OnGrey(l);
+  return OnFrameGrey(l);
 }
 
 // Map squares: the overland seen from above on a grass ground.
@@ -266,6 +264,17 @@ Image ToolbarLayer(std::string_view name) {
 
 }  // namespace
 
+Image OnFrameGrey(Image layer) {
+  Outline(layer);
+  return Flatten(layer, Rgb(kFrameGrey));
+}
+
+Image ItemOnFrameGrey(std::string_view item, int w, int h, double s, int frame, bool glow) {
+  Image l(w, h);
+  DrawItem(l, item, w / 2.0, h / 2.0, s, frame, glow);
+  return OnFrameGrey(l);
+}
+
 Image ItemIcon(std::string_view n) {
   if (n == "PIECE0") {  // an empty slot: the outline where the sword will go
     Image l(17, 17, Rgb(kFrameGrey));
@@ -288,24 +297,11 @@ Image ItemIcon(std::string_view n) {
     }
     for (int i = pieces; i < 3; ++i)  // dotted outline of a missing piece
       for (int t = 0; t < 5; t += 2) l.set(9 - i * 4 + 1 - t, 7 + i * 4 - 1 + t, Rgb(0x909098));
-    Outline(l);
-    return OnGrey(l);
+    return OnFrameGrey(l);
   }
-  if (n == "SSWORD") {
-    Image l(17, 17);
-    GlowRing(l, 8.5, 8.5, 8, kPurple[3]);
-    DrawItem(l, "SHADOWSWORD", 8.5, 8.5, 1.0);
-    Outline(l);
-    return OnGrey(l);
-  }
+  if (n == "SSWORD") return ItemInGlow("SHADOWSWORD", 1.0, 8.5, 8, kPurple[3]);
   if (n == "Medal3") return Item17("MEDAL");
-  if (n == "Medal") {
-    Image l(17, 17);
-    GlowRing(l, 8.5, 10, 6.5, kGold[2]);
-    DrawItem(l, "MEDAL", 8.5, 8.5, 0.92);
-    Outline(l);
-    return OnGrey(l);
-  }
+  if (n == "Medal") return ItemInGlow("MEDAL", 0.92, 10, 6.5, kGold[2]);
   if (n == "Medal2") return Item17("MEDAL", 1, true);
   if (n == "CrystalBall") return Item17("CRYSTALBALL");
   if (n == "CrystalBall2") return Item17("CRYSTALBALL", 1, true);

@@ -133,8 +133,7 @@ Image MapButton(bool close) {
   } else {
     FillEllipse(l, 12, 6, 1.5, 1.5, Rgb(0x40c040));
   }
-  Outline(l);
-  return Flatten(l, Rgb(kFrameGrey));
+  return OnFrameGrey(l);
 }
 
 Image EnemyIcon() {
@@ -144,22 +143,7 @@ Image EnemyIcon() {
     FillPoly(l, {{7.5 + s * 2, 4}, {7.5 + s * 5, 4}, {7.5 + s * 6, -0.5}}, Rgb(0xe8dcc0));
   l.set(5, 8, Rgb(0xfff040)), l.set(9, 8, Rgb(0xfff040));
   Line(l, 5, 11, 10, 11, Rgb(0x300808));
-  Outline(l);
-  return Flatten(l, Rgb(kFrameGrey));
-}
-
-Image GoldIcon() {
-  Image l(15, 15);
-  DrawItem(l, "COIN", 7.5, 7.5, 0.85);
-  Outline(l);
-  return Flatten(l, Rgb(kFrameGrey));
-}
-
-Image ItemOnGrey(std::string_view name, int w, int h, double s) {
-  Image l(w, h);
-  DrawItem(l, name, w / 2.0, h / 2.0, s);
-  Outline(l);
-  return Flatten(l, Rgb(kFrameGrey));
+  return OnFrameGrey(l);
 }
 
 }  // namespace
@@ -186,9 +170,9 @@ Image LayoutPicture(std::string_view n) {
   }
   if (n == "layout/scroll.bmp") return IntroScroll();
   if (n == "layout/parchment.bmp") return Parchment(88, 133);
-  if (n == "layout/sword.bmp") return ItemOnGrey("HUNTERSWORD", 17, 17, 1.0);
-  if (n == "layout/shirt.bmp") return ItemOnGrey("SHIRT", 17, 17, 0.95);
-  if (n == "layout/moneybag.bmp") return ItemOnGrey("MAGICBAG", 17, 17, 0.9);
+  if (n == "layout/sword.bmp") return ItemOnFrameGrey("HUNTERSWORD", 17, 17, 1.0);
+  if (n == "layout/shirt.bmp") return ItemOnFrameGrey("SHIRT", 17, 17, 0.95);
+  if (n == "layout/moneybag.bmp") return ItemOnFrameGrey("MAGICBAG", 17, 17, 0.9);
   if (n == "layout/bar0.bmp") return Bar(0xe03030);
   if (n == "layout/bar1.bmp") return Bar(0x3a70e8);
   if (n == "layout/bar2.bmp") return Bar(0xe8c030);
@@ -198,13 +182,13 @@ Image LayoutPicture(std::string_view n) {
   if (n == "layout/mapclose.bmp") return MapButton(true);
   if (n == "layout/marker.bmp") return Marker(false);
   if (n == "layout/markerunder.bmp") return Marker(true);
-  if (n == "layout/shield.bmp") return ItemOnGrey("SHIELD", 17, 17, 0.95);
-  if (n == "layout/glove.bmp") return ItemOnGrey("GLOVE", 17, 17, 0.95);
-  if (n == "layout/fishbook.bmp") return ItemOnGrey("BOOK", 17, 17, 0.95);
-  if (n == "layout/goldkey.bmp") return ItemOnGrey("goldkey", 17, 7, 0.85);
-  if (n == "layout/redkey.bmp") return ItemOnGrey("redkey", 17, 7, 0.85);
-  if (n == "layout/purplekey.bmp") return ItemOnGrey("purplekey", 17, 7, 0.85);
-  if (n == "layout/goldicon.bmp") return GoldIcon();
+  if (n == "layout/shield.bmp") return ItemOnFrameGrey("SHIELD", 17, 17, 0.95);
+  if (n == "layout/glove.bmp") return ItemOnFrameGrey("GLOVE", 17, 17, 0.95);
+  if (n == "layout/fishbook.bmp") return ItemOnFrameGrey("BOOK", 17, 17, 0.95);
+  if (n == "layout/goldkey.bmp") return ItemOnFrameGrey("goldkey", 17, 7, 0.85);
+  if (n == "layout/redkey.bmp") return ItemOnFrameGrey("redkey", 17, 7, 0.85);
+  if (n == "layout/purplekey.bmp") return ItemOnFrameGrey("purplekey", 17, 7, 0.85);
+  if (n == "layout/goldicon.bmp") return ItemOnFrameGrey("COIN", 15, 15, 0.85);
   return EnemyIcon();
 }
 

@@ -78,6 +78,20 @@ void Claws(Image& l, double x, double y, int dir) {
              Rgb(0xf4ecd8));
 }
 
+// The pale belly scales down the middle of a body seen from the front, from row `top`.
+void BellyScales(Image& l, const Reptile& r, int top) {
+  for (int y = top; y < 52; ++y)
+    for (int x = static_cast<int>(25 - 4 * r.k); x < 25 + 4 * r.k; ++x)
+      if (l.get(x, y).a && (y % 3)) l.set(x, y, r.belly[2]);
+}
+
+// Two pale horns seen from the front: the right one's corners given, the left its mirror.
+void HornPair(Image& l, Pt root, Pt back, Pt tip) {
+  for (int s : {-1, 1})
+    FillPoly(l, {{25 + s * root.x, root.y}, {25 + s * back.x, back.y}, {25 + s * tip.x, tip.y}},
+             Rgb(0xe8dcc0));
+}
+
 // The lunge: the head thrust at the viewer with the jaws wide, the fore claws up, the wings
 // (if any) thrown high, and fire from the dragon's throat.
 void ReptileLunge(Image& l, const Reptile& r) {
@@ -88,20 +102,12 @@ void ReptileLunge(Image& l, const Reptile& r) {
     Claws(l, 25 + s * 14 * k, 53.5, s);
   }
   ShadeEllipse(l, 25, 43, 9 * k, 10 * k, r.body);
-  for (int y = 38; y < 52; ++y)
-    for (int x = static_cast<int>(25 - 4 * k); x < 25 + 4 * k; ++x)
-      if (l.get(x, y).a && (y % 3)) l.set(x, y, r.belly[2]);
+  BellyScales(l, r, 38);
   for (int s : {-1, 1}) {  // fore legs raised, claws out
     ShadeStroke(l, 25 + s * 7 * k, 38, 25 + s * 16 * k, 33, 3.5 * k, r.body);
     Claws(l, 25 + s * 17 * k, 32, s);
   }
-  if (r.horns)
-    for (int s : {-1, 1})
-      FillPoly(l,
-               {{25 + s * 4 * k, 30 - 5 * k},
-                {25 + s * 6 * k, 31 - 5 * k},
-                {25 + s * 10 * k, 21 - 5 * k}},
-               Rgb(0xe8dcc0));
+  if (r.horns) HornPair(l, {4 * k, 30 - 5 * k}, {6 * k, 31 - 5 * k}, {10 * k, 21 - 5 * k});
   // The head, close and low, its jaws wide open.
   const double hy = 35 - 2 * k;
   ShadeEllipse(l, 25, hy, 8.5 * k, 6.5 * k, r.body);
@@ -132,76 +138,75 @@ void ReptileLunge(Image& l, const Reptile& r) {
     }
 }
 
-void ReptileWalk(Image& l, const Reptile& r, Facing f, int frame) {
+// Walking seen from the side, facing right: the tail trailing, the head on a raised neck.
+void ReptileSide(Image& l, const Reptile& r, int step) {
   const double k = r.k;
+  ShadeStroke(l, 25 - 8 * k, 42, 25 - 20 * k, 50 + step, 5 * k, r.body);  // tail
+  ShadeStroke(l, 25 - 20 * k, 50 + step, 4, 48, 2.5, r.body);
+  for (int s : {-1, 1}) {
+    ShadeStroke(l, 25 + s * 6 * k, 43, 25 + s * 6 * k + step * s * 2, 52, 3.2 * k, r.body);
+    ShadeStroke(l, 25 + s * 6 * k - 2, 43, 25 + s * 6 * k - 2 - step * s * 2, 51, 3 * k,
+                r.body.Darker());
+  }
+  ShadeEllipse(l, 25, 41, 12 * k, 7 * k, r.body);
+  for (int x = static_cast<int>(25 - 10 * k); x < 25 + 10 * k; ++x)
+    l.set(x, static_cast<int>(46 + 1.5 * k), r.belly[2]);
+  ShadeStroke(l, 25 + 9 * k, 39, 25 + 14 * k, 34 - 2 * k, 6 * k, r.body);  // neck
+  ShadeEllipse(l, 25 + 17 * k, 33 - 2 * k, 6 * k, 4.5 * k, r.body);
+  if (r.open)
+    FillPoly(l, {{25 + 15 * k, 35 - 2 * k}, {25 + 23 * k, 33 - 2 * k}, {25 + 22 * k, 38 - 2 * k}},
+             Rgb(0x500810));
+  l.set(static_cast<int>(25 + 18 * k), static_cast<int>(31 - 2 * k), Rgb(0xfff060));
+  l.set(static_cast<int>(25 + 18 * k), static_cast<int>(32 - 2 * k), Rgb(0x100808));
+  if (r.horns)
+    FillPoly(l, {{25 + 13 * k, 30 - 2 * k}, {25 + 15 * k, 30 - 2 * k}, {25 + 10 * k, 22 - 2 * k}},
+             Rgb(0xe8dcc0));
+  if (r.plates)
+    for (int i = 0; i < 5; ++i) {
+      const double x = 25 - 9 * k + i * 4.5 * k;
+      FillPoly(l, {{x - 2, 35.0 - k * 2}, {x + 2, 35.0 - k * 2}, {x, 29.0 - k * 2}}, r.belly[1]);
+    }
+}
+
+// Walking toward the viewer or away: the legs splay to both sides, the tail shows from behind.
+void ReptileFrontOrRear(Image& l, const Reptile& r, bool front, int step) {
+  const double k = r.k;
+  if (!front) {  // the tail swings toward the viewer
+    ShadeStroke(l, 25, 44, 25 + step * 3, 53, 5 * k, r.body);
+    ShadeStroke(l, 25 + step * 3, 53, 25 + step * 7, 56, 2.5, r.body);
+  }
+  for (int s : {-1, 1}) {
+    ShadeStroke(l, 25 + s * 8 * k, 36, 25 + s * 12 * k, 44 + (s == step ? -2 : 0), 3.5 * k, r.body);
+    ShadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 12 * k, 53 + (s == step ? -2 : 0), 3.5 * k, r.body);
+  }
+  ShadeEllipse(l, 25, 42, 9 * k, 11 * k, r.body);
+  if (front) {
+    BellyScales(l, r, 36);
+    ShadeEllipse(l, 25, 36 - 4 * k, 7 * k, 5.5 * k, r.body);
+    l.set(static_cast<int>(25 - 3 * k), static_cast<int>(35 - 4 * k), Rgb(0xfff060));
+    l.set(static_cast<int>(25 + 3 * k), static_cast<int>(35 - 4 * k), Rgb(0xfff060));
+    if (r.open)
+      FillEllipse(l, 25, 39 - 4 * k, 3 * k, 1.6 * k, Rgb(0x500810));
+    else
+      Line(l, static_cast<int>(25 - 3 * k), static_cast<int>(39 - 4 * k),
+           static_cast<int>(25 + 3 * k), static_cast<int>(39 - 4 * k), r.body[0]);
+  } else {
+    ShadeEllipse(l, 25, 31 - 2 * k, 6 * k, 5 * k, r.body);
+  }
+  if (r.horns) HornPair(l, {3 * k, 31 - 5 * k}, {5 * k, 31 - 5 * k}, {8 * k, 23 - 5 * k});
+  if (r.plates)
+    for (int i = 0; i < 4; ++i)
+      FillPoly(l, {{23, 36.0 + i * 4}, {27, 36.0 + i * 4}, {25, 33.0 + i * 4}},
+               r.belly[front ? 0 : 1]);
+}
+
+void ReptileWalk(Image& l, const Reptile& r, Facing f, int frame) {
   const int step = frame == 2 ? 1 : -1;
   if (r.wings) ReptileWings(l, r, f, frame == 2 ? -6 : 0);
-  if (f == Facing::Right) {
-    ShadeStroke(l, 25 - 8 * k, 42, 25 - 20 * k, 50 + step, 5 * k, r.body);  // tail
-    ShadeStroke(l, 25 - 20 * k, 50 + step, 4, 48, 2.5, r.body);
-    for (int s : {-1, 1}) {
-      ShadeStroke(l, 25 + s * 6 * k, 43, 25 + s * 6 * k + step * s * 2, 52, 3.2 * k, r.body);
-      ShadeStroke(l, 25 + s * 6 * k - 2, 43, 25 + s * 6 * k - 2 - step * s * 2, 51, 3 * k,
-                  Ramp{{r.body[0], r.body[0], r.body[1], r.body[2]}});
-    }
-    ShadeEllipse(l, 25, 41, 12 * k, 7 * k, r.body);
-    for (int x = static_cast<int>(25 - 10 * k); x < 25 + 10 * k; ++x)
-      l.set(x, static_cast<int>(46 + 1.5 * k), r.belly[2]);
-    ShadeStroke(l, 25 + 9 * k, 39, 25 + 14 * k, 34 - 2 * k, 6 * k, r.body);  // neck
-    ShadeEllipse(l, 25 + 17 * k, 33 - 2 * k, 6 * k, 4.5 * k, r.body);
-    if (r.open)
-      FillPoly(l, {{25 + 15 * k, 35 - 2 * k}, {25 + 23 * k, 33 - 2 * k}, {25 + 22 * k, 38 - 2 * k}},
-               Rgb(0x500810));
-    l.set(static_cast<int>(25 + 18 * k), static_cast<int>(31 - 2 * k), Rgb(0xfff060));
-    l.set(static_cast<int>(25 + 18 * k), static_cast<int>(32 - 2 * k), Rgb(0x100808));
-    if (r.horns)
-      FillPoly(l, {{25 + 13 * k, 30 - 2 * k}, {25 + 15 * k, 30 - 2 * k}, {25 + 10 * k, 22 - 2 * k}},
-               Rgb(0xe8dcc0));
-    if (r.plates)
-      for (int i = 0; i < 5; ++i) {
-        const double x = 25 - 9 * k + i * 4.5 * k;
-        FillPoly(l, {{x - 2, 35.0 - k * 2}, {x + 2, 35.0 - k * 2}, {x, 29.0 - k * 2}}, r.belly[1]);
-      }
-  } else {
-    const bool front = f == Facing::Front;
-    if (!front) {  // the tail swings toward the viewer
-      ShadeStroke(l, 25, 44, 25 + step * 3, 53, 5 * k, r.body);
-      ShadeStroke(l, 25 + step * 3, 53, 25 + step * 7, 56, 2.5, r.body);
-    }
-    for (int s : {-1, 1}) {
-      ShadeStroke(l, 25 + s * 8 * k, 36, 25 + s * 12 * k, 44 + (s == step ? -2 : 0), 3.5 * k,
-                  r.body);
-      ShadeStroke(l, 25 + s * 8 * k, 46, 25 + s * 12 * k, 53 + (s == step ? -2 : 0), 3.5 * k,
-                  r.body);
-    }
-    ShadeEllipse(l, 25, 42, 9 * k, 11 * k, r.body);
-    if (front) {
-      for (int y = 36; y < 52; ++y)
-        for (int x = static_cast<int>(25 - 4 * k); x < 25 + 4 * k; ++x)
-          if (l.get(x, y).a && (y % 3)) l.set(x, y, r.belly[2]);
-      ShadeEllipse(l, 25, 36 - 4 * k, 7 * k, 5.5 * k, r.body);
-      l.set(static_cast<int>(25 - 3 * k), static_cast<int>(35 - 4 * k), Rgb(0xfff060));
-      l.set(static_cast<int>(25 + 3 * k), static_cast<int>(35 - 4 * k), Rgb(0xfff060));
-      if (r.open)
-        FillEllipse(l, 25, 39 - 4 * k, 3 * k, 1.6 * k, Rgb(0x500810));
-      else
-        Line(l, static_cast<int>(25 - 3 * k), static_cast<int>(39 - 4 * k),
-             static_cast<int>(25 + 3 * k), static_cast<int>(39 - 4 * k), r.body[0]);
-    } else {
-      ShadeEllipse(l, 25, 31 - 2 * k, 6 * k, 5 * k, r.body);
-    }
-    if (r.horns)
-      for (int s : {-1, 1})
-        FillPoly(l,
-                 {{25 + s * 3 * k, 31 - 5 * k},
-                  {25 + s * 5 * k, 31 - 5 * k},
-                  {25 + s * 8 * k, 23 - 5 * k}},
-                 Rgb(0xe8dcc0));
-    if (r.plates)
-      for (int i = 0; i < 4; ++i)
-        FillPoly(l, {{23, 36.0 + i * 4}, {27, 36.0 + i * 4}, {25, 33.0 + i * 4}},
-                 r.belly[front ? 0 : 1]);
-  }
+  if (f == Facing::Right)
+    ReptileSide(l, r, step);
+  else
+    ReptileFrontOrRear(l, r, f == Facing::Front, step);
   if (r.spots) {
     Rng rng(7);
     for (int i = 0; i < 14; ++i) {
@@ -234,8 +239,7 @@ Crawler CrawlerOf(std::string_view kind) {
                   : Ramp(0x1c2a4a, 0x34466e, 0x5a6e9a, 0xa0b4dc);
   c.head = c.ice ? Ramp(0x1e4070, 0x3468a4, 0x5a94d0, 0xa8dcff)
                  : Ramp(0x6a2a10, 0xa84a1c, 0xe07a34, 0xffb070);
-  c.leg = c.beetle ? Ramp(0x080a14, 0x141a30, 0x222c4a, 0x3a4a70)
-                   : Ramp{{c.shell[0], c.shell[0], c.shell[1], c.shell[2]}};
+  c.leg = c.beetle ? Ramp(0x080a14, 0x141a30, 0x222c4a, 0x3a4a70) : c.shell.Darker();
   return c;
 }
 

@@ -32,7 +32,7 @@ Figure Brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterP
   f.hair = skin;
   f.top = top;
   f.legs = legs;
-  f.boots = Ramp{{legs[0], legs[0], legs[1], legs[2]}};
+  f.boots = legs.Darker();
   f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x6a4a24, 0x9a7a3a);
   f.bald = true;
   return f;

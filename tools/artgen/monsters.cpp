@@ -53,17 +53,8 @@ const std::vector<std::string>& MonsterKinds() {
 }
 
 const char* FacingWord(Facing f) {
-  switch (f) {
-    case Facing::Front:
-      return "FRONT";
-    case Facing::Rear:
-      return "REAR";
-    case Facing::Left:
-      return "LEFT";
-    case Facing::Right:
-      return "RIGHT";
-  }
-  return "FRONT";
+  static constexpr const char* kWords[] = {"FRONT", "REAR", "LEFT", "RIGHT"};  // as Facing counts
+  return kWords[static_cast<int>(f)];
 }
 
 Image MonsterLayer(std::string_view kind, Facing facing, int frame) {

@@ -86,15 +86,8 @@ void Pines(Image& l, int base, const Ramp& r, uint32_t seed, double size) {
 }
 
 Figure Tarvo(Facing facing, double cx, double feet, double k) {
-  Figure f;
-  f.facing = facing;
+  Figure f = HeroFigure(HeroLook{facing});
   f.cx = cx, f.feet = feet, f.k = k;
-  f.skin = kSkin;
-  f.hair = Ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
-  f.top = Ramp(0x1e4a20, 0x2e6a2a, 0x46903a, 0x74b85a);
-  f.legs = Ramp(0x3a2616, 0x5a3c22, 0x7a5430, 0x9a7048);
-  f.boots = Ramp(0x1e140c, 0x3a2616, 0x5a3c22, 0x7a5430);
-  f.belt = Ramp(0x2a1a0c, 0x4a2e14, 0x8a6a2a, 0xe8c040);
   return f;
 }
 

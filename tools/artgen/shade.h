@@ -16,6 +16,8 @@ struct Ramp {
   Ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine)  // 0xRRGGBB each
       : c{Rgb(dark), Rgb(mid), Rgb(light), Rgb(shine)} {}
   Px operator[](int i) const { return c[static_cast<size_t>(i < 0 ? 0 : (i > 3 ? 3 : i))]; }
+  // The same material a step into shadow: each shade the next darker one.
+  Ramp Darker() const { return Ramp{{c[0], c[0], c[1], c[2]}}; }
   std::array<Px, 4> c;
 };
 Ramp RampFrom(uint32_t base);  // derives four shades from one colour
