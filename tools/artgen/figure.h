@@ -27,6 +27,14 @@ struct Figure {
   double handX[2] = {0, 0}, handY[2] = {0, 0};
 };
 
+// Where the figure's body parts fall, for painting over it: the middle, hip, shoulder and head
+// rows, its size and girth.
+struct FigureFrame {
+  double cx, hip, shoulder, headY, k, g;
+  double shoulderX(int s) const { return cx + s * 7 * k * g; }  // s -1 left, 1 right
+};
+FigureFrame FrameOf(const Figure& f);
+
 // Draws the figure; a side view faces right unless facing is Left.
 void DrawFigure(Image& l, const Figure& f);
 

@@ -14,16 +14,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Where the figure's body parts fall, for painting over it.
-struct Frame {
-  double cx, hip, shoulder, headY, k, g;
-  double shoulderX(int s) const { return cx + s * 7 * k * g; }
-};
-Frame FrameOf(const Figure& f) {
-  const double hip = f.feet - 11 * f.k - f.bob, shoulder = hip - 12 * f.k;
-  return {f.cx, hip, shoulder, shoulder - 5 * f.k, f.k, f.girth};
-}
-
 Figure Brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterPose& p) {
   Figure f;
   f.facing = p.attack ? Facing::Front : p.facing;
@@ -40,7 +30,7 @@ Figure Brute(const Ramp& skin, const Ramp& top, const Ramp& legs, const MonsterP
 
 // Both hands raised to `at`, arms drawn from the shoulders over the body.
 void ArmsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y1) {
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   ShadeStroke(l, fr.shoulderX(-1), fr.shoulder + 1.5, x0, y0, 3.4 * f.k, f.top);
   ShadeStroke(l, fr.shoulderX(1), fr.shoulder + 1.5, x1, y1, 3.4 * f.k, f.top);
   ShadeEllipse(l, x0, y0, 1.9 * f.k, 1.9 * f.k, f.skin);
@@ -48,7 +38,7 @@ void ArmsTo(Image& l, const Figure& f, double x0, double y0, double x1, double y
 }
 
 // A roaring mouth under the eyes of a front-facing head.
-void Roar(Image& l, const Frame& fr, double w) {
+void Roar(Image& l, const FigureFrame& fr, double w) {
   FillEllipse(l, fr.cx, fr.headY + 3 * fr.k, w, 1.8 * fr.k, Rgb(0x2a0608));
   l.set(static_cast<int>(fr.cx - w + 1), static_cast<int>(fr.headY + 2 * fr.k), Rgb(0xf4ecd8));
   l.set(static_cast<int>(fr.cx + w - 2), static_cast<int>(fr.headY + 2 * fr.k), Rgb(0xf4ecd8));
@@ -56,7 +46,7 @@ void Roar(Image& l, const Frame& fr, double w) {
 
 // A back seen from behind: the spine's shadow and the lit shoulder blades.
 void Back(Image& l, const Figure& f) {
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   for (int y = static_cast<int>(fr.shoulder + 2); y < static_cast<int>(fr.hip - 1); ++y)
     if (l.get(static_cast<int>(fr.cx), y).a) l.set(static_cast<int>(fr.cx), y, f.top[0]);
   for (int s : {-1, 1})
@@ -77,7 +67,7 @@ void Ogre(Image& l, const MonsterPose& p) {
     f.handX[0] = 27, f.handY[0] = 35, f.handX[1] = 31, f.handY[1] = 33;
   }
   DrawFigure(l, f);
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   if (!rear)
     ShadeEllipse(l, 25 + (side ? 2 : 0), 38, 7, 5, Ramp(0x4a5674, 0x6e7c9c, 0x8e9cbc, 0xc0cce0));
   FillRect(l, 17, 41, 16, 4, cloth[1]);  // loincloth
@@ -140,7 +130,7 @@ void Demon(Image& l, bool lord, const MonsterPose& p) {
     else  // both claws flung up and out, about to rake
       f.handX[0] = 9, f.handY[0] = 14, f.handX[1] = 41, f.handY[1] = 14;
   }
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   // Tail: out to the side in front and side views; from behind it hangs down the middle.
   auto tail = [&] {
     const double tx = rear ? 27 : side ? 10 : 36, ty = rear ? 54 : 50;
@@ -203,7 +193,7 @@ void Zombie(Image& l, const MonsterPose& p) {
   f.bob = p.frame == 2 && !p.attack ? -1 : 0;
   const bool side = f.facing == Facing::Right;
   DrawFigure(l, f);
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   if (p.attack) {
     // Both arms thrust at the viewer, grasping; the jaw hangs open.
     for (int s : {-1, 1}) {
@@ -239,7 +229,7 @@ void Thief(Image& l, const MonsterPose& p) {
     FillPoly(l, {{19, 26}, {31, 26}, {40, 48}, {33, 46}, {27, 50}, {20, 46}, {11, 47}}, cloak[0]);
   }
   DrawFigure(l, f);
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   if (f.facing == Facing::Front)
     FillRect(l, 21, static_cast<int>(fr.headY + 1), 9, 2, Rgb(0x7a1a1a));
   if (p.attack) {
@@ -276,7 +266,7 @@ void Knight(Image& l, const MonsterPose& p) {
     f.posedHands = true;
     f.handX[0] = 19, f.handY[0] = 6, f.handX[1] = 26, f.handY[1] = 11;
   }
-  const Frame fr = FrameOf(f);
+  const FigureFrame fr = FrameOf(f);
   // The axe: a long haft and a broad bearded blade.
   auto axe = [&](double x0, double y0, double x1, double y1, int blade) {
     ShadeStroke(l, x0, y0, x1, y1, 2.2, kBark);
