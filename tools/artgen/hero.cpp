@@ -30,7 +30,7 @@ void DrawSword(Image& l, double hx, double hy, double angle, bool shadow, double
 }
 
 // The hunter's quiver: worn on the back, its strap across the chest.
-void Quiver(Image& l, const Figure& f, bool behind) {
+void Quiver(Image& l, const Figure& f) {
   const Ramp leather = Ramp(0x2a180c, 0x4a2c16, 0x6a4424, 0x8a6038);
   const double shoulder = f.feet - 23 - f.bob, hip = shoulder + 12;
   auto fletch = [&](double x, double y) {
@@ -40,13 +40,13 @@ void Quiver(Image& l, const Figure& f, bool behind) {
       l.set(static_cast<int>(x + i * 1.5), static_cast<int>(y + 1 - (i % 2)), kRed[1]);
     }
   };
-  if (f.facing == Facing::Front && !behind) {
+  if (f.facing == Facing::Front) {
     fletch(f.cx + 4, shoulder - 4);
     ThickLine(l, f.cx + 5, shoulder + 0.5, f.cx - 4.5, hip - 1.5, 1.4, leather[1]);
-  } else if (f.facing == Facing::Rear && !behind) {
+  } else if (f.facing == Facing::Rear) {
     ShadeStroke(l, f.cx + 4, shoulder - 2, f.cx - 3, hip - 3, 4, leather);
     fletch(f.cx + 3, shoulder - 5);
-  } else if (f.facing == Facing::Right && !behind) {
+  } else if (f.facing == Facing::Right) {
     ThickLine(l, f.cx - 1, shoulder + 0.5, f.cx + 2, hip - 1.5, 1.2, leather[1]);  // the strap
   }
 }
@@ -55,127 +55,151 @@ void DrawShieldAt(Image& l, double x, double y, double w) {
   DrawItem(l, "SHIELD", x, y, w / 12.0);
 }
 
+// Walking: a step to either side, the sword at rest and the shield on the arm.
+void WalkPose(Image& l, Figure& f, const HeroLook& look, int frame) {
+  const bool side = f.facing == Facing::Right;
+  f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
+  f.bob = frame == 2 ? 0.6 : 0;
+  if (side && look.shield) DrawShieldAt(l, f.cx + 5, f.feet - 21, 12);
+  DrawFigure(l, f);
+  Quiver(l, f);
+  if (f.facing == Facing::Front) {
+    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.25, look.shadowSword);
+    if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
+  } else if (f.facing == Facing::Rear) {
+    if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
+    DrawSword(l, f.farHandX, f.farHandY, -kPi / 2 + 0.25, look.shadowSword);
+  } else {
+    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 4, look.shadowSword);
+  }
+}
+
+// Three beats: wind up, cut, follow through toward the facing.
+void SwingPose(Image& l, Figure& f, const HeroLook& look, int frame) {
+  const bool side = f.facing == Facing::Right;
+  double angle = 0, hx = 0, hy = 0;
+  if (side && look.shield) DrawShieldAt(l, f.cx - 4, f.feet - 21, 12);
+  if (side) f.armLift = frame == 1 ? 1.0 : frame == 2 ? 0.6 : 0.2;
+  f.step = side ? 1 : 0;
+  DrawFigure(l, f);
+  Quiver(l, f);
+  if (f.facing == Facing::Front) {
+    const double a[] = {-kPi * 0.85, kPi * 0.2, kPi * 0.5};
+    angle = a[frame - 1];
+    hx = frame == 1 ? 17 : frame == 2 ? 19 : 22;
+    hy = frame == 1 ? 26 : frame == 2 ? 40 : 43;
+    DrawSword(l, hx, hy, angle, look.shadowSword, 17);
+    if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
+  } else if (f.facing == Facing::Rear) {
+    const double a[] = {-kPi * 0.1, -kPi * 0.3, -kPi * 0.5};
+    angle = a[frame - 1];
+    hx = frame == 1 ? 33 : frame == 2 ? 31 : 27;
+    hy = frame == 1 ? 30 : frame == 2 ? 24 : 19;
+    if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
+    DrawSword(l, hx, hy, angle, look.shadowSword, 17);
+  } else {
+    const double a[] = {-kPi * 0.65, -kPi * 0.3, 0.0};
+    angle = a[frame - 1];
+    DrawSword(l, f.nearHandX, f.nearHandY, angle, look.shadowSword, 19);
+  }
+  // A whoosh arc on the cutting frames.
+  if (frame >= 2) {
+    Px arc = Rgb(0xffffff);
+    arc.a = 140;
+    const double cx = f.facing == Facing::Front ? 22 : f.facing == Facing::Rear ? 28 : f.nearHandX;
+    const double cy = f.facing == Facing::Front ? 38 : f.facing == Facing::Rear ? 26 : f.nearHandY;
+    for (double t = angle - 0.9; t < angle - 0.1; t += 0.05)
+      l.Blend(static_cast<int>(cx + std::cos(t) * 19), static_cast<int>(cy + std::sin(t) * 19),
+              arc);
+  }
+}
+
+// Blocking: crouched behind the raised shield, sparks where the blow lands.
+void BlockPose(Image& l, Figure& f) {
+  f.bob = -2;
+  DrawFigure(l, f);
+  Quiver(l, f);
+  DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.6, false);
+  DrawShieldAt(l, 26, f.feet - 20, 19);
+  const Px spark = Rgb(0xfff8c0);
+  for (int i = 0; i < 8; ++i) {
+    const double a = i * kPi / 4;
+    ThickLine(l, 34 + std::cos(a) * 2, 20 + std::sin(a) * 2, 34 + std::cos(a) * (i % 2 ? 4 : 6),
+              20 + std::sin(a) * (i % 2 ? 4 : 6), 1, spark);
+  }
+}
+
+// Hurt: knocked to and fro, flashing with the blow, then dizzy.
+void HurtPose(Image& l, Figure& f, int frame) {
+  f.cx += (frame == 1 || frame == 3) ? -2 : (frame == 2 || frame == 4) ? 2 : 0;
+  DrawFigure(l, f);
+  Quiver(l, f);
+  DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.9, false);
+  if (frame == 1 || frame == 3) {  // the flash of the blow
+    for (int y = 0; y < l.h(); ++y)
+      for (int x = 0; x < l.w(); ++x)
+        l.Tint(x, y, frame == 1 ? Rgb(0xffffff) : Rgb(0xff3020), frame == 1 ? 0.8 : 0.6);
+  } else if (frame == 2 || frame == 4) {
+    for (int i = 0; i < 3; ++i) DrawItem(l, "HEART", 14 + i * 11 + frame, 12 + (i % 2) * 3, 0.3);
+  } else {  // recovering: dizzy stars circle his head
+    const Px star = Rgb(0xfff080);
+    for (int i = 0; i < 3; ++i) {
+      const double a = i * 2.1 + 0.4;
+      const int x = static_cast<int>(25 + std::cos(a) * 8),
+                y = static_cast<int>(13 + std::sin(a) * 2.5);
+      l.set(x, y, star), l.set(x - 1, y, star), l.set(x + 1, y, star), l.set(x, y - 1, star),
+          l.set(x, y + 1, star);
+    }
+  }
+}
+
+// Dying: he topples, lies still, pales, and his spirit leaves.
+void DiePose(Image& l, Figure& f, int frame) {
+  Image body(kTileW, kTileH);
+  if (frame == 1) f.bob = -3;
+  DrawFigure(body, f);
+  const double angles[] = {0.15, 0.8, kPi / 2, kPi / 2};
+  body = RotateLayer(body, 25, f.feet - 2, angles[frame - 1]);
+  if (frame >= 3) {  // lying on the ground: shift him down into the cell
+    Image moved(kTileW, kTileH);
+    Composite(moved, body, -10, -4);
+    body = moved;
+  }
+  if (frame == 4)
+    for (int y = 0; y < body.h(); ++y)
+      for (int x = 0; x < body.w(); ++x) body.Tint(x, y, Rgb(0x8090a0), 0.45);
+  if (frame >= 2) DrawSword(l, 34, 50, -0.15, false);
+  Composite(l, body);
+  if (frame == 4) {  // his spirit leaves
+    Px wisp = Rgb(0xe8f0ff);
+    wisp.a = 150;
+    FillEllipse(l, 25, 22, 4, 5, wisp);
+    FillEllipse(l, 26, 29, 2, 3, wisp);
+  }
+}
+
 Image HeroLayer(const HeroLook& look, HeroPose pose, int frame) {
   Image l(kTileW, kTileH);
   Figure f = HeroFigure(look);
-  const bool side = look.facing == Facing::Left || look.facing == Facing::Right;
-  HeroLook drawn = look;
-  if (look.facing == Facing::Left) drawn.facing = Facing::Right;  // mirrored at the end
-  f.facing = drawn.facing;
-
-  if (pose == HeroPose::Walk) {
-    f.step = frame == 1 ? -1 : frame == 3 ? 1 : 0;
-    f.bob = frame == 2 ? 0.6 : 0;
-    if (side && look.shield) DrawShieldAt(l, f.cx + 5, f.feet - 21, 12);
-    Quiver(l, f, true);
-    DrawFigure(l, f);
-    Quiver(l, f, false);
-    if (drawn.facing == Facing::Front) {
-      DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.25, look.shadowSword);
-      if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
-    } else if (drawn.facing == Facing::Rear) {
-      if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
-      DrawSword(l, f.farHandX, f.farHandY, -kPi / 2 + 0.25, look.shadowSword);
-    } else {
-      DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 4, look.shadowSword);
-    }
-  } else if (pose == HeroPose::Swing) {
-    // Three beats: wind up, cut, follow through toward the facing.
-    double angle = 0, hx = 0, hy = 0;
-    if (side && look.shield) DrawShieldAt(l, f.cx - 4, f.feet - 21, 12);
-    if (side) f.armLift = frame == 1 ? 1.0 : frame == 2 ? 0.6 : 0.2;
-    f.step = side ? 1 : 0;
-    Quiver(l, f, true);
-    DrawFigure(l, f);
-    Quiver(l, f, false);
-    if (drawn.facing == Facing::Front) {
-      const double a[] = {-kPi * 0.85, kPi * 0.2, kPi * 0.5};
-      angle = a[frame - 1];
-      hx = frame == 1 ? 17 : frame == 2 ? 19 : 22;
-      hy = frame == 1 ? 26 : frame == 2 ? 40 : 43;
-      DrawSword(l, hx, hy, angle, look.shadowSword, 17);
-      if (look.shield) DrawShieldAt(l, f.farHandX + 1, f.farHandY - 4, 12);
-    } else if (drawn.facing == Facing::Rear) {
-      const double a[] = {-kPi * 0.1, -kPi * 0.3, -kPi * 0.5};
-      angle = a[frame - 1];
-      hx = frame == 1 ? 33 : frame == 2 ? 31 : 27;
-      hy = frame == 1 ? 30 : frame == 2 ? 24 : 19;
-      if (look.shield) DrawShieldAt(l, f.nearHandX - 1, f.nearHandY - 4, 12);
-      DrawSword(l, hx, hy, angle, look.shadowSword, 17);
-    } else {
-      const double a[] = {-kPi * 0.65, -kPi * 0.3, 0.0};
-      angle = a[frame - 1];
-      DrawSword(l, f.nearHandX, f.nearHandY, angle, look.shadowSword, 19);
-    }
-    // A whoosh arc on the cutting frames.
-    if (frame >= 2) {
-      Px arc = Rgb(0xffffff);
-      arc.a = 140;
-      const double cx = drawn.facing == Facing::Front  ? 22
-                        : drawn.facing == Facing::Rear ? 28
-                                                       : f.nearHandX;
-      const double cy = drawn.facing == Facing::Front  ? 38
-                        : drawn.facing == Facing::Rear ? 26
-                                                       : f.nearHandY;
-      for (double t = angle - 0.9; t < angle - 0.1; t += 0.05)
-        l.Blend(static_cast<int>(cx + std::cos(t) * 19), static_cast<int>(cy + std::sin(t) * 19),
-                arc);
-    }
-  } else if (pose == HeroPose::Block) {
-    f.bob = -2;
-    DrawFigure(l, f);
-    Quiver(l, f, false);
-    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.6, false);
-    DrawShieldAt(l, 26, f.feet - 20, 19);
-    const Px spark = Rgb(0xfff8c0);
-    for (int i = 0; i < 8; ++i) {
-      const double a = i * kPi / 4;
-      ThickLine(l, 34 + std::cos(a) * 2, 20 + std::sin(a) * 2, 34 + std::cos(a) * (i % 2 ? 4 : 6),
-                20 + std::sin(a) * (i % 2 ? 4 : 6), 1, spark);
-    }
-  } else if (pose == HeroPose::Hurt) {
-    f.cx += (frame == 1 || frame == 3) ? -2 : (frame == 2 || frame == 4) ? 2 : 0;
-    DrawFigure(l, f);
-    Quiver(l, f, false);
-    DrawSword(l, f.nearHandX, f.nearHandY, -kPi / 2 - 0.9, false);
-    if (frame == 1 || frame == 3) {  // the flash of the blow
-      for (int y = 0; y < l.h(); ++y)
-        for (int x = 0; x < l.w(); ++x)
-          l.Tint(x, y, frame == 1 ? Rgb(0xffffff) : Rgb(0xff3020), frame == 1 ? 0.8 : 0.6);
-    } else if (frame == 2 || frame == 4) {
-      for (int i = 0; i < 3; ++i) DrawItem(l, "HEART", 14 + i * 11 + frame, 12 + (i % 2) * 3, 0.3);
-    } else {  // recovering: dizzy stars circle his head
-      const Px star = Rgb(0xfff080);
-      for (int i = 0; i < 3; ++i) {
-        const double a = i * 2.1 + 0.4;
-        const int x = static_cast<int>(25 + std::cos(a) * 8),
-                  y = static_cast<int>(13 + std::sin(a) * 2.5);
-        l.set(x, y, star), l.set(x - 1, y, star), l.set(x + 1, y, star), l.set(x, y - 1, star),
-            l.set(x, y + 1, star);
-      }
-    }
-  } else if (pose == HeroPose::Die) {
-    Image body(kTileW, kTileH);
-    if (frame == 1) f.bob = -3;
-    DrawFigure(body, f);
-    const double angles[] = {0.15, 0.8, kPi / 2, kPi / 2};
-    body = RotateLayer(body, 25, f.feet - 2, angles[frame - 1]);
-    if (frame >= 3) {  // lying on the ground: shift him down into the cell
-      Image moved(kTileW, kTileH);
-      Composite(moved, body, -10, -4);
-      body = moved;
-    }
-    if (frame == 4)
-      for (int y = 0; y < body.h(); ++y)
-        for (int x = 0; x < body.w(); ++x) body.Tint(x, y, Rgb(0x8090a0), 0.45);
-    if (frame >= 2) DrawSword(l, 34, 50, -0.15, false);
-    Composite(l, body);
-    if (frame == 4) {  // his spirit leaves
-      Px wisp = Rgb(0xe8f0ff);
-      wisp.a = 150;
-      FillEllipse(l, 25, 22, 4, 5, wisp);
-      FillEllipse(l, 26, 29, 2, 3, wisp);
-    }
+  if (look.facing == Facing::Left) f.facing = Facing::Right;  // mirrored at the end
+  switch (pose) {
+    case HeroPose::Walk:
+      WalkPose(l, f, look, frame);
+      break;
+    case HeroPose::Swing:
+      SwingPose(l, f, look, frame);
+      break;
+    case HeroPose::Block:
+      BlockPose(l, f);
+      break;
+    case HeroPose::Hurt:
+      HurtPose(l, f, frame);
+      break;
+    case HeroPose::Die:
+      DiePose(l, f, frame);
+      break;
+    case HeroPose::Swim:  // PaintHero paints the swimmer on his water
+      break;
   }
   if (look.facing == Facing::Left) MirrorX(l);
   return l;
