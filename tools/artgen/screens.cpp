@@ -126,6 +126,117 @@ void Ruinstone(Image& l, double cx, double base) {
   }
 }
 
+// The make-world picture's map on the desk: ten squares by ten, from its top left corner.
+constexpr int kMapCell = 20, kMapX = 128, kMapY = 92;
+
+// The desk's dark planks, with candle light pooling on the right, away from the title.
+void Desk(Image& l) {
+  const Ramp desk = Ramp(0x140c08, 0x22160e, 0x321f12, 0x46301c);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) {
+      const int plank = y / 33;
+      const double grain = PeriodicNoise(x * 0.25, y * 2.0 + plank * 17, 6, kW, kH * 2, 90);
+      double lgt = 0.3 + grain * 0.35 + Rand01(plank, 0, 91) * 0.15;
+      lgt += 0.35 * std::max(0.0, 1.0 - std::hypot(x - 350.0, y - 60.0) / 220.0);
+      Px c = LitShade(desk, lgt, x, y);
+      if (y % 33 == 32) c = Rgb(0x0a0604);
+      l.set(x, y, c);
+    }
+}
+
+// The sheet of parchment, a little askew, with a soft shadow.
+void ParchmentSheet(Image& l) {
+  const std::vector<Pt> sheet = {{92, 80}, {362, 72}, {368, 306}, {96, 312}};
+  std::vector<Pt> shadow = sheet;
+  for (Pt& p : shadow) p.x += 5, p.y += 5;
+  Px shade = Rgb(0x000000);
+  shade.a = 120;
+  FillPoly(l, shadow, shade);
+  Image paper(kW, kH);
+  FillPoly(paper, sheet, Rgb(0xffffff));
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x)
+      if (paper.get(x, y).a) {
+        const double n = PeriodicNoise(x, y, 16, kW, kH, 7) * 0.6 + Rand01(x, y, 8) * 0.15;
+        l.set(x, y, LitShade(kParchment, 0.5 + n * 0.4, x, y));
+      }
+}
+
+// A square still to come: the magic at work on it in a few sparks.
+void MagicSparks(Image& l, int x0, int y0, int index) {
+  for (int i = 0; i < 4; ++i) {
+    const int x = x0 + 3 + static_cast<int>(Hash3(index, i, 79) % 13);
+    const int y = y0 + 3 + static_cast<int>(Hash3(index, i + 9, 79) % 13);
+    for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+      l.set(x + dx, y + dy, Rgb(0xa060f0));
+    l.set(x, y, Rgb(0xf8f0ff));
+  }
+}
+
+// A square already drawn: grass with woods, a pond or a house, and its inked edge.
+void MapSquare(Image& l, int r, int c) {
+  const int x0 = kMapX + c * kMapCell, y0 = kMapY + r * kMapCell;
+  for (int y = y0; y < y0 + kMapCell - 1; ++y)
+    for (int x = x0; x < x0 + kMapCell - 1; ++x)
+      l.set(x, y, LitShade(kGrass, 0.3 + Rand01(x, y, 78) * 0.35, x, y));
+  const uint32_t h = Hash3(r, c, 77) % 10;
+  if (h < 5) {  // woods: a few round crowns
+    for (int t = 0; t < 3; ++t)
+      ShadeEllipse(l, x0 + 5 + (t * 7) % 10, y0 + 6 + (t * 5) % 9, 3.6, 3.2, kLeafDark);
+  } else if (h < 7) {  // a pond
+    ShadeEllipse(l, x0 + 9.5, y0 + 9.5, 6.5, 5, kWater);
+  } else if (h < 8) {  // a house with a red roof
+    FillRect(l, x0 + 5, y0 + 9, 9, 6, kWood[2]);
+    FillPoly(l, {{x0 + 3.0, y0 + 10.0}, {x0 + 16.0, y0 + 10.0}, {x0 + 9.5, y0 + 3.0}}, kRed[2]);
+  }
+  for (int i = 0; i < kMapCell - 1; ++i) {
+    l.set(x0 + i, y0 + kMapCell - 1, Rgb(0x5a4028));
+    l.set(x0 + kMapCell - 1, y0 + i, Rgb(0x5a4028));
+  }
+}
+
+// The quill at work on the next square, and the magic trailing from its nib.
+void Quill(Image& l) {
+  FigureOver(l, [&](Image& layer) {
+    const double tx = kMapX + 3 * kMapCell + 4, ty = kMapY + 6 * kMapCell + 8;
+    std::vector<Pt> vane;
+    for (int i = 0; i <= 12; ++i) {
+      const double t = i / 12.0;
+      vane.push_back({tx + 8 + t * 62, ty - 10 - t * 62 - std::sin(t * 3.14) * 10});
+    }
+    for (int i = 12; i >= 0; --i) {
+      const double t = i / 12.0;
+      vane.push_back({tx + 14 + t * 70, ty - 4 - t * 64 + std::sin(t * 3.14) * 6});
+    }
+    FillPoly(layer, vane, Rgb(0xf4f4f8));
+    for (int i = 1; i < 12; ++i) {  // the barbs
+      const double t = i / 12.0;
+      Line(layer, static_cast<int>(tx + 10 + t * 64), static_cast<int>(ty - 8 - t * 63),
+           static_cast<int>(tx + 16 + t * 66 - std::sin(t * 3.14) * 6),
+           static_cast<int>(ty - 8 - t * 63 - 8), Rgb(0xc8c8d8));
+    }
+    ShadeStroke(layer, tx, ty, tx + 84, ty - 70, 2, Ramp(0x8a8a9a, 0xb8b8c8, 0xe0e0ea, 0xffffff));
+    FillPoly(layer, {{tx - 2, ty + 3}, {tx + 3, ty - 2}, {tx + 6, ty + 1}}, Rgb(0x202030));
+  });
+  for (int i = 0; i < 10; ++i)  // the magic trailing from the nib
+    l.set(kMapX + 3 * kMapCell + 2 + static_cast<int>(Hash3(i, 0, 80) % 12),
+          kMapY + 6 * kMapCell + 10 + static_cast<int>(Hash3(i, 1, 80) % 8), Rgb(0xd0b0ff));
+}
+
+// An ink pot on the desk and the candle that lights it all.
+void InkAndCandle(Image& l) {
+  ShadeEllipse(l, 56, 262, 18, 7, Ramp(0x0a0a14, 0x1a1a2e, 0x2e2e4a, 0x6a6a9a));
+  ShadeCylinder(l, 40, 232, 32, 30, Ramp(0x101020, 0x1e1e36, 0x34345a, 0x7a7aaa));
+  ShadeEllipse(l, 56, 232, 16, 5, Ramp(0x101020, 0x1e1e36, 0x34345a, 0x7a7aaa));
+  FillEllipse(l, 56, 231, 10, 3, Rgb(0x05050a));
+  Px warm = Rgb(0xffd070);
+  warm.a = 60;
+  FillEllipse(l, 350, 40, 40, 40, warm);
+  ShadeCylinder(l, 342, 40, 16, 44, Ramp(0xb8a888, 0xd8ccb0, 0xf0e8d0, 0xfffaf0));
+  FillEllipse(l, 350, 30, 4, 8, kFire[2]);
+  FillEllipse(l, 350, 32, 2, 4, Rgb(0xfff8d0));
+}
+
 }  // namespace
 
 Image TitlePicture() {
@@ -164,104 +275,19 @@ Image MakeWorldPicture() {
   // The map of the Black Woods being drawn square by square on a desk by candle light, the
   // magic still at work on the squares to come. The desk's dark wood keeps the title readable.
   Image l(kW, kH);
-  const Ramp desk = Ramp(0x140c08, 0x22160e, 0x321f12, 0x46301c);
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) {
-      const int plank = y / 33;
-      const double grain = PeriodicNoise(x * 0.25, y * 2.0 + plank * 17, 6, kW, kH * 2, 90);
-      double lgt = 0.3 + grain * 0.35 + Rand01(plank, 0, 91) * 0.15;
-      // Candle light pools on the right, away from the title.
-      lgt += 0.35 * std::max(0.0, 1.0 - std::hypot(x - 350.0, y - 60.0) / 220.0);
-      Px c = LitShade(desk, lgt, x, y);
-      if (y % 33 == 32) c = Rgb(0x0a0604);
-      l.set(x, y, c);
-    }
-  // The sheet of parchment, a little askew, with a soft shadow.
-  const std::vector<Pt> sheet = {{92, 80}, {362, 72}, {368, 306}, {96, 312}};
-  std::vector<Pt> shadow = sheet;
-  for (Pt& p : shadow) p.x += 5, p.y += 5;
-  Px shade = Rgb(0x000000);
-  shade.a = 120;
-  FillPoly(l, shadow, shade);
-  Image paper(kW, kH);
-  FillPoly(paper, sheet, Rgb(0xffffff));
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x)
-      if (paper.get(x, y).a) {
-        const double n = PeriodicNoise(x, y, 16, kW, kH, 7) * 0.6 + Rand01(x, y, 8) * 0.15;
-        l.set(x, y, LitShade(kParchment, 0.5 + n * 0.4, x, y));
-      }
-  // The map: ten squares by ten, 63 of them drawn, the rest shimmering with magic.
-  const int cell = 20, ox = 128, oy = 92;
+  Desk(l);
+  ParchmentSheet(l);
+  // 63 squares drawn, the next twelve shimmering with magic, the rest still blank.
   for (int r = 0; r < 10; ++r)
     for (int c = 0; c < 10; ++c) {
-      const int x0 = ox + c * cell, y0 = oy + r * cell;
       const int index = r * 10 + c;
-      if (index >= 63) {
-        if (index < 75)  // the magic still at work on the next squares
-          for (int i = 0; i < 4; ++i) {
-            const int x = x0 + 3 + static_cast<int>(Hash3(index, i, 79) % 13);
-            const int y = y0 + 3 + static_cast<int>(Hash3(index, i + 9, 79) % 13);
-            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-              l.set(x + dx, y + dy, Rgb(0xa060f0));
-            l.set(x, y, Rgb(0xf8f0ff));
-          }
-        continue;
-      }
-      for (int y = y0; y < y0 + cell - 1; ++y)
-        for (int x = x0; x < x0 + cell - 1; ++x)
-          l.set(x, y, LitShade(kGrass, 0.3 + Rand01(x, y, 78) * 0.35, x, y));
-      const uint32_t h = Hash3(r, c, 77) % 10;
-      if (h < 5) {  // woods: a few round crowns
-        for (int t = 0; t < 3; ++t)
-          ShadeEllipse(l, x0 + 5 + (t * 7) % 10, y0 + 6 + (t * 5) % 9, 3.6, 3.2, kLeafDark);
-      } else if (h < 7) {  // a pond
-        ShadeEllipse(l, x0 + 9.5, y0 + 9.5, 6.5, 5, kWater);
-      } else if (h < 8) {  // a house with a red roof
-        FillRect(l, x0 + 5, y0 + 9, 9, 6, kWood[2]);
-        FillPoly(l, {{x0 + 3.0, y0 + 10.0}, {x0 + 16.0, y0 + 10.0}, {x0 + 9.5, y0 + 3.0}}, kRed[2]);
-      }
-      for (int i = 0; i < cell - 1; ++i) {  // the square's inked edge
-        l.set(x0 + i, y0 + cell - 1, Rgb(0x5a4028));
-        l.set(x0 + cell - 1, y0 + i, Rgb(0x5a4028));
-      }
+      if (index < 63)
+        MapSquare(l, r, c);
+      else if (index < 75)
+        MagicSparks(l, kMapX + c * kMapCell, kMapY + r * kMapCell, index);
     }
-  // The quill at work on the next square, and its ink.
-  FigureOver(l, [&](Image& layer) {
-    const double tx = ox + 3 * cell + 4, ty = oy + 6 * cell + 8;
-    std::vector<Pt> vane;
-    for (int i = 0; i <= 12; ++i) {
-      const double t = i / 12.0;
-      vane.push_back({tx + 8 + t * 62, ty - 10 - t * 62 - std::sin(t * 3.14) * 10});
-    }
-    for (int i = 12; i >= 0; --i) {
-      const double t = i / 12.0;
-      vane.push_back({tx + 14 + t * 70, ty - 4 - t * 64 + std::sin(t * 3.14) * 6});
-    }
-    FillPoly(layer, vane, Rgb(0xf4f4f8));
-    for (int i = 1; i < 12; ++i) {  // the barbs
-      const double t = i / 12.0;
-      Line(layer, static_cast<int>(tx + 10 + t * 64), static_cast<int>(ty - 8 - t * 63),
-           static_cast<int>(tx + 16 + t * 66 - std::sin(t * 3.14) * 6),
-           static_cast<int>(ty - 8 - t * 63 - 8), Rgb(0xc8c8d8));
-    }
-    ShadeStroke(layer, tx, ty, tx + 84, ty - 70, 2, Ramp(0x8a8a9a, 0xb8b8c8, 0xe0e0ea, 0xffffff));
-    FillPoly(layer, {{tx - 2, ty + 3}, {tx + 3, ty - 2}, {tx + 6, ty + 1}}, Rgb(0x202030));
-  });
-  for (int i = 0; i < 10; ++i)  // the magic trailing from the nib
-    l.set(ox + 3 * cell + 2 + static_cast<int>(Hash3(i, 0, 80) % 12),
-          oy + 6 * cell + 10 + static_cast<int>(Hash3(i, 1, 80) % 8), Rgb(0xd0b0ff));
-  // An ink pot on the desk and the candle that lights it all.
-  ShadeEllipse(l, 56, 262, 18, 7, Ramp(0x0a0a14, 0x1a1a2e, 0x2e2e4a, 0x6a6a9a));
-  ShadeCylinder(l, 40, 232, 32, 30, Ramp(0x101020, 0x1e1e36, 0x34345a, 0x7a7aaa));
-  ShadeEllipse(l, 56, 232, 16, 5, Ramp(0x101020, 0x1e1e36, 0x34345a, 0x7a7aaa));
-  FillEllipse(l, 56, 231, 10, 3, Rgb(0x05050a));
-  Px warm = Rgb(0xffd070);
-  warm.a = 60;
-  FillEllipse(l, 350, 40, 40, 40, warm);
-  ShadeCylinder(l, 342, 40, 16, 44, Ramp(0xb8a888, 0xd8ccb0, 0xf0e8d0, 0xfffaf0));
-  FillEllipse(l, 350, 30, 4, 8, kFire[2]);
-  FillEllipse(l, 350, 32, 2, 4, Rgb(0xfff8d0));
+  Quill(l);
+  InkAndCandle(l);
   return Flatten(l, Rgb(0));
 }
 
