@@ -73,26 +73,40 @@ void Sword(Image& l, double hx, double hy, double tx, double ty) {
 // The shadow demons: a tall hooded cloak with a ragged hem, a black face with glowing eyes
 // under the hood, and a great sword (the boss carries two and wears a horned hood). The cloak
 // is near black with cold lit folds, so it stays a dark shape on the cave earth too.
-void Cloaked(Image& l, const MonsterPose& p, bool boss) {
-  const double k = boss ? 1.12 : 1.0;
-  const Ramp cloak = boss ? Ramp(0x120a1e, 0x241636, 0x5a3a8a, 0xa070e0)
-                          : Ramp(0x0c0a14, 0x1a1828, 0x4a4a6e, 0x8a8ab8);
-  const Px eye = boss ? Rgb(0xff4040) : Rgb(0x9ae8ff);
-  const Facing f = p.attack ? Facing::Front : p.facing;
-  const double bob = p.frame == 2 || p.attack ? -1 : 0;
-  const double sway = p.attack ? 3 : p.frame == 2 ? 1.5 : -1.5;
-  const bool side = f == Facing::Right, front = f == Facing::Front;
+struct Hooded {
+  bool boss, attack;
+  double k;  // the boss stands taller
+  Ramp cloak;
+  Px eye;
+  Facing f;
+  bool side, front;
+  double bob, sway;  // the body's lift and the hem's swing in this frame
+  double hx, hy;     // the hood's middle
+};
+
+Hooded HoodedOf(const MonsterPose& p, bool boss) {
+  Hooded h;
+  h.boss = boss, h.attack = p.attack;
+  h.k = boss ? 1.12 : 1.0;
+  h.cloak = boss ? Ramp(0x120a1e, 0x241636, 0x5a3a8a, 0xa070e0)
+                 : Ramp(0x0c0a14, 0x1a1828, 0x4a4a6e, 0x8a8ab8);
+  h.eye = boss ? Rgb(0xff4040) : Rgb(0x9ae8ff);
+  h.f = p.attack ? Facing::Front : p.facing;
+  h.side = h.f == Facing::Right, h.front = h.f == Facing::Front;
+  h.bob = p.frame == 2 || p.attack ? -1 : 0;
+  h.sway = p.attack ? 3 : p.frame == 2 ? 1.5 : -1.5;
+  h.hx = 25, h.hy = 17 + h.bob;
+  return h;
+}
+
+// The cloak and the peaked hood, shaded with folds; the boss's hem is trimmed in violet.
+void CloakBody(Image& l, const Hooded& h) {
+  const double k = h.k, bob = h.bob, sway = h.sway, hx = h.hx, hy = h.hy;
   const double top = 22 + bob, hem = 53.0;
-  if (p.attack && !boss) {  // the great sword raised over the hood, about to come down
-    SwingTrail(l, 26, 30, 24, -2.9, -2.0, Rgb(0xc8e8ff));
-    Sword(l, 32, 17, 9, 3);
-  }
-  // A sword held behind the body is painted first.
-  if (f == Facing::Rear) Sword(l, 33, 36 + bob, 36, 12 + bob);
   Image body(l.w(), l.h());
   std::vector<Pt> shape;
   double x0, x1;
-  if (side) {
+  if (h.side) {
     shape = {{22, top}, {29, top}, {31 * k, 38 + bob}, {33, hem}};
     for (int i = 0; i <= 6; ++i)  // the ragged hem, trailing behind
       shape.push_back({33 - i * 3.6, hem + ((i % 2) ? -3.0 : 0.0) + (i > 3 ? sway : 0)});
@@ -100,7 +114,7 @@ void Cloaked(Image& l, const MonsterPose& p, bool boss) {
     shape.push_back({17, 34 + bob});
     x0 = 10, x1 = 33;
   } else {
-    const double flare = p.attack ? 3 : 0;  // the cloak swirls with the blow
+    const double flare = h.attack ? 3 : 0;  // the cloak swirls with the blow
     shape = {{25 - 7 * k, top}, {25 + 7 * k, top}, {25 + 10 * k + flare, 40 + bob}};
     for (int i = 0; i <= 8; ++i)
       shape.push_back({25 + 12 * k + flare - i * (3 * k + flare * 0.75),
@@ -108,22 +122,26 @@ void Cloaked(Image& l, const MonsterPose& p, bool boss) {
     shape.push_back({25 - 10 * k - flare, 40 + bob});
     x0 = 25 - 12 * k, x1 = 25 + 12 * k;
   }
-  FillPoly(body, shape, cloak[1]);
-  // The hood, peaked.
-  const double hx = 25, hy = 17 + bob;
-  FillEllipse(body, hx, hy, 6.5 * k, 7 * k, cloak[1]);
-  FillPoly(body, {{hx - 4, hy - 4}, {hx + 4, hy - 4}, {side ? hx - 6 : hx, hy - 11 * k}}, cloak[1]);
-  ShadeShape(l, body, cloak, x0, x1, true);
-  if (boss)  // violet trim along the hem
+  FillPoly(body, shape, h.cloak[1]);
+  FillEllipse(body, hx, hy, 6.5 * k, 7 * k, h.cloak[1]);
+  FillPoly(body, {{hx - 4, hy - 4}, {hx + 4, hy - 4}, {h.side ? hx - 6 : hx, hy - 11 * k}},
+           h.cloak[1]);
+  ShadeShape(l, body, h.cloak, x0, x1, true);
+  if (h.boss)
     for (int x = 0; x < l.w(); ++x)
       for (int y = l.h() - 1; y > 40; --y)
         if (body.get(x, y).a) {
           l.set(x, y, Rgb(0xb87cff)), l.set(x, y - 1, Rgb(0x8a50d8));
           break;
         }
-  // Sleeves and the sword arms.
-  if (p.attack && boss) {
-    // Both arms flung up, a crackling orb of shadow between the hands, bolts at the viewer.
+}
+
+// Sleeves and the sword arms; the boss casts with both arms flung up, a crackling orb of shadow
+// between the hands and bolts at the viewer.
+void CloakArms(Image& l, const Hooded& h) {
+  const double k = h.k, bob = h.bob;
+  const Ramp& cloak = h.cloak;
+  if (h.attack && h.boss) {
     ShadeStroke(l, 25 - 7 * k, 26 + bob, 11, 13, 5, cloak);
     ShadeStroke(l, 25 + 7 * k, 26 + bob, 39, 13, 5, cloak);
     Sword(l, 11, 14, 4, 34);
@@ -134,41 +152,58 @@ void Cloaked(Image& l, const MonsterPose& p, bool boss) {
     FillEllipse(l, 25, 6, 3.5, 3, Rgb(0xf0e0ff));
     Bolt(l, 21, 9, 12, 52, Rgb(0xc080ff), 1);
     Bolt(l, 29, 9, 38, 52, Rgb(0xc080ff), 2);
-  } else if (p.attack) {
+  } else if (h.attack) {
     ShadeStroke(l, 25 - 7 * k, 26 + bob, 29, 18, 5, cloak);
     ShadeStroke(l, 25 + 7 * k, 26 + bob, 34, 17, 5, cloak);
     FillEllipse(l, 31, 17.5, 2.2, 2.2, Rgb(0x101018));
-  } else if (side) {
+  } else if (h.side) {
     ShadeStroke(l, 25, 27 + bob, 31, 36 + bob, 5, cloak);
     Sword(l, 33, 36 + bob, 45, 14 + bob);
     FillEllipse(l, 33, 36 + bob, 2, 2, Rgb(0x101018));
-  } else if (front) {
+  } else if (h.front) {
     ShadeStroke(l, 25 + 7 * k, 26 + bob, 25 + 9 * k, 38 + bob, 5, cloak);
     ShadeStroke(l, 25 - 7 * k, 26 + bob, 25 - 9 * k, 38 + bob, 5, cloak);
-    if (boss) Sword(l, 25 - 9 * k, 39 + bob, 25 - 11 * k, 13 + bob);
+    if (h.boss) Sword(l, 25 - 9 * k, 39 + bob, 25 - 11 * k, 13 + bob);
     Sword(l, 25 + 9 * k, 39 + bob, 25 + 11 * k, 13 + bob);
   }
-  // The face: darkness under the hood and two glowing eyes.
-  if (front) {
+}
+
+// The face: darkness under the hood and two glowing eyes; the boss's horned hood and the violet
+// glow of his power round it all.
+void HoodFace(Image& l, const Hooded& h) {
+  const double hx = h.hx, hy = h.hy;
+  const Px eye = h.eye;
+  if (h.front) {
     FillEllipse(l, 25, hy + 1.5, 4.2, 4.6, Rgb(0x06040a));
     for (int s : {-1, 1}) {
       l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 1), eye);
       l.set(static_cast<int>(25 + s * 2 - (s > 0 ? 1 : 0)), static_cast<int>(hy + 2),
-            p.attack ? eye : Scale(eye, 0.6));
+            h.attack ? eye : Scale(eye, 0.6));
     }
-  } else if (side) {
+  } else if (h.side) {
     FillEllipse(l, hx + 4, hy + 1.5, 2.6, 4.4, Rgb(0x06040a));
     l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 1), eye);
     l.set(static_cast<int>(hx + 5), static_cast<int>(hy + 2), Scale(eye, 0.6));
   }
-  if (boss) {  // the horned hood, and the violet glow of his power round it all
-    for (int s : {-1, 1}) {
-      if (side && s > 0) continue;
-      FillPoly(l, {{hx + s * 3, hy - 5}, {hx + s * 7, hy - 4}, {hx + s * 9, hy - 13}},
-               Rgb(0x8a60d0));
-    }
-    GlowAround(l, Rgb(0x9a5cf0));
+  if (!h.boss) return;
+  for (int s : {-1, 1}) {
+    if (h.side && s > 0) continue;
+    FillPoly(l, {{hx + s * 3, hy - 5}, {hx + s * 7, hy - 4}, {hx + s * 9, hy - 13}}, Rgb(0x8a60d0));
   }
+  GlowAround(l, Rgb(0x9a5cf0));
+}
+
+void Cloaked(Image& l, const MonsterPose& p, bool boss) {
+  const Hooded h = HoodedOf(p, boss);
+  if (p.attack && !boss) {  // the great sword raised over the hood, about to come down
+    SwingTrail(l, 26, 30, 24, -2.9, -2.0, Rgb(0xc8e8ff));
+    Sword(l, 32, 17, 9, 3);
+  }
+  // A sword held behind the body is painted first.
+  if (h.f == Facing::Rear) Sword(l, 33, 36 + h.bob, 36, 12 + h.bob);
+  CloakBody(l, h);
+  CloakArms(l, h);
+  HoodFace(l, h);
 }
 
 }  // namespace
