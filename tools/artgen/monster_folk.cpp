@@ -94,30 +94,59 @@ void Ogre(Image& l, const MonsterPose& p) {
   }
 }
 
+// The demon lord's bat wings, raised by `lift`: dark behind the body, lit and showing their
+// bones from behind.
+void DemonWings(Image& l, bool side, double lift, int shade) {
+  const Ramp membrane = Ramp(0x200408, 0x3a0a14, 0x5a1420, 0x8a2a38);
+  for (int s : {-1, 1}) {
+    if (side && s > 0) continue;
+    FillPoly(l,
+             {{25.0 + s * 4, 28},
+              {25.0 + s * 23, 10 + lift},
+              {25.0 + s * 20, 24 + lift},
+              {25.0 + s * 22, 34 + lift},
+              {25.0 + s * 6, 38}},
+             membrane[shade]);
+    if (shade > 1)
+      for (double t : {0.0, 0.5, 1.0})
+        Line(l, static_cast<int>(25 + s * 5), 29, static_cast<int>(25 + s * (23 - t * 3)),
+             static_cast<int>(10 + lift + t * 24), membrane[0]);
+  }
+}
+
+// The tail: out to the side in front and side views; from behind it hangs down the middle.
+void DemonTail(Image& l, const Ramp& red, bool rear, bool side) {
+  const double tx = rear ? 27 : side ? 10 : 36, ty = rear ? 54 : 50;
+  ShadeStroke(l, 25, 44, tx, ty, 1.8, red);
+  FillPoly(l, {{tx - 2, ty}, {tx + 2, ty}, {tx, ty + 3}}, red[0]);
+}
+
+// The demon lord's hellish pitchfork, held upright in the hand at (hx, hy), or levelled at the
+// viewer in both hands when he strikes.
+void Pitchfork(Image& l, bool attack, bool side, double hx, double hy) {
+  double x0 = hx, y0 = hy + 8, x1 = hx + (side ? 6 : 0), y1 = hy - 24;
+  if (attack) x0 = 12, y0 = 24, x1 = 40, y1 = 47;
+  ShadeStroke(l, x0, y0, x1, y1, 2, kBlack);
+  const double len = std::hypot(x1 - x0, y1 - y0), ux = (x1 - x0) / len, uy = (y1 - y0) / len;
+  for (int t = -1; t <= 1; ++t) {
+    const double bx = x1 - uy * t * 3.2, by = y1 + ux * t * 3.2;
+    ShadeStroke(l, bx, by, bx + ux * (attack ? 8 : 6), by + uy * (attack ? 8 : 6), 1.4, kFire);
+  }
+  ThickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, kFire[1]);
+  if (attack) {
+    Px glow = kFire[3];
+    glow.a = 150;
+    FillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
+  }
+}
+
 void Demon(Image& l, bool lord, const MonsterPose& p) {
   const Ramp red = lord ? Ramp(0x3a0810, 0x601420, 0x8a2030, 0xc04a50)
                         : Ramp(0x6a1010, 0x9a2018, 0xc83a24, 0xf07050);
-  const Ramp membrane = Ramp(0x200408, 0x3a0a14, 0x5a1420, 0x8a2a38);
   const bool rear = !p.attack && p.facing == Facing::Rear;
   const bool side = !p.attack && p.facing == Facing::Right;
   const double lift = p.attack ? -8 : p.frame == 2 ? -4 : 0;
-  auto wings = [&](int shade) {
-    for (int s : {-1, 1}) {
-      if (side && s > 0) continue;
-      FillPoly(l,
-               {{25.0 + s * 4, 28},
-                {25.0 + s * 23, 10 + lift},
-                {25.0 + s * 20, 24 + lift},
-                {25.0 + s * 22, 34 + lift},
-                {25.0 + s * 6, 38}},
-               membrane[shade]);
-      if (shade > 1)  // from behind the bones of the wing show on the lit membrane
-        for (double t : {0.0, 0.5, 1.0})
-          Line(l, static_cast<int>(25 + s * 5), 29, static_cast<int>(25 + s * (23 - t * 3)),
-               static_cast<int>(10 + lift + t * 24), membrane[0]);
-    }
-  };
-  if (lord && !rear) wings(1);  // behind the body
+  if (lord && !rear) DemonWings(l, side, lift, 1);  // behind the body
   Figure f = Brute(red, red, red, p);
   f.horns = true;
   f.k = lord ? 1.2 : 1.0;
@@ -131,36 +160,17 @@ void Demon(Image& l, bool lord, const MonsterPose& p) {
       f.handX[0] = 9, f.handY[0] = 14, f.handX[1] = 41, f.handY[1] = 14;
   }
   const FigureFrame fr = FrameOf(f);
-  // Tail: out to the side in front and side views; from behind it hangs down the middle.
-  auto tail = [&] {
-    const double tx = rear ? 27 : side ? 10 : 36, ty = rear ? 54 : 50;
-    ShadeStroke(l, 25, 44, tx, ty, 1.8, red);
-    FillPoly(l, {{tx - 2, ty}, {tx + 2, ty}, {tx, ty + 3}}, red[0]);
-  };
-  if (!rear) tail();
+  if (!rear) DemonTail(l, red, rear, side);
   DrawFigure(l, f);
   if (rear) {
     Back(l, f);
-    tail();
-    if (lord) wings(2);  // over his shoulders when seen from behind
+    DemonTail(l, red, rear, side);
+    if (lord) DemonWings(l, side, lift, 2);  // over his shoulders when seen from behind
   }
   const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
   if (lord) {
-    // The hellish pitchfork.
-    double x0 = hx, y0 = hy + 8, x1 = hx + (side ? 6 : 0), y1 = hy - 24;
-    if (p.attack) x0 = 12, y0 = 24, x1 = 40, y1 = 47;
-    ShadeStroke(l, x0, y0, x1, y1, 2, kBlack);
-    const double len = std::hypot(x1 - x0, y1 - y0), ux = (x1 - x0) / len, uy = (y1 - y0) / len;
-    for (int t = -1; t <= 1; ++t) {
-      const double bx = x1 - uy * t * 3.2, by = y1 + ux * t * 3.2;
-      ShadeStroke(l, bx, by, bx + ux * (p.attack ? 8 : 6), by + uy * (p.attack ? 8 : 6), 1.4,
-                  kFire);
-    }
-    ThickLine(l, x1 + uy * 3.5, y1 - ux * 3.5, x1 - uy * 3.5, y1 + ux * 3.5, 1.3, kFire[1]);
+    Pitchfork(l, p.attack, side, hx, hy);
     if (p.attack) {
-      Px glow = kFire[3];
-      glow.a = 150;
-      FillEllipse(l, x1 + ux * 9, y1 + uy * 9, 4, 3, glow);
       ArmsTo(l, f, 17, 30, 31, 38);
       Roar(l, fr, 2.6);
     }
