@@ -331,6 +331,34 @@ void CrawlerWalk(Image& l, const Crawler& c, Facing f, int frame) {
       FillPoly(l, {{17.0 + i * 4, 30}, {20.0 + i * 4, 30}, {18.5 + i * 4, 23}}, c.plate[3]);
 }
 
+// The bat's bite, swooping at the viewer: wings swept forward, jaws wide and feet out.
+void BatSwoop(Image& l, const Ramp& fur, const Ramp& wing) {
+  const Px red = Rgb(0xff3838);
+  for (int s : {-1, 1}) {
+    FillPoly(l,
+             {{25 + s * 4.0, 24},
+              {25 + s * 21.0, 12},
+              {25 + s * 23.0, 30},
+              {25 + s * 18.0, 40},
+              {25 + s * 14.0, 34},
+              {25 + s * 10.0, 42},
+              {25 + s * 5.0, 36}},
+             wing[1]);
+    for (int i = 0; i < 3; ++i)
+      Line(l, static_cast<int>(25 + s * 4), 26, static_cast<int>(25 + s * (21 - i * 3.5)),
+           12 + i * 10, wing[3]);
+    ShadeStroke(l, 25 + s * 3, 38, 25 + s * 6, 46, 1.6, fur);  // feet reaching out
+    Claws(l, 25 + s * 6, 45.5, s);
+  }
+  ShadeEllipse(l, 25, 32, 7, 8, fur);
+  ShadeEllipse(l, 25, 24, 6, 5.5, fur);
+  for (int s : {-1, 1})
+    FillPoly(l, {{25 + s * 1.5, 20}, {25 + s * 5.5, 20}, {25 + s * 6.0, 12}}, fur[2]);
+  FillEllipse(l, 25, 27, 3.5, 2.6, Rgb(0x3a0610));
+  Teeth(l, 22, 28, 25, true);
+  l.set(22, 22, red), l.set(28, 22, red), l.set(23, 22, red), l.set(27, 22, red);
+}
+
 }  // namespace
 
 void DrawReptile(Image& l, std::string_view kind, const MonsterPose& p) {
@@ -357,29 +385,7 @@ void DrawBat(Image& l, const MonsterPose& p) {
   const Ramp wing = Ramp(0x140a20, 0x30184a, 0x50306e, 0x8a62a8);
   const Px red = Rgb(0xff3838), fang = Rgb(0xffffff);
   if (p.attack) {
-    for (int s : {-1, 1}) {
-      FillPoly(l,
-               {{25 + s * 4.0, 24},
-                {25 + s * 21.0, 12},
-                {25 + s * 23.0, 30},
-                {25 + s * 18.0, 40},
-                {25 + s * 14.0, 34},
-                {25 + s * 10.0, 42},
-                {25 + s * 5.0, 36}},
-               wing[1]);
-      for (int i = 0; i < 3; ++i)
-        Line(l, static_cast<int>(25 + s * 4), 26, static_cast<int>(25 + s * (21 - i * 3.5)),
-             12 + i * 10, wing[3]);
-      ShadeStroke(l, 25 + s * 3, 38, 25 + s * 6, 46, 1.6, fur);  // feet reaching out
-      Claws(l, 25 + s * 6, 45.5, s);
-    }
-    ShadeEllipse(l, 25, 32, 7, 8, fur);
-    ShadeEllipse(l, 25, 24, 6, 5.5, fur);
-    for (int s : {-1, 1})
-      FillPoly(l, {{25 + s * 1.5, 20}, {25 + s * 5.5, 20}, {25 + s * 6.0, 12}}, fur[2]);
-    FillEllipse(l, 25, 27, 3.5, 2.6, Rgb(0x3a0610));
-    Teeth(l, 22, 28, 25, true);
-    l.set(22, 22, red), l.set(28, 22, red), l.set(23, 22, red), l.set(27, 22, red);
+    BatSwoop(l, fur, wing);
     return;
   }
   const Facing f = p.facing;

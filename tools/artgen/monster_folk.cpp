@@ -261,6 +261,33 @@ void Thief(Image& l, const MonsterPose& p) {
 
 // The Black Knight guards a dungeon: bigger than the hero and the armour stands, in blued black
 // plate with a red cape and plume, a glowing visor and a great axe.
+// The Black Knight's axe from (x0, y0) to the head at (x1, y1): a long haft and a broad
+// bearded blade on the side `blade` (-1 left, 1 right).
+void KnightAxe(Image& l, double x0, double y0, double x1, double y1, int blade) {
+  ShadeStroke(l, x0, y0, x1, y1, 2.2, kBark);
+  const double bx = x1, by = y1;
+  FillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
+           kSteel[2]);
+  Line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
+       static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), kSteel[3]);
+  FillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, kSteel[0]);
+}
+
+// Seen from behind, the cape covers his back from the shoulders to the calves, in folds.
+void CapeOverBack(Image& l, const Figure& f, const FigureFrame& fr, const Ramp& cape) {
+  std::vector<Pt> c = {{fr.cx - 10, fr.shoulder + 1}, {fr.cx + 10, fr.shoulder + 1}};
+  for (int i = 0; i <= 6; ++i) c.push_back({fr.cx + 12 - i * 4.0, f.feet - 6.0 - (i % 2) * 2});
+  Image shape(l.w(), l.h());
+  FillPoly(shape, c, cape[1]);
+  for (int y = 0; y < l.h(); ++y)
+    for (int x = 0; x < l.w(); ++x)
+      if (shape.get(x, y).a) {
+        const double u = (x + 0.5 - fr.cx) / 12.0;
+        const double fold = ((x + 40) / 4) % 2 ? 0.12 : -0.12;
+        l.set(x, y, LitShade(cape, 0.62 - 0.45 * u + fold - (y - fr.shoulder) * 0.006, x, y));
+      }
+}
+
 void Knight(Image& l, const MonsterPose& p) {
   const Ramp plate = Ramp(0x0a0a10, 0x181a26, 0x3a4a78, 0x9aacdc);
   const Ramp cape = Ramp(0x4a0810, 0x8a1420, 0xb82030, 0xe85050);
@@ -277,19 +304,9 @@ void Knight(Image& l, const MonsterPose& p) {
     f.handX[0] = 19, f.handY[0] = 6, f.handX[1] = 26, f.handY[1] = 11;
   }
   const FigureFrame fr = FrameOf(f);
-  // The axe: a long haft and a broad bearded blade.
-  auto axe = [&](double x0, double y0, double x1, double y1, int blade) {
-    ShadeStroke(l, x0, y0, x1, y1, 2.2, kBark);
-    const double bx = x1, by = y1;
-    FillPoly(l, {{bx, by - 3}, {bx + blade * 9, by - 8}, {bx + blade * 10, by + 5}, {bx, by + 3}},
-             kSteel[2]);
-    Line(l, static_cast<int>(bx + blade * 9), static_cast<int>(by - 7),
-         static_cast<int>(bx + blade * 10), static_cast<int>(by + 4), kSteel[3]);
-    FillRect(l, static_cast<int>(bx - 1), static_cast<int>(by - 3), 2, 6, kSteel[0]);
-  };
   if (p.attack) {  // held high behind the helmet, the blow about to fall
     SwingTrail(l, 24, 26, 22, -2.6, -1.9, Rgb(0xe8f0ff));
-    axe(31, 14, 14, 2, -1);
+    KnightAxe(l, 31, 14, 14, 2, -1);
   }
   if (!rear) {  // the cape hangs behind him, wider than his shoulders
     const double w = side ? 6 : 12;
@@ -305,20 +322,7 @@ void Knight(Image& l, const MonsterPose& p) {
     if (side && s > 0) continue;
     ShadeEllipse(l, fr.shoulderX(s) - (side ? 1 : 0), fr.shoulder + 1.5, 4.2, 3.2, plate, 0.15);
   }
-  if (rear) {
-    // The cape covers his back from the shoulders to the calves.
-    std::vector<Pt> c = {{fr.cx - 10, fr.shoulder + 1}, {fr.cx + 10, fr.shoulder + 1}};
-    for (int i = 0; i <= 6; ++i) c.push_back({fr.cx + 12 - i * 4.0, f.feet - 6.0 - (i % 2) * 2});
-    Image shape(l.w(), l.h());
-    FillPoly(shape, c, cape[1]);
-    for (int y = 0; y < l.h(); ++y)
-      for (int x = 0; x < l.w(); ++x)
-        if (shape.get(x, y).a) {
-          const double u = (x + 0.5 - fr.cx) / 12.0;
-          const double fold = ((x + 40) / 4) % 2 ? 0.12 : -0.12;
-          l.set(x, y, LitShade(cape, 0.62 - 0.45 * u + fold - (y - fr.shoulder) * 0.006, x, y));
-        }
-  }
+  if (rear) CapeOverBack(l, f, fr, cape);
   // The plume, tossed back, and the visor's red glow.
   FillPoly(l,
            {{fr.cx - 2, fr.headY - 5},
@@ -338,7 +342,7 @@ void Knight(Image& l, const MonsterPose& p) {
   if (p.attack) return;
   const double hx = rear ? f.farHandX : f.nearHandX, hy = rear ? f.farHandY : f.nearHandY;
   const int blade = side ? 1 : rear ? 1 : -1;
-  axe(hx, hy + 5, hx + (side ? 6 : blade * 2), hy - 20, blade);
+  KnightAxe(l, hx, hy + 5, hx + (side ? 6 : blade * 2), hy - 20, blade);
 }
 
 }  // namespace
