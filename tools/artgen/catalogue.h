@@ -1,4 +1,5 @@
 // Catalogue: every picture file of the game folder with the painter that makes it.
+// README.md in this folder says how a new picture is added.
 #pragma once
 
 #include <functional>

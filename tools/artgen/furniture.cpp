@@ -1,5 +1,4 @@
-// Furniture and yard things: crate, barrel, table, bed, shelf, sign, chest, campfire, well, the
-// armour stand and the weapon rack.
+// Furniture: crate, barrel, table, bed, shelf, sign, chest, campfire, well and the armour racks.
 #include <cmath>
 
 #include "palette.h"

@@ -1,5 +1,4 @@
-// Walls and roofs: stone and earth walls, the cracked wall, the window, thatch, the chimney
-// and the log cabin's wall.
+// Walls and roofs: stone, earth and log walls, the cracked wall, the window, thatch, the chimney.
 #include "walls.h"
 
 #include <cmath>
