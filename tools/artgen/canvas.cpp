@@ -7,26 +7,26 @@
 namespace tq::art {
 
 namespace {
-uint8_t clampByte(double v) {
+uint8_t ClampByte(double v) {
   return static_cast<uint8_t>(std::clamp(v, 0.0, 255.0));
 }
 }  // namespace
 
-Px mix(Px a, Px b, double t) {
-  return Px{clampByte(a.r + (b.r - a.r) * t), clampByte(a.g + (b.g - a.g) * t),
-            clampByte(a.b + (b.b - a.b) * t), clampByte(a.a + (b.a - a.a) * t)};
+Px Mix(Px a, Px b, double t) {
+  return Px{ClampByte(a.r + (b.r - a.r) * t), ClampByte(a.g + (b.g - a.g) * t),
+            ClampByte(a.b + (b.b - a.b) * t), ClampByte(a.a + (b.a - a.a) * t)};
 }
 
-Px scale(Px c, double f) {
-  if (f <= 1.0) return Px{clampByte(c.r * f), clampByte(c.g * f), clampByte(c.b * f), c.a};
+Px Scale(Px c, double f) {
+  if (f <= 1.0) return Px{ClampByte(c.r * f), ClampByte(c.g * f), ClampByte(c.b * f), c.a};
   const double t = f - 1.0;
-  return Px{clampByte(c.r + (255 - c.r) * t), clampByte(c.g + (255 - c.g) * t),
-            clampByte(c.b + (255 - c.b) * t), c.a};
+  return Px{ClampByte(c.r + (255 - c.r) * t), ClampByte(c.g + (255 - c.g) * t),
+            ClampByte(c.b + (255 - c.b) * t), c.a};
 }
 
 Image::Image(int w, int h, Px fill) : w_(w), h_(h), px_(static_cast<size_t>(w) * h, fill) {}
 
-void Image::blend(int x, int y, Px c) {
+void Image::Blend(int x, int y, Px c) {
   if (!inside(x, y) || c.a == 0) return;
   Px& d = px_[idx(x, y)];
   if (c.a == 255 || d.a == 0) {
@@ -34,22 +34,22 @@ void Image::blend(int x, int y, Px c) {
     return;
   }
   const double a = c.a / 255.0;
-  d = Px{clampByte(d.r + (c.r - d.r) * a), clampByte(d.g + (c.g - d.g) * a),
-         clampByte(d.b + (c.b - d.b) * a), clampByte(d.a + (255 - d.a) * a)};
+  d = Px{ClampByte(d.r + (c.r - d.r) * a), ClampByte(d.g + (c.g - d.g) * a),
+         ClampByte(d.b + (c.b - d.b) * a), ClampByte(d.a + (255 - d.a) * a)};
 }
 
-void Image::tint(int x, int y, Px c, double amount) {
+void Image::Tint(int x, int y, Px c, double amount) {
   if (!inside(x, y)) return;
   Px& d = px_[idx(x, y)];
   if (d.a == 0) return;
   const uint8_t keep = d.a;
-  d = mix(d, c, amount);
+  d = Mix(d, c, amount);
   d.a = keep;
 }
 
 void FillRect(Image& img, int x, int y, int w, int h, Px c) {
   for (int j = y; j < y + h; ++j)
-    for (int i = x; i < x + w; ++i) img.blend(i, j, c);
+    for (int i = x; i < x + w; ++i) img.Blend(i, j, c);
 }
 
 void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c) {
@@ -59,16 +59,16 @@ void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c) {
     for (int x = static_cast<int>(std::floor(cx - rx)); x <= static_cast<int>(std::ceil(cx + rx));
          ++x) {
       const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-      if (dx * dx + dy * dy <= 1.0) img.blend(x, y, c);
+      if (dx * dx + dy * dy <= 1.0) img.Blend(x, y, c);
     }
 }
 
-void line(Image& img, int x0, int y0, int x1, int y1, Px c) {
+void Line(Image& img, int x0, int y0, int x1, int y1, Px c) {
   const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
   const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   for (;;) {
-    img.blend(x0, y0, c);
+    img.Blend(x0, y0, c);
     if (x0 == x1 && y0 == y1) break;
     const int e2 = 2 * err;
     if (e2 >= dy) {
@@ -102,7 +102,7 @@ void ForEachNearSegment(double x0, double y0, double x1, double y1, double radiu
 
 void ThickLine(Image& img, double x0, double y0, double x1, double y1, double width, Px c) {
   ForEachNearSegment(x0, y0, x1, y1, width / 2.0,
-                     [&](int x, int y, double, double, double) { img.blend(x, y, c); });
+                     [&](int x, int y, double, double, double) { img.Blend(x, y, c); });
 }
 
 void FillPoly(Image& img, const std::vector<Pt>& pts, Px c) {
@@ -125,16 +125,16 @@ void FillPoly(Image& img, const std::vector<Pt>& pts, Px c) {
     for (size_t i = 0; i + 1 < xs.size(); i += 2)
       for (int x = static_cast<int>(std::ceil(xs[i] - 0.5));
            x < static_cast<int>(std::ceil(xs[i + 1] - 0.5)); ++x)
-        img.blend(x, y, c);
+        img.Blend(x, y, c);
   }
 }
 
-void composite(Image& dst, const Image& src, int ox, int oy) {
+void Composite(Image& dst, const Image& src, int ox, int oy) {
   for (int y = 0; y < src.h(); ++y)
-    for (int x = 0; x < src.w(); ++x) dst.blend(x + ox, y + oy, src.get(x, y));
+    for (int x = 0; x < src.w(); ++x) dst.Blend(x + ox, y + oy, src.get(x, y));
 }
 
-void outline(Image& layer, double darkness) {
+void Outline(Image& layer, double darkness) {
   Image out = layer;
   for (int y = 0; y < layer.h(); ++y)
     for (int x = 0; x < layer.w(); ++x) {
@@ -144,8 +144,8 @@ void outline(Image& layer, double darkness) {
       for (int k = 0; k < 4; ++k) {
         const Px n = layer.get(nx[k], ny[k]);
         if (n.a > 128) {
-          Px o = scale(n, darkness);
-          o = mix(o, rgb(0x140c10), 0.5);
+          Px o = Scale(n, darkness);
+          o = Mix(o, Rgb(0x140c10), 0.5);
           o.a = 255;
           out.set(x, y, o);
           break;
@@ -161,17 +161,17 @@ void MirrorX(Image& img) {
     for (int x = 0; x < img.w(); ++x) img.set(x, y, copy.get(img.w() - 1 - x, y));
 }
 
-void darken(Image& img, double cx, double cy, double rx, double ry, double amount) {
+void Darken(Image& img, double cx, double cy, double rx, double ry, double amount) {
   for (int y = static_cast<int>(cy - ry); y <= static_cast<int>(cy + ry) + 1; ++y)
     for (int x = static_cast<int>(cx - rx); x <= static_cast<int>(cx + rx) + 1; ++x) {
       const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
       const double d = dx * dx + dy * dy;
       if (d > 1.0) continue;
       // Dithered soft edge: the rim of the shadow thins out in a checker pattern.
-      if (d > 0.6 && bayer(x, y) < (d - 0.6) / 0.4) continue;
+      if (d > 0.6 && Bayer(x, y) < (d - 0.6) / 0.4) continue;
       const Px p = img.get(x, y);
       if (p.a == 0) continue;
-      img.set(x, y, scale(p, 1.0 - amount));
+      img.set(x, y, Scale(p, 1.0 - amount));
     }
 }
 
@@ -182,9 +182,9 @@ Image ScaleNearest(const Image& src, int factor) {
   return out;
 }
 
-Image flatten(const Image& src, Px background) {
+Image Flatten(const Image& src, Px background) {
   Image out(src.w(), src.h(), background);
-  composite(out, src);
+  Composite(out, src);
   for (int y = 0; y < out.h(); ++y)
     for (int x = 0; x < out.w(); ++x) {
       Px p = out.get(x, y);
@@ -194,7 +194,7 @@ Image flatten(const Image& src, Px background) {
   return out;
 }
 
-double bayer(int x, int y) {
+double Bayer(int x, int y) {
   static const int m[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   return (m[y & 3][x & 3] + 0.5) / 16.0;
 }

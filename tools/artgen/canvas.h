@@ -14,12 +14,12 @@ struct Px {
 };
 
 // 0xRRGGBB to an opaque pixel.
-constexpr Px rgb(uint32_t c) {
+constexpr Px Rgb(uint32_t c) {
   return Px{static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c),
             255};
 }
-Px mix(Px a, Px b, double t);
-Px scale(Px c, double f);  // darker below 1, lighter above
+Px Mix(Px a, Px b, double t);
+Px Scale(Px c, double f);  // darker below 1, lighter above
 
 class Image {
  public:
@@ -32,8 +32,8 @@ class Image {
   void set(int x, int y, Px c) {
     if (inside(x, y)) px_[idx(x, y)] = c;
   }
-  void blend(int x, int y, Px c);                // alpha-blend c over the pixel
-  void tint(int x, int y, Px c, double amount);  // move an opaque pixel toward c
+  void Blend(int x, int y, Px c);                // alpha-blend c over the pixel
+  void Tint(int x, int y, Px c, double amount);  // move an opaque pixel toward c
   const std::vector<Px>& pixels() const { return px_; }
   bool operator==(const Image&) const = default;
 
@@ -45,7 +45,7 @@ class Image {
 
 void FillRect(Image& img, int x, int y, int w, int h, Px c);
 void FillEllipse(Image& img, double cx, double cy, double rx, double ry, Px c);
-void line(Image& img, int x0, int y0, int x1, int y1, Px c);
+void Line(Image& img, int x0, int y0, int x1, int y1, Px c);
 // Calls `fn(x, y, qx, qy, d)` for every pixel whose centre lies within `radius` of the segment
 // (x0,y0)-(x1,y1); (qx, qy) is the nearest point of the segment and d the distance to it.
 void ForEachNearSegment(double x0, double y0, double x1, double y1, double radius,
@@ -57,14 +57,14 @@ struct Pt {
 void FillPoly(Image& img, const std::vector<Pt>& pts, Px c);
 
 // Layers: objects are painted on a transparent layer, outlined, then laid over the ground.
-void composite(Image& dst, const Image& src, int ox = 0, int oy = 0);
-void outline(Image& layer, double darkness = 0.35);  // dark rim around the opaque shape
+void Composite(Image& dst, const Image& src, int ox = 0, int oy = 0);
+void Outline(Image& layer, double darkness = 0.35);  // dark rim around the opaque shape
 void MirrorX(Image& img);
-void darken(Image& img, double cx, double cy, double rx, double ry, double amount);
+void Darken(Image& img, double cx, double cy, double rx, double ry, double amount);
 Image ScaleNearest(const Image& src, int factor);
-Image flatten(const Image& src, Px background);  // every pixel opaque
+Image Flatten(const Image& src, Px background);  // every pixel opaque
 
 // Ordered dithering threshold in [0, 1) for pixel (x, y).
-double bayer(int x, int y);
+double Bayer(int x, int y);
 
 }  // namespace tq::art

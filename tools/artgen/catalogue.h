@@ -1,4 +1,5 @@
 // Catalogue: every picture file of the game folder with the painter that makes it.
+// README.md in this folder says how a new picture is added.
 #pragma once
 
 #include <functional>
@@ -18,6 +19,6 @@ struct Picture {
   std::string group;  // for the contact sheet
 };
 
-std::vector<Picture> catalogue();
+std::vector<Picture> Catalogue();
 
 }  // namespace tq::art

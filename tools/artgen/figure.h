@@ -17,7 +17,7 @@ struct Figure {
   double bob = 0;      // body raised by this many pixels
   Ramp skin, hair, top, legs, boots, belt;
   bool hood = false, helmet = false, horns = false, bald = false, beard = false;
-  Px eyes = rgb(0x181018);
+  Px eyes = Rgb(0x181018);
   // Where the hands ended up, for swords and shields (filled in by DrawFigure).
   mutable double nearHandX = 0, nearHandY = 0, farHandX = 0, farHandY = 0;
   double armLift = 0;  // raises the sword arm, 0..1
@@ -26,6 +26,14 @@ struct Figure {
   bool posedHands = false;
   double handX[2] = {0, 0}, handY[2] = {0, 0};
 };
+
+// Where the figure's body parts fall, for painting over it: the middle, hip, shoulder and head
+// rows, its size and girth.
+struct FigureFrame {
+  double cx, hip, shoulder, headY, k, g;
+  double shoulderX(int s) const { return cx + s * 7 * k * g; }  // s -1 left, 1 right
+};
+FigureFrame FrameOf(const Figure& f);
 
 // Draws the figure; a side view faces right unless facing is Left.
 void DrawFigure(Image& l, const Figure& f);

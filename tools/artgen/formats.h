@@ -9,10 +9,10 @@
 
 namespace tq::art {
 
-std::vector<uint8_t> encodeBmp(const Image& img);
+std::vector<uint8_t> EncodeBmp(const Image& img);
 // Pixels with alpha below 128 become transparent through the AND mask.
-std::vector<uint8_t> encodeIcon(const Image& img);
-std::vector<uint8_t> encodeCursor(const Image& img, int hotX, int hotY);
+std::vector<uint8_t> EncodeIcon(const Image& img);
+std::vector<uint8_t> EncodeCursor(const Image& img, int hotX, int hotY);
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 

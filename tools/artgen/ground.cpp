@@ -19,35 +19,45 @@ double WrapDist(double ax, double ay, double bx, double by) {
   return std::hypot(dx, dy);
 }
 
+// Two octaves of wrapped noise: cells of `cell` pixels and of half that, with their weights.
+double Mottle(int x, int y, int cell, double coarse, double fine, uint32_t seed) {
+  return PeriodicNoise(x, y, cell, kW, kR, seed) * coarse +
+         PeriodicNoise(x, y, cell / 2, kW, kR, seed + 1) * fine;
+}
+
+// Sets a pixel of the repeating floor, wrapping round the tile's edges.
+void SetWrapped(Image& img, int x, int y, Px c) {
+  img.set((x + kW) % kW, (y + kR) % kR, c);
+}
+
 void PaintGrass(Image& img) {
   const uint32_t seed = 11;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
       // Mostly fine mottling: broad blotches would show the tile repeating across a meadow.
-      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.45 +
-                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.55;
-      img.set(x, y, LitShade(pal::kGrass, 0.22 + n * 0.42, x, y));
+      const double n = Mottle(x, y, 10, 0.45, 0.55, seed);
+      img.set(x, y, LitShade(kGrass, 0.22 + n * 0.42, x, y));
     }
   // Tufts of blades: a dark root and lighter tips leaning a little.
   Rng rng(seed);
   for (int i = 0; i < 34; ++i) {
-    const int x = rng.range(0, kW - 1), y = rng.range(0, kR - 1);
-    const int lean = rng.range(-1, 1);
-    auto at = [&](int dx, int dy, Px c) { img.set((x + dx + kW) % kW, (y + dy + kR) % kR, c); };
-    at(0, 0, pal::kGrass[0]);
-    at(-1, 0, pal::kGrass[0]);
-    at(1, 0, pal::kGrass[0]);
-    at(lean, -1, pal::kGrass[2]);
-    at(-1, -1, pal::kGrass[1]);
-    at(1, -1, pal::kGrass[1]);
-    at(lean, -2, pal::kGrass[3]);
-    if (rng.uniform() < 0.5) at(lean - 2, -2, pal::kGrass[2]);
-    if (rng.uniform() < 0.5) at(lean + 2, -2, pal::kGrass[2]);
+    const int x = rng.Range(0, kW - 1), y = rng.Range(0, kR - 1);
+    const int lean = rng.Range(-1, 1);
+    auto at = [&](int dx, int dy, Px c) { SetWrapped(img, x + dx, y + dy, c); };
+    at(0, 0, kGrass[0]);
+    at(-1, 0, kGrass[0]);
+    at(1, 0, kGrass[0]);
+    at(lean, -1, kGrass[2]);
+    at(-1, -1, kGrass[1]);
+    at(1, -1, kGrass[1]);
+    at(lean, -2, kGrass[3]);
+    if (rng.Uniform() < 0.5) at(lean - 2, -2, kGrass[2]);
+    if (rng.Uniform() < 0.5) at(lean + 2, -2, kGrass[2]);
   }
   // A few tiny yellow and white specks of clover.
   for (int i = 0; i < 5; ++i) {
-    const int x = rng.range(0, kW - 1), y = rng.range(0, kR - 1);
-    img.set(x, y, rgb(i % 2 ? 0xe8e070 : 0xdcead0));
+    const int x = rng.Range(0, kW - 1), y = rng.Range(0, kR - 1);
+    img.set(x, y, Rgb(i % 2 ? 0xe8e070 : 0xdcead0));
   }
 }
 
@@ -55,26 +65,25 @@ void PaintDirt(Image& img) {
   const uint32_t seed = 23;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = PeriodicNoise(x, y, 10, kW, kR, seed) * 0.55 +
-                       PeriodicNoise(x, y, 5, kW, kR, seed + 1) * 0.45;
-      Px c = LitShade(pal::kDirt, 0.15 + n * 0.55, x, y);
-      if (rand01(x, y, seed + 2) < 0.05) c = pal::kDirt[0];
+      const double n = Mottle(x, y, 10, 0.55, 0.45, seed);
+      Px c = LitShade(kDirt, 0.15 + n * 0.55, x, y);
+      if (Rand01(x, y, seed + 2) < 0.05) c = kDirt[0];
       img.set(x, y, c);
     }
   Rng rng(seed);
   for (int i = 0; i < 14; ++i) {  // pebbles
-    const int x = rng.range(0, kW - 1), y = rng.range(0, kR - 1);
-    const bool big = rng.uniform() < 0.4;
-    auto at = [&](int dx, int dy, Px c) { img.set((x + dx + kW) % kW, (y + dy + kR) % kR, c); };
-    at(0, 0, rgb(0x8a7c6c));
-    at(1, 0, rgb(0x6a5c50));
-    at(0, 1, pal::kDirt[0]);
-    at(1, 1, pal::kDirt[0]);
+    const int x = rng.Range(0, kW - 1), y = rng.Range(0, kR - 1);
+    const bool big = rng.Uniform() < 0.4;
+    auto at = [&](int dx, int dy, Px c) { SetWrapped(img, x + dx, y + dy, c); };
+    at(0, 0, Rgb(0x8a7c6c));
+    at(1, 0, Rgb(0x6a5c50));
+    at(0, 1, kDirt[0]);
+    at(1, 1, kDirt[0]);
     if (big) {
-      at(-1, 0, rgb(0x9c8e7c));
-      at(0, -1, rgb(0xb0a290));
-      at(1, -1, rgb(0x8a7c6c));
-      at(-1, 1, pal::kDirt[0]);
+      at(-1, 0, Rgb(0x9c8e7c));
+      at(0, -1, Rgb(0xb0a290));
+      at(1, -1, Rgb(0x8a7c6c));
+      at(-1, 1, kDirt[0]);
     }
   }
 }
@@ -83,23 +92,22 @@ void PaintPlanks(Image& img) {
   constexpr int kPlank = 7;
   for (int y = 0; y < kR; ++y) {
     const int plank = y / kPlank, row = y % kPlank;
-    const int joint = static_cast<int>(hash3(plank, 0, 41) % kW);
-    const double tone = rand01(plank, 1, 41) * 0.25;
+    const int joint = static_cast<int>(Hash3(plank, 0, 41) % kW);
+    const double tone = Rand01(plank, 1, 41) * 0.25;
     for (int x = 0; x < kW; ++x) {
       const int seg = ((x - joint + kW) % kW) < 25 ? 0 : 1;
       const double grain = PeriodicNoise(x * 0.35, y * 2.0, 4, kW, kR * 2, 43 + seg) * 0.35;
       double l = 0.42 + tone + grain - (seg ? 0.08 : 0.0);
       if (row == 0) l += 0.3;
-      Px c = LitShade(pal::kWood, l, x, y);
-      if (row == kPlank - 1) c = pal::kWood[0];
-      if (x == joint || x == (joint + 25) % kW)
-        c = row == kPlank - 1 ? rgb(0x3c2410) : pal::kWood[0];
+      Px c = LitShade(kWood, l, x, y);
+      if (row == kPlank - 1) c = kWood[0];
+      if (x == joint || x == (joint + 25) % kW) c = row == kPlank - 1 ? Rgb(0x3c2410) : kWood[0];
       img.set(x, y, c);
     }
     // Nails beside each joint.
     if (row == 2) {
-      img.set((joint + 2) % kW, y, rgb(0x4a3a30));
-      img.set((joint + kW - 2) % kW, y, rgb(0x4a3a30));
+      img.set((joint + 2) % kW, y, Rgb(0x4a3a30));
+      img.set((joint + kW - 2) % kW, y, Rgb(0x4a3a30));
     }
   }
 }
@@ -108,43 +116,33 @@ void PaintSnow(Image& img) {
   const uint32_t seed = 57;
   for (int y = 0; y < kR; ++y)
     for (int x = 0; x < kW; ++x) {
-      const double n = PeriodicNoise(x, y, 14, kW, kR, seed) * 0.65 +
-                       PeriodicNoise(x, y, 7, kW, kR, seed + 1) * 0.35;
-      img.set(x, y, LitShade(pal::kSnow, 0.35 + n * 0.55, x, y));
+      const double n = Mottle(x, y, 14, 0.65, 0.35, seed);
+      img.set(x, y, LitShade(kSnow, 0.35 + n * 0.55, x, y));
     }
   Rng rng(seed);
   for (int i = 0; i < 5; ++i) {  // soft dents and their lit rims
-    const double cx = rng.range(0, kW - 1), cy = rng.range(0, kR - 1);
+    const double cx = rng.Range(0, kW - 1), cy = rng.Range(0, kR - 1);
     for (int y = 0; y < kR; ++y)
       for (int x = 0; x < kW; ++x) {
         const double d = WrapDist(x, y, cx, cy);
         if (d < 1.8)
-          img.set(x, y, pal::kSnow[1]);
+          img.set(x, y, kSnow[1]);
         else if (d < 2.6 && y < cy)
-          img.set(x, y, pal::kSnow[3]);
+          img.set(x, y, kSnow[3]);
       }
   }
-  for (int i = 0; i < 10; ++i) img.set(rng.range(0, kW - 1), rng.range(0, kR - 1), rgb(0xffffff));
+  for (int i = 0; i < 10; ++i) img.set(rng.Range(0, kW - 1), rng.Range(0, kR - 1), Rgb(0xffffff));
 }
 
 }  // namespace
 
-const char* groundName(Ground g) {
-  switch (g) {
-    case Ground::Grass:
-      return "GRASS";
-    case Ground::Dirt:
-      return "DIRT";
-    case Ground::Wood:
-      return "WOOD";
-    case Ground::Snow:
-      return "SNOW";
-  }
-  return "GRASS";
+const char* GroundName(Ground g) {
+  static constexpr const char* kNames[] = {"GRASS", "DIRT", "WOOD", "SNOW"};  // as Ground counts
+  return kNames[static_cast<int>(g)];
 }
 
 Image PaintGround(Ground g) {
-  Image img(kTileW, kTileH, rgb(0));
+  Image img(kTileW, kTileH, Rgb(0));
   switch (g) {
     case Ground::Grass:
       PaintGrass(img);

@@ -16,6 +16,9 @@ struct HeroLook {
 
 enum class HeroPose { Walk, Swing, Swim, Block, Hurt, Die };
 
+// The hero's figure in his colours, facing as the look says, at the cell's size and place.
+Figure HeroFigure(const HeroLook& look);
+
 // The finished 50 x 58 cell; frame is 1..3 for walk, swim and swing, 0..4 for hurt, 1..4 for die.
 Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame);
 

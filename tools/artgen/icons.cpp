@@ -14,15 +14,8 @@ namespace tq::art {
 
 namespace {
 
-Image OnGrey(const Image& layer) {
-  return flatten(layer, rgb(kFrameGrey));
-}
-
-Image item17(std::string_view item, int frame = 1, bool glow = false) {
-  Image l(17, 17);
-  DrawItem(l, item, 8.5, 8.5, 0.92, frame, glow);
-  outline(l);
-  return OnGrey(l);
+Image Item17(std::string_view item, int frame = 1, bool glow = false) {
+  return ItemOnFrameGrey(item, 17, 17, 0.92, frame, glow);
 }
 
 void GlowRing(Image& l, double cx, double cy, double r, Px c) {
@@ -30,32 +23,38 @@ void GlowRing(Image& l, double cx, double cy, double r, Px c) {
   FillEllipse(l, cx, cy, r, r, c);
 }
 
+// An item on the 17 x 17 slot, over a soft ring of its glow centred at (8.5, glowY).
+Image ItemInGlow(std::string_view item, double s, double glowY, double glowR, Px glow) {
+  Image l(17, 17);
+  GlowRing(l, 8.5, glowY, glowR, glow);
+  DrawItem(l, item, 8.5, 8.5, s);
+  return OnFrameGrey(l);
+}
+
 Image HeadIcon(bool blink) {
   Image l(15, 15);
   Figure f;
-  f.skin = blink ? ramp(0x8a3030, 0xb84848, 0xe07070, 0xf8a8a8) : pal::kSkin;
-  f.hair = ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
+  f.skin = blink ? Ramp(0x8a3030, 0xb84848, 0xe07070, 0xf8a8a8) : kSkin;
+  f.hair = Ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38);
   ShadeEllipse(l, 7.5, 8, 5, 5.5, f.skin);
   ShadeEllipse(l, 7.5, 5.2, 5.2, 3.2, f.hair);
-  l.set(5, 8, rgb(0x181018)), l.set(9, 8, rgb(0x181018));
-  line(l, 6, 11, 8, 11, f.skin[0]);
-  if (blink) l.set(11, 3, rgb(0x80c0ff)), l.set(11, 4, rgb(0x80c0ff));  // a bead of sweat
-  outline(l);
-  return OnGrey(l);
+  l.set(5, 8, Rgb(0x181018)), l.set(9, 8, Rgb(0x181018));
+  Line(l, 6, 11, 8, 11, f.skin[0]);
+  if (blink) l.set(11, 3, Rgb(0x80c0ff)), l.set(11, 4, Rgb(0x80c0ff));  // a bead of sweat
+  return OnFrameGrey(l);
 }
 
 Image StarIcon(bool flash) {
   Image l(15, 15);
-  if (flash) GlowRing(l, 7.5, 7.5, 7.5, rgb(0xfff8a0));
+  if (flash) GlowRing(l, 7.5, 7.5, 7.5, Rgb(0xfff8a0));
   std::vector<Pt> pts;
   for (int i = 0; i < 10; ++i) {
     const double a = -1.5708 + i * 0.6283, r = i % 2 ? 2.8 : 6.5;
     pts.push_back({7.5 + std::cos(a) * r, 8 + std::sin(a) * r});
   }
-  FillPoly(l, pts, flash ? rgb(0xffffff) : pal::kGold[2]);
-  FillEllipse(l, 7, 7, 1.5, 1.5, flash ? rgb(0xfff8d0) : pal::kGold[3]);
-  outline(l);
-  return OnGrey(l);
+  FillPoly(l, pts, flash ? Rgb(0xffffff) : kGold[2]);
+  FillEllipse(l, 7, 7, 1.5, 1.5, flash ? Rgb(0xfff8d0) : kGold[3]);
+  return OnFrameGrey(l);
 }
 
 Image HeartIcon(bool blink) {
@@ -63,257 +62,103 @@ Image HeartIcon(bool blink) {
   DrawItem(l, "HEART", 7.5, 7.0, 1.0);
   if (blink)
     for (int y = 0; y < 15; ++y)
-      for (int x = 0; x < 15; ++x) l.tint(x, y, rgb(0x301010), 0.55);
-  outline(l);
-  return OnGrey(l);
-}
-
-// Map squares: the overland seen from above on a grass ground.
-Image MapBase(uint32_t seed) {
-  Image l(17, 17);
-  for (int y = 0; y < 17; ++y)
-    for (int x = 0; x < 17; ++x)
-      l.set(x, y, LitShade(pal::kGrass, 0.35 + rand01(x, y, seed) * 0.3, x, y));
-  return l;
-}
-void MapTree(Image& l, double x, double y) {
-  ShadeEllipse(l, x, y, 2.3, 2.3, pal::kLeafDark);
-}
-void ForestRing(Image& l) {
-  for (int i = 0; i < 17; i += 3) {
-    MapTree(l, i + 1, 1.5), MapTree(l, i + 1, 15.5), MapTree(l, 1.5, i + 1),
-        MapTree(l, 15.5, i + 1);
-  }
-}
-void MapWater(Image& l, double cx, double cy, double rx, double ry) {
-  ShadeEllipse(l, cx, cy, rx, ry, pal::kWater, 0.1);
-}
-void MapHouse(Image& l, double cx, double cy, const Ramp& roofColour) {
-  ShadeBox(l, static_cast<int>(cx - 4), static_cast<int>(cy - 1), 8, 5, pal::kStone);
-  FillPoly(l, {{cx - 5.5, cy}, {cx + 5.5, cy}, {cx, cy - 5}}, roofColour[2]);
-  FillPoly(l, {{cx, cy - 5}, {cx + 5.5, cy}, {cx, cy}}, roofColour[1]);
-  l.set(static_cast<int>(cx), static_cast<int>(cy + 2), pal::kWood[0]);
-  l.set(static_cast<int>(cx), static_cast<int>(cy + 3), pal::kWood[0]);
-}
-void MapHole(Image& l, double cx, double cy, Px rim) {
-  FillEllipse(l, cx, cy, 4, 3.2, rim);
-  FillEllipse(l, cx, cy + 0.3, 3, 2.3, rgb(0x080408));
-}
-
-Image DunIcon(int n, bool ladderUp) {
-  // Which sides each room shape opens to: north, south, west, east.
-  static const char* open[] = {"",   "",   "S",  "W",   "N",   "E",   "SW",  "NS",  "SE",
-                               "NW", "WE", "NE", "NWE", "NSW", "SWE", "NSE", "NSWE"};
-  const std::string sides = open[n];
-  Image l(17, 17);
-  for (int y = 0; y < 17; ++y)
-    for (int x = 0; x < 17; ++x)
-      l.set(x, y,
-            LitShade(ramp(0x1a1410, 0x2a2018, 0x3a2e22, 0x4a3c2e), 0.3 + rand01(x, y, 5) * 0.4, x,
-                     y));
-  const Ramp floor = pal::kDirt;
-  auto carve = [&](int x0, int y0, int x1, int y1) {
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x)
-        l.set(x, y, LitShade(floor, 0.55 + rand01(x, y, 6) * 0.3, x, y));
-  };
-  carve(4, 4, 12, 12);
-  for (char c : sides) {
-    if (c == 'N') carve(6, 0, 10, 4);
-    if (c == 'S') carve(6, 12, 10, 16);
-    if (c == 'W') carve(0, 6, 4, 10);
-    if (c == 'E') carve(12, 6, 16, 10);
-  }
-  if (ladderUp) {
-    for (int y = 5; y <= 11; ++y) l.set(6, y, pal::kWood[3]), l.set(10, y, pal::kWood[3]);
-    for (int y = 6; y <= 11; y += 2) line(l, 7, y, 9, y, pal::kWood[2]);
-  }
-  return l;
-}
-
-Image OverlandIcon(std::string_view n) {
-  Image l = MapBase(seedOf(n));
-  const auto flowers = [&](Px c) {
-    for (int i = 0; i < 9; ++i) {
-      const int x = 4 + (i * 5) % 10, y = 4 + (i * 3) % 10;
-      l.set(x, y, c), l.set(x + 1, y, scale(c, 0.7)), l.set(x, y + 1, scale(c, 0.7));
-    }
-  };
-  if (n == "floor") {
-    ForestRing(l);
-    MapTree(l, 8, 8);
-  } else if (n == "house") {
-    ForestRing(l);
-    MapHouse(l, 8.5, 9, pal::kStraw);
-  } else if (n == "house2") {
-    MapHouse(l, 6, 7, pal::kRed);
-    MapHouse(l, 11, 12, pal::kStraw);
-  } else if (n == "house3") {
-    MapHouse(l, 8.5, 8, pal::kBlue);
-    MapTree(l, 3, 14), MapTree(l, 14, 14);
-  } else if (n == "hole") {
-    ForestRing(l);
-    MapHole(l, 8.5, 8.5, pal::kStone[2]);
-  } else if (n == "hole2") {
-    MapHole(l, 8.5, 8.5, pal::kWood[2]);
-    MapTree(l, 3, 3), MapTree(l, 14, 14);
-  } else if (n == "hole3") {
-    MapHole(l, 8.5, 8.5, rgb(0xe8e0d0));
-    MapTree(l, 14, 3), MapTree(l, 3, 14);
-  } else if (n == "pond")
-    MapWater(l, 8.5, 8.5, 5.5, 4.5);
-  else if (n == "pond2")
-    MapWater(l, 8.5, 8.5, 7, 6);
-  else if (n == "pond3") {
-    MapWater(l, 7, 8, 5, 6);
-    MapTree(l, 14, 4);
-  } else if (n == "pond4") {
-    MapWater(l, 9, 9, 6, 3.5);
-    ForestRing(l);
-  } else if (n == "ponds") {
-    MapWater(l, 5, 5, 3.2, 2.6), MapWater(l, 12, 11, 3.2, 2.6), MapWater(l, 5, 13, 2.5, 2);
-  } else if (n == "swamp" || n == "swamp2") {
-    for (int y = 0; y < 17; ++y)
-      for (int x = 0; x < 17; ++x)
-        if (rand01(x / 2, y / 2, n == "swamp" ? 8u : 9u) < 0.55)
-          l.set(x, y, LitShade(ramp(0x1e2a18, 0x2e3e22, 0x435630, 0x6a7e44), 0.4, x, y));
-    if (n == "swamp2") MapTree(l, 8, 8);
-  } else if (n == "ruinstone") {
-    ShadeBox(l, 4, 5, 3, 9, pal::kStone), ShadeBox(l, 10, 5, 3, 9, pal::kStone);
-    ShadeBox(l, 3, 3, 11, 2, pal::kStone);
-    FillRect(l, 7, 6, 3, 7, pal::kPurple[2]);
-  } else if (n == "maze" || n == "MAZE2") {
-    for (int y = 0; y < 17; ++y)
-      for (int x = 0; x < 17; ++x) {
-        const bool wall =
-            (x % 4 == 0 || y % 4 == 0) && rand01(x / 4 + (x % 4 ? 0 : 7), y / 4 + (y % 4 ? 0 : 11),
-                                                 n == "maze" ? 21u : 22u) < 0.65;
-        if (wall) l.set(x, y, pal::kLeafDark[1]);
-      }
-  } else if (n == "flower1")
-    flowers(pal::kPurple[3]);
-  else if (n == "flower2")
-    flowers(pal::kRed[3]);
-  else if (n == "flower3")
-    flowers(pal::kBlue[3]);
-  else if (n == "rock") {
-    ShadeEllipse(l, 7, 9, 4, 3.5, pal::kStone), ShadeEllipse(l, 11, 10, 3.5, 3, pal::kStone);
-  } else if (n == "RUINS1" || n == "RUINS2") {
-    const bool two = n == "RUINS2";
-    ShadeBox(l, 3, 3, 11, 2, pal::kStone), ShadeBox(l, 3, 3, 2, two ? 11 : 7, pal::kStone);
-    ShadeBox(l, 12, two ? 7 : 3, 2, 7, pal::kStone),
-        ShadeBox(l, 6, 12, two ? 4 : 8, 2, pal::kStone);
-  } else if (n == "WATERCROSS") {
-    FillRect(l, 6, 0, 5, 17, pal::kWater[2]);
-    FillRect(l, 0, 6, 17, 5, pal::kWater[2]);
-    FillRect(l, 7, 0, 1, 17, pal::kWater[3]);
-  } else if (n == "GARDEN") {
-    for (int y = 3; y < 15; y += 3)
-      for (int x = 3; x < 15; x += 2) l.set(x, y, (x + y) % 4 ? pal::kRed[3] : pal::kGold[3]);
-    for (int i = 2; i < 15; ++i) l.set(i, 1, pal::kWood[2]), l.set(i, 15, pal::kWood[2]);
-  } else if (n == "ladder") {
-    ForestRing(l);
-    for (int y = 4; y <= 12; ++y) l.set(6, y, pal::kWood[3]), l.set(10, y, pal::kWood[3]);
-    for (int y = 5; y <= 12; y += 2) line(l, 7, y, 9, y, pal::kWood[1]);
-  }
-  return l;
+      for (int x = 0; x < 15; ++x) l.Tint(x, y, Rgb(0x301010), 0.55);
+  return OnFrameGrey(l);
 }
 
 // Toolbar pictures, drawn large and kept simple.
 Image ToolbarLayer(std::string_view name) {
   Image l(32, 32);
   if (name == "NEW") {  // a fresh world: a sprouting sapling on a globe of earth
-    ShadeEllipse(l, 16, 22, 12, 8, pal::kGrass);
-    ShadeStroke(l, 16, 20, 16, 9, 2.4, pal::kBark);
-    ShadeEllipse(l, 11, 10, 5, 3.5, pal::kLeaf);
-    ShadeEllipse(l, 21, 8, 5, 3.5, pal::kLeaf);
-    for (int i = 0; i < 4; ++i) l.set(5 + i * 7, 4 + (i % 2) * 3, rgb(0xfff8a0));
+    ShadeEllipse(l, 16, 22, 12, 8, kGrass);
+    ShadeStroke(l, 16, 20, 16, 9, 2.4, kBark);
+    ShadeEllipse(l, 11, 10, 5, 3.5, kLeaf);
+    ShadeEllipse(l, 21, 8, 5, 3.5, kLeaf);
+    for (int i = 0; i < 4; ++i) l.set(5 + i * 7, 4 + (i % 2) * 3, Rgb(0xfff8a0));
   } else if (name == "LOAD") {  // an open book with the saved journey
-    FillPoly(l, {{3, 9}, {16, 12}, {16, 28}, {3, 25}}, pal::kParchment[2]);
-    FillPoly(l, {{29, 9}, {16, 12}, {16, 28}, {29, 25}}, pal::kParchment[1]);
+    FillPoly(l, {{3, 9}, {16, 12}, {16, 28}, {3, 25}}, kParchment[2]);
+    FillPoly(l, {{29, 9}, {16, 12}, {16, 28}, {29, 25}}, kParchment[1]);
     for (int y = 14; y < 24; y += 3)
-      line(l, 6, y, 13, y + 1, pal::kParchment[0]), line(l, 19, y + 1, 26, y, pal::kParchment[0]);
-    ThickLine(l, 16, 2, 16, 8, 3, rgb(0x40c040));
-    FillPoly(l, {{11, 7}, {21, 7}, {16, 12}}, rgb(0x40c040));
+      Line(l, 6, y, 13, y + 1, kParchment[0]), Line(l, 19, y + 1, 26, y, kParchment[0]);
+    ThickLine(l, 16, 2, 16, 8, 3, Rgb(0x40c040));
+    FillPoly(l, {{11, 7}, {21, 7}, {16, 12}}, Rgb(0x40c040));
   } else if (name == "SAVE") {  // a chest being locked
-    ShadeBox(l, 4, 14, 24, 14, pal::kWood);
-    FillPoly(l, {{4, 14}, {28, 14}, {26, 7}, {6, 7}}, pal::kWood[2]);
-    ShadeBox(l, 4, 13, 24, 2, pal::kGold);
-    ShadeBox(l, 13, 15, 6, 7, pal::kGold);
-    FillRect(l, 15, 17, 2, 3, rgb(0x201008));
+    ShadeBox(l, 4, 14, 24, 14, kWood);
+    FillPoly(l, {{4, 14}, {28, 14}, {26, 7}, {6, 7}}, kWood[2]);
+    ShadeBox(l, 4, 13, 24, 2, kGold);
+    ShadeBox(l, 13, 15, 6, 7, kGold);
+    FillRect(l, 15, 17, 2, 3, Rgb(0x201008));
   } else if (name == "NUMBERS") {  // a bar beside its number
-    ShadeBox(l, 3, 6, 26, 8, pal::kRed);
-    ShadeBox(l, 3, 6, 16, 8, ramp(0xa02020, 0xd03030, 0xf05050, 0xff9090));
+    ShadeBox(l, 3, 6, 26, 8, kRed);
+    ShadeBox(l, 3, 6, 16, 8, Ramp(0xa02020, 0xd03030, 0xf05050, 0xff9090));
     // The digits 1 and 0 in chunky pixels.
-    ShadeBox(l, 8, 17, 3, 11, pal::kSteel);
-    FillRect(l, 6, 18, 2, 2, pal::kSteel[2]);
-    ShadeBox(l, 15, 17, 10, 11, pal::kSteel);
+    ShadeBox(l, 8, 17, 3, 11, kSteel);
+    FillRect(l, 6, 18, 2, 2, kSteel[2]);
+    ShadeBox(l, 15, 17, 10, 11, kSteel);
     FillRect(l, 18, 20, 4, 5, Px{});
   } else if (name == "PAUSE") {  // an hourglass
-    ShadeBox(l, 7, 3, 18, 3, pal::kWood);
-    ShadeBox(l, 7, 26, 18, 3, pal::kWood);
-    FillPoly(l, {{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}, rgb(0xd8ecf8));
-    FillPoly(l, {{11, 8}, {21, 8}, {16, 14}}, pal::kStraw[2]);
-    FillPoly(l, {{16, 19}, {21, 25}, {11, 25}}, pal::kStraw[2]);
+    ShadeBox(l, 7, 3, 18, 3, kWood);
+    ShadeBox(l, 7, 26, 18, 3, kWood);
+    FillPoly(l, {{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}, Rgb(0xd8ecf8));
+    FillPoly(l, {{11, 8}, {21, 8}, {16, 14}}, kStraw[2]);
+    FillPoly(l, {{16, 19}, {21, 25}, {11, 25}}, kStraw[2]);
   } else if (name == "QUIT") {  // an open door with the way out
-    ShadeBox(l, 6, 3, 18, 26, pal::kStone);
-    FillRect(l, 9, 6, 12, 23, rgb(0x100c08));
-    FillPoly(l, {{9, 6}, {16, 9}, {16, 31}, {9, 29}}, pal::kWood[2]);
-    ThickLine(l, 20, 18, 30, 18, 3, pal::kRed[2]);
-    FillPoly(l, {{27, 13}, {32, 18}, {27, 23}}, pal::kRed[2]);
+    ShadeBox(l, 6, 3, 18, 26, kStone);
+    FillRect(l, 9, 6, 12, 23, Rgb(0x100c08));
+    FillPoly(l, {{9, 6}, {16, 9}, {16, 31}, {9, 29}}, kWood[2]);
+    ThickLine(l, 20, 18, 30, 18, 3, kRed[2]);
+    FillPoly(l, {{27, 13}, {32, 18}, {27, 23}}, kRed[2]);
   }
   return l;
 }
 
 }  // namespace
 
+Image OnFrameGrey(Image layer) {
+  Outline(layer);
+  return Flatten(layer, Rgb(kFrameGrey));
+}
+
+Image ItemOnFrameGrey(std::string_view item, int w, int h, double s, int frame, bool glow) {
+  Image l(w, h);
+  DrawItem(l, item, w / 2.0, h / 2.0, s, frame, glow);
+  return OnFrameGrey(l);
+}
+
 Image ItemIcon(std::string_view n) {
   if (n == "PIECE0") {  // an empty slot: the outline where the sword will go
-    Image l(17, 17, rgb(kFrameGrey));
-    for (int i = 2; i < 15; ++i) l.set(i, 16 - i, (i % 2) ? rgb(0x909098) : rgb(kFrameGrey));
+    Image l(17, 17, Rgb(kFrameGrey));
+    for (int i = 2; i < 15; ++i) l.set(i, 16 - i, (i % 2) ? Rgb(0x909098) : Rgb(kFrameGrey));
     return l;
   }
   if (n == "PIECE1" || n == "PIECE2" || n == "PIECE3") {
     // The pieces found so far, laid in a row with gaps where the rest will fit.
     Image l(17, 17);
     const int pieces = n.back() - '0';
-    const Ramp blade = ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff);
-    const Ramp hilt = ramp(0x3a2010, 0x5a3a20, 0x7a5430, 0x9a7040);
+    const Ramp blade = Ramp(0x140a24, 0x2a1850, 0x5a3aa0, 0xc8a8ff);
+    const Ramp hilt = Ramp(0x3a2010, 0x5a3a20, 0x7a5430, 0x9a7040);
     ShadeStroke(l, 13, 3, 15.5, 0.5, 2, hilt);
-    ShadeStroke(l, 10.5, 3.5, 14.5, 7.5, 1.6, pal::kGold);
-    FillEllipse(l, 15.5, 1.5, 1.2, 1.2, pal::kPurple[3]);
+    ShadeStroke(l, 10.5, 3.5, 14.5, 7.5, 1.6, kGold);
+    FillEllipse(l, 15.5, 1.5, 1.2, 1.2, kPurple[3]);
     if (pieces >= 2) ShadeStroke(l, 11, 6, 6.5, 10.5, 2.4, blade);
     if (pieces >= 3) {
       ShadeStroke(l, 5.5, 11.5, 2.5, 14.5, 2.4, blade);
       FillPoly(l, {{3.0, 13.0}, {0.5, 16.5}, {4.0, 15.0}}, blade[2]);
     }
     for (int i = pieces; i < 3; ++i)  // dotted outline of a missing piece
-      for (int t = 0; t < 5; t += 2) l.set(9 - i * 4 + 1 - t, 7 + i * 4 - 1 + t, rgb(0x909098));
-    outline(l);
-    return OnGrey(l);
+      for (int t = 0; t < 5; t += 2) l.set(9 - i * 4 + 1 - t, 7 + i * 4 - 1 + t, Rgb(0x909098));
+    return OnFrameGrey(l);
   }
-  if (n == "SSWORD") {
-    Image l(17, 17);
-    GlowRing(l, 8.5, 8.5, 8, pal::kPurple[3]);
-    DrawItem(l, "SHADOWSWORD", 8.5, 8.5, 1.0);
-    outline(l);
-    return OnGrey(l);
-  }
-  if (n == "Medal3") return item17("MEDAL");
-  if (n == "Medal") {
-    Image l(17, 17);
-    GlowRing(l, 8.5, 10, 6.5, pal::kGold[2]);
-    DrawItem(l, "MEDAL", 8.5, 8.5, 0.92);
-    outline(l);
-    return OnGrey(l);
-  }
-  if (n == "Medal2") return item17("MEDAL", 1, true);
-  if (n == "CrystalBall") return item17("CRYSTALBALL");
-  if (n == "CrystalBall2") return item17("CRYSTALBALL", 1, true);
-  if (n == "torchout") return item17("TORCH", 0);
-  if (n == "TORCH") return item17("TORCH", 1);
-  if (n == "TORCH2") return item17("TORCH", 2);
-  return item17(n);
+  if (n == "SSWORD") return ItemInGlow("SHADOWSWORD", 1.0, 8.5, 8, kPurple[3]);
+  if (n == "Medal3") return Item17("MEDAL");
+  if (n == "Medal") return ItemInGlow("MEDAL", 0.92, 10, 6.5, kGold[2]);
+  if (n == "Medal2") return Item17("MEDAL", 1, true);
+  if (n == "CrystalBall") return Item17("CRYSTALBALL");
+  if (n == "CrystalBall2") return Item17("CRYSTALBALL", 1, true);
+  if (n == "torchout") return Item17("TORCH", 0);
+  if (n == "TORCH") return Item17("TORCH", 1);
+  if (n == "TORCH2") return Item17("TORCH", 2);
+  return Item17(n);
 }
 
 Image StatusIcon(std::string_view n) {
@@ -323,12 +168,6 @@ Image StatusIcon(std::string_view n) {
   if (n == "HEADPIC2") return HeadIcon(true);
   if (n == "starPIC") return StarIcon(false);
   return StarIcon(true);
-}
-
-Image MapIcon(std::string_view n) {
-  if (n.starts_with("Ldun")) return DunIcon(std::stoi(std::string(n.substr(4))), true);
-  if (n.starts_with("dun")) return DunIcon(std::stoi(std::string(n.substr(3))), false);
-  return OverlandIcon(n);
 }
 
 Image ToolbarIcon(std::string_view name, bool enabled) {
@@ -341,17 +180,17 @@ Image ToolbarIcon(std::string_view name, bool enabled) {
         const auto grey = static_cast<uint8_t>((p.r * 3 + p.g * 5 + p.b * 2) / 10 * 0.6 + 40);
         l.set(x, y, Px{grey, grey, grey, 255});
       }
-  outline(l, enabled ? 0.35 : 0.6);
+  Outline(l, enabled ? 0.35 : 0.6);
   return l;
 }
 
 Image RainFrame(int k) {
   Image l(48, 48);
   for (int i = 0; i < 26; ++i) {
-    const int x = static_cast<int>(hash3(i, k, 131) % 48),
-              y = static_cast<int>(hash3(i, k, 137) % 48);
+    const int x = static_cast<int>(Hash3(i, k, 131) % 48),
+              y = static_cast<int>(Hash3(i, k, 137) % 48);
     for (int j = 0; j < 4; ++j) {
-      Px c = j == 3 ? rgb(0xffffff) : rgb(0xa8c8f0);
+      Px c = j == 3 ? Rgb(0xffffff) : Rgb(0xa8c8f0);
       l.set((x - j + 48) % 48, (y + j * 2) % 48, c);
       l.set((x - j + 48) % 48, (y + j * 2 + 1) % 48, c);
     }

@@ -10,6 +10,12 @@ namespace tq::art {
 // The grey of the frames the small icons sit in.
 inline constexpr uint32_t kFrameGrey = 0xc0c0c0;
 
+// A small picture's layer outlined and laid on the frame grey.
+Image OnFrameGrey(Image layer);
+// An item drawn at scale s in the middle of a w x h picture on the frame grey.
+Image ItemOnFrameGrey(std::string_view item, int w, int h, double s, int frame = 1,
+                      bool glow = false);
+
 Image ItemIcon(std::string_view name);    // Icons/PIECE0 .. TORCH2 (17 x 17)
 Image StatusIcon(std::string_view name);  // heartPIC, HEADPIC, starPIC and blinks (15 x 15)
 Image MapIcon(std::string_view name);     // icons/floor .. Ldun16 (17 x 17)

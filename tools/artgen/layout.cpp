@@ -18,8 +18,8 @@ namespace {
 // and the panels to 201 x 193, so it has no grain to smear into streaks: only broad, soft
 // stains in smoothly changing colour, darkest at the rim. It is dark enough that every message
 // colour, the pure red the dimmest, reads at better than 3:1 against it.
-Image parchment(int w, int h) {
-  const Px dark = rgb(0x2a1c12), light = rgb(0x5a4028);
+Image Parchment(int w, int h) {
+  const Px dark = Rgb(0x2a1c12), light = Rgb(0x5a4028);
   Image l(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -29,7 +29,7 @@ Image parchment(int w, int h) {
       const double ey = std::min(y + 0.5, h - y - 0.5) / 18.0;
       const double rim = std::min(1.0, std::min(ex, ey));  // 0 at the edge, 1 inside
       const double t = std::clamp(0.15 + stain * 0.55, 0.0, 1.0) * (0.55 + 0.45 * rim);
-      Px c = mix(dark, light, t);
+      Px c = Mix(dark, light, t);
       c.a = 255;
       l.set(x, y, c);
     }
@@ -42,23 +42,23 @@ Image parchment(int w, int h) {
 // kScrollRollerRows rows). Round the rollers' knobs the title picture shows, since the scroll box
 // sits over it at (24, 67).
 Image IntroScroll() {
-  constexpr int W = 113, H = 161, kRoll = 9;  // the game's renderer knows the roller height
+  constexpr int kW = 113, kH = 161, kRoll = 9;  // the game's renderer knows the roller height
   const Image title = TitlePicture();
-  Image l(W, H);
-  for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x) {
+  Image l(kW, kH);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) {
       Px p = title.get(24 + x, 67 + y);
       p.a = 255;
       l.set(x, y, p);
     }
-  const Ramp paper = ramp(0x2c1a0e, 0x482e18, 0x603e24, 0x7c5836);
-  for (int y = kRoll - 1; y < H - kRoll + 1; ++y) {
+  const Ramp paper = Ramp(0x2c1a0e, 0x482e18, 0x603e24, 0x7c5836);
+  for (int y = kRoll - 1; y < kH - kRoll + 1; ++y) {
     // The sheet's long edges are a little worn and uneven.
-    const int inL = static_cast<int>(rand01(0, y / 3, 31) * 2.0);
-    const int inR = static_cast<int>(rand01(1, y / 3, 31) * 2.0);
-    for (int x = inL; x < W - inR; ++x) {
-      const double n = PeriodicNoise(x, y, 9, W, H, 32) * 0.6 + rand01(x, y, 33) * 0.15;
-      const int edge = std::min({x - inL, W - inR - 1 - x, y - kRoll, H - kRoll - 1 - y});
+    const int inL = static_cast<int>(Rand01(0, y / 3, 31) * 2.0);
+    const int inR = static_cast<int>(Rand01(1, y / 3, 31) * 2.0);
+    for (int x = inL; x < kW - inR; ++x) {
+      const double n = PeriodicNoise(x, y, 9, kW, kH, 32) * 0.6 + Rand01(x, y, 33) * 0.15;
+      const int edge = std::min({x - inL, kW - inR - 1 - x, y - kRoll, kH - kRoll - 1 - y});
       double lgt = 0.35 + n * 0.4;
       if (edge < 4) lgt -= (4 - edge) * 0.09;  // singed, darker edges
       if (y < kRoll + 3) lgt -= 0.25;          // the shadow under the top roller
@@ -66,25 +66,25 @@ Image IntroScroll() {
     }
   }
   for (int side = 0; side < 2; ++side) {
-    const int y0 = side ? H - kRoll : 0;
+    const int y0 = side ? kH - kRoll : 0;
     for (int y = 0; y < kRoll; ++y) {
       const double u = (y + 0.5) / kRoll * 2.0 - 1.0;  // -1 top .. 1 bottom
       const double lgt = 0.8 - 0.55 * u - 0.35 * u * u;
-      for (int x = 3; x < W - 3; ++x) {
-        Px c = LitShade(pal::kWood, lgt, x, y0 + y);
-        if (y == 0 || y == kRoll - 1) c = rgb(0x2a1808);
+      for (int x = 3; x < kW - 3; ++x) {
+        Px c = LitShade(kWood, lgt, x, y0 + y);
+        if (y == 0 || y == kRoll - 1) c = Rgb(0x2a1808);
         l.set(x, y0 + y, c);
       }
     }
-    for (const double kx : {2.5, W - 2.5}) {  // the knobs
-      FillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, rgb(0x2a1808));
-      ShadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, pal::kGold);
+    for (const double kx : {2.5, kW - 2.5}) {  // the knobs
+      FillEllipse(l, kx, y0 + kRoll / 2.0, 2.9, 4.6, Rgb(0x2a1808));
+      ShadeEllipse(l, kx, y0 + kRoll / 2.0, 2.1, 3.8, kGold);
     }
   }
   return l;
 }
 
-Image bar(uint32_t base) {
+Image Bar(uint32_t base) {
   const Ramp r = RampFrom(base);
   Image l(80, 14);
   for (int y = 0; y < 14; ++y)
@@ -101,65 +101,49 @@ Image bar(uint32_t base) {
 Image HeroHead(int size) {
   Image l(size, size);
   const double c = size / 2.0, k = size / 17.0;
-  ShadeEllipse(l, c, c + 1 * k, 5.5 * k, 6 * k, pal::kSkin);
-  ShadeEllipse(l, c, c - 2.5 * k, 5.8 * k, 3.8 * k, ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38));
+  ShadeEllipse(l, c, c + 1 * k, 5.5 * k, 6 * k, kSkin);
+  ShadeEllipse(l, c, c - 2.5 * k, 5.8 * k, 3.8 * k, Ramp(0x3a2010, 0x5a3418, 0x7a4a22, 0x9a6a38));
   FillRect(l, static_cast<int>(c - 2.5 * k), static_cast<int>(c + 1 * k),
-           std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), rgb(0x181018));
+           std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), Rgb(0x181018));
   FillRect(l, static_cast<int>(c + 1.5 * k), static_cast<int>(c + 1 * k),
-           std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), rgb(0x181018));
+           std::max(1, static_cast<int>(k)), std::max(1, static_cast<int>(k)), Rgb(0x181018));
   return l;
 }
 
-Image marker(bool under) {
+Image Marker(bool under) {
   Image l(17, 17);
-  FillEllipse(l, 8.5, 8.5, 8, 8, under ? rgb(0xf0c040) : rgb(0xe02020));
-  FillEllipse(l, 8.5, 8.5, 6.5, 6.5, rgb(0xffffff));
+  FillEllipse(l, 8.5, 8.5, 8, 8, under ? Rgb(0xf0c040) : Rgb(0xe02020));
+  FillEllipse(l, 8.5, 8.5, 6.5, 6.5, Rgb(0xffffff));
   Image head = HeroHead(17);
-  composite(l, head);
-  outline(l);
-  return flatten(l, rgb(0x3a2a1c));  // the map's vellum
+  Composite(l, head);
+  Outline(l);
+  return Flatten(l, Rgb(0x3a2a1c));  // the map's vellum
 }
 
 Image MapButton(bool close) {
   Image l(16, 17);
   // A folded map: three panels with a route and a cross.
-  FillPoly(l, {{1, 3}, {6, 1}, {6, 14}, {1, 16}}, pal::kParchment[2]);
-  FillPoly(l, {{6, 1}, {10, 3}, {10, 16}, {6, 14}}, pal::kParchment[1]);
-  FillPoly(l, {{10, 3}, {15, 1}, {15, 14}, {10, 16}}, pal::kParchment[2]);
-  for (int i = 0; i < 5; ++i) l.set(3 + i * 2, 10 - (i % 2) * 2, pal::kRed[1]);
+  FillPoly(l, {{1, 3}, {6, 1}, {6, 14}, {1, 16}}, kParchment[2]);
+  FillPoly(l, {{6, 1}, {10, 3}, {10, 16}, {6, 14}}, kParchment[1]);
+  FillPoly(l, {{10, 3}, {15, 1}, {15, 14}, {10, 16}}, kParchment[2]);
+  for (int i = 0; i < 5; ++i) l.set(3 + i * 2, 10 - (i % 2) * 2, kRed[1]);
   if (close) {
-    ThickLine(l, 3, 4, 13, 14, 2.2, pal::kRed[2]);
-    ThickLine(l, 13, 4, 3, 14, 2.2, pal::kRed[2]);
+    ThickLine(l, 3, 4, 13, 14, 2.2, kRed[2]);
+    ThickLine(l, 13, 4, 3, 14, 2.2, kRed[2]);
   } else {
-    FillEllipse(l, 12, 6, 1.5, 1.5, rgb(0x40c040));
+    FillEllipse(l, 12, 6, 1.5, 1.5, Rgb(0x40c040));
   }
-  outline(l);
-  return flatten(l, rgb(kFrameGrey));
+  return OnFrameGrey(l);
 }
 
 Image EnemyIcon() {
   Image l(15, 15);
-  ShadeEllipse(l, 7.5, 8, 5.5, 5.5, pal::kRed);
+  ShadeEllipse(l, 7.5, 8, 5.5, 5.5, kRed);
   for (int s : {-1, 1})
-    FillPoly(l, {{7.5 + s * 2, 4}, {7.5 + s * 5, 4}, {7.5 + s * 6, -0.5}}, rgb(0xe8dcc0));
-  l.set(5, 8, rgb(0xfff040)), l.set(9, 8, rgb(0xfff040));
-  line(l, 5, 11, 10, 11, rgb(0x300808));
-  outline(l);
-  return flatten(l, rgb(kFrameGrey));
-}
-
-Image GoldIcon() {
-  Image l(15, 15);
-  DrawItem(l, "COIN", 7.5, 7.5, 0.85);
-  outline(l);
-  return flatten(l, rgb(kFrameGrey));
-}
-
-Image item(std::string_view name, int w, int h, double s) {
-  Image l(w, h);
-  DrawItem(l, name, w / 2.0, h / 2.0, s);
-  outline(l);
-  return flatten(l, rgb(kFrameGrey));
+    FillPoly(l, {{7.5 + s * 2, 4}, {7.5 + s * 5, 4}, {7.5 + s * 6, -0.5}}, Rgb(0xe8dcc0));
+  l.set(5, 8, Rgb(0xfff040)), l.set(9, 8, Rgb(0xfff040));
+  Line(l, 5, 11, 10, 11, Rgb(0x300808));
+  return OnFrameGrey(l);
 }
 
 }  // namespace
@@ -168,43 +152,43 @@ Image LayoutPicture(std::string_view n) {
   if (n == "layout/window.ico") {
     Image l(32, 32);
     Image head = HeroHead(32);
-    composite(l, head, 0, 2);
-    ShadeStroke(l, 27, 4, 20, 20, 2.6, pal::kSteel);
-    ShadeStroke(l, 18, 16, 24, 22, 2, pal::kGold);
-    outline(l);
+    Composite(l, head, 0, 2);
+    ShadeStroke(l, 27, 4, 20, 20, 2.6, kSteel);
+    ShadeStroke(l, 18, 16, 24, 22, 2, kGold);
+    Outline(l);
     return l;
   }
   if (n == "layout/cursor.cur") {  // a small sword pointing up and to the left
     Image l(32, 32);
-    FillPoly(l, {{0, 0}, {4, 1}, {16, 13}, {13, 16}, {1, 4}}, pal::kSteel[3]);
-    FillPoly(l, {{4, 1}, {16, 13}, {14, 15}, {2, 3}}, pal::kSteel[1]);
-    ThickLine(l, 11, 19, 19, 11, 2.4, pal::kGold[2]);
-    ThickLine(l, 16, 16, 22, 22, 2.6, pal::kBark[2]);
-    FillEllipse(l, 23, 23, 2, 2, pal::kGold[2]);
-    outline(l, 0.2);
+    FillPoly(l, {{0, 0}, {4, 1}, {16, 13}, {13, 16}, {1, 4}}, kSteel[3]);
+    FillPoly(l, {{4, 1}, {16, 13}, {14, 15}, {2, 3}}, kSteel[1]);
+    ThickLine(l, 11, 19, 19, 11, 2.4, kGold[2]);
+    ThickLine(l, 16, 16, 22, 22, 2.6, kBark[2]);
+    FillEllipse(l, 23, 23, 2, 2, kGold[2]);
+    Outline(l, 0.2);
     return l;
   }
   if (n == "layout/scroll.bmp") return IntroScroll();
-  if (n == "layout/parchment.bmp") return parchment(88, 133);
-  if (n == "layout/sword.bmp") return item("HUNTERSWORD", 17, 17, 1.0);
-  if (n == "layout/shirt.bmp") return item("SHIRT", 17, 17, 0.95);
-  if (n == "layout/moneybag.bmp") return item("MAGICBAG", 17, 17, 0.9);
-  if (n == "layout/bar0.bmp") return bar(0xe03030);
-  if (n == "layout/bar1.bmp") return bar(0x3a70e8);
-  if (n == "layout/bar2.bmp") return bar(0xe8c030);
-  if (n == "layout/bar3.bmp") return bar(0xa040c0);
-  if (n == "layout/bar4.bmp") return bar(0x40c040);
+  if (n == "layout/parchment.bmp") return Parchment(88, 133);
+  if (n == "layout/sword.bmp") return ItemOnFrameGrey("HUNTERSWORD", 17, 17, 1.0);
+  if (n == "layout/shirt.bmp") return ItemOnFrameGrey("SHIRT", 17, 17, 0.95);
+  if (n == "layout/moneybag.bmp") return ItemOnFrameGrey("MAGICBAG", 17, 17, 0.9);
+  if (n == "layout/bar0.bmp") return Bar(0xe03030);
+  if (n == "layout/bar1.bmp") return Bar(0x3a70e8);
+  if (n == "layout/bar2.bmp") return Bar(0xe8c030);
+  if (n == "layout/bar3.bmp") return Bar(0xa040c0);
+  if (n == "layout/bar4.bmp") return Bar(0x40c040);
   if (n == "layout/mapopen.bmp") return MapButton(false);
   if (n == "layout/mapclose.bmp") return MapButton(true);
-  if (n == "layout/marker.bmp") return marker(false);
-  if (n == "layout/markerunder.bmp") return marker(true);
-  if (n == "layout/shield.bmp") return item("SHIELD", 17, 17, 0.95);
-  if (n == "layout/glove.bmp") return item("GLOVE", 17, 17, 0.95);
-  if (n == "layout/fishbook.bmp") return item("BOOK", 17, 17, 0.95);
-  if (n == "layout/goldkey.bmp") return item("goldkey", 17, 7, 0.85);
-  if (n == "layout/redkey.bmp") return item("redkey", 17, 7, 0.85);
-  if (n == "layout/purplekey.bmp") return item("purplekey", 17, 7, 0.85);
-  if (n == "layout/goldicon.bmp") return GoldIcon();
+  if (n == "layout/marker.bmp") return Marker(false);
+  if (n == "layout/markerunder.bmp") return Marker(true);
+  if (n == "layout/shield.bmp") return ItemOnFrameGrey("SHIELD", 17, 17, 0.95);
+  if (n == "layout/glove.bmp") return ItemOnFrameGrey("GLOVE", 17, 17, 0.95);
+  if (n == "layout/fishbook.bmp") return ItemOnFrameGrey("BOOK", 17, 17, 0.95);
+  if (n == "layout/goldkey.bmp") return ItemOnFrameGrey("goldkey", 17, 7, 0.85);
+  if (n == "layout/redkey.bmp") return ItemOnFrameGrey("redkey", 17, 7, 0.85);
+  if (n == "layout/purplekey.bmp") return ItemOnFrameGrey("purplekey", 17, 7, 0.85);
+  if (n == "layout/goldicon.bmp") return ItemOnFrameGrey("COIN", 15, 15, 0.85);
   return EnemyIcon();
 }
 

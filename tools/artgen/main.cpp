@@ -39,20 +39,20 @@ bool SavePng(const Image& img, const std::string& path) {
   return ok;
 }
 
-std::vector<uint8_t> encode(const Picture& p, const Image& img) {
+std::vector<uint8_t> Encode(const Picture& p, const Image& img) {
   switch (p.kind) {
     case FileKind::Ico:
-      return encodeIcon(img);
+      return EncodeIcon(img);
     case FileKind::Cur:
-      return encodeCursor(img, 0, 0);  // the sword's tip
+      return EncodeCursor(img, 0, 0);  // the sword's tip
     case FileKind::Bmp:
       break;
   }
-  return encodeBmp(img);
+  return EncodeBmp(img);
 }
 
 // --only takes comma-separated parts of paths, or group names.
-bool matches(const Picture& p, const std::string& only) {
+bool Matches(const Picture& p, const std::string& only) {
   size_t from = 0;
   while (from <= only.size()) {
     const size_t comma = std::min(only.find(',', from), only.size());
@@ -63,7 +63,7 @@ bool matches(const Picture& p, const std::string& only) {
   return false;
 }
 
-int usage() {
+int Usage() {
   std::fprintf(
       stderr,
       "usage: artgen GAME_DIR [--sheet FILE.png] [--only TEXT] [--zoom N]\n"
@@ -72,40 +72,39 @@ int usage() {
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 2) return usage();
-  const std::filesystem::path root = argv[1];
+struct Options {
+  std::filesystem::path root;  // the game folder, or with --room the PNG to write
   std::string sheetPath, only, room;
   int zoom = 1;
+};
+
+bool ParseArgs(int argc, char** argv, Options& o) {
+  if (argc < 2) return false;
+  o.root = argv[1];
   for (int i = 2; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--sheet") && i + 1 < argc)
-      sheetPath = argv[++i];
+      o.sheetPath = argv[++i];
     else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
-      only = argv[++i];
+      o.only = argv[++i];
     else if (!std::strcmp(argv[i], "--room") && i + 1 < argc)
-      room = argv[++i];
+      o.room = argv[++i];
     else if (!std::strcmp(argv[i], "--zoom") && i + 1 < argc)
-      zoom = std::max(1, std::atoi(argv[++i]));
+      o.zoom = std::max(1, std::atoi(argv[++i]));
     else
-      return usage();
+      return false;
   }
-  if (!room.empty()) {  // a developer's look at one room: GAME_DIR is the PNG to write
-    const Image img = RoomPreview(room);
-    return !img.w() || !SavePng(img, root.string()) ? 1 : 0;
-  }
-  const auto start = std::chrono::steady_clock::now();
-  std::vector<Picture> todo;
-  for (Picture& p : catalogue())
-    if (only.empty() || matches(p, only)) todo.push_back(std::move(p));
+  return true;
+}
+
+// Paints and writes every picture of the list; keeps them in `painted` when it is not empty.
+// Every picture is painted on its own, so a few workers share the list; the build waits for
+// this step, and the pictures are many.
+bool PaintAll(const std::vector<Picture>& todo, const std::filesystem::path& root,
+              std::vector<Image>& painted) {
   for (const Picture& p : todo) {
     std::error_code ec;
     std::filesystem::create_directories((root / p.path).parent_path(), ec);
   }
-  // Every picture is painted on its own, so a few workers share the list; the build waits for
-  // this step, and the pictures are many.
-  std::vector<Image> painted(sheetPath.empty() ? 0 : todo.size());
   std::atomic<size_t> next{0};
   std::atomic<bool> failed{false};
   auto work = [&] {
@@ -113,7 +112,7 @@ int main(int argc, char** argv) {
       const Picture& p = todo[i];
       Image img = p.paint();
       const std::filesystem::path file = root / p.path;
-      if (!WriteFile(file.string(), encode(p, img))) {
+      if (!WriteFile(file.string(), Encode(p, img))) {
         std::fprintf(stderr, "artgen: cannot write %s\n", file.string().c_str());
         failed = true;
       }
@@ -125,20 +124,40 @@ int main(int argc, char** argv) {
   for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
   work();
   for (std::thread& t : pool) t.join();
-  if (failed) return 1;
-  const int written = static_cast<int>(todo.size());
+  return !failed;
+}
+
+// The contact sheet of the painted pictures, each labelled with its file name.
+bool WriteSheet(const std::vector<Picture>& todo, std::vector<Image>& painted, const Options& o) {
   std::vector<SheetEntry> sheet;
   for (size_t i = 0; i < painted.size(); ++i) {
     std::string label = std::filesystem::path(todo[i].path).filename().string();
     label = label.substr(0, label.rfind('.'));
     sheet.push_back({label, todo[i].group, std::move(painted[i])});
   }
-  if (!sheetPath.empty() && !SavePng(ContactSheet(sheet, 40, zoom), sheetPath)) {
-    std::fprintf(stderr, "artgen: cannot write %s: %s\n", sheetPath.c_str(), IMG_GetError());
-    return 1;
+  if (SavePng(ContactSheet(sheet, 40, o.zoom), o.sheetPath)) return true;
+  std::fprintf(stderr, "artgen: cannot write %s: %s\n", o.sheetPath.c_str(), IMG_GetError());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!ParseArgs(argc, argv, o)) return Usage();
+  if (!o.room.empty()) {  // a developer's look at one room: GAME_DIR is the PNG to write
+    const Image img = RoomPreview(o.room);
+    return !img.w() || !SavePng(img, o.root.string()) ? 1 : 0;
   }
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<Picture> todo;
+  for (Picture& p : Catalogue())
+    if (o.only.empty() || Matches(p, o.only)) todo.push_back(std::move(p));
+  std::vector<Image> painted(o.sheetPath.empty() ? 0 : todo.size());
+  if (!PaintAll(todo, o.root, painted)) return 1;
+  if (!o.sheetPath.empty() && !WriteSheet(todo, painted, o)) return 1;
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  std::printf("artgen: %d pictures in %.0f ms\n", written, ms);
+  std::printf("artgen: %d pictures in %.0f ms\n", static_cast<int>(todo.size()), ms);
   return 0;
 }

@@ -27,6 +27,6 @@ void DrawGhost(Image& l, const MonsterPose& p);                         // VEV
 // at its leading end and thinning behind.
 void SwingTrail(Image& l, double cx, double cy, double r, double a0, double a1, Px c);
 // Teeth along a mouth's edge: white points from (x0, y) to (x1, y), pointing down when `down`.
-void teeth(Image& l, double x0, double x1, double y, bool down);
+void Teeth(Image& l, double x0, double x1, double y, bool down);
 
 }  // namespace tq::art

@@ -11,7 +11,7 @@ namespace tq::art {
 
 namespace {
 
-void draw(Image& l, std::string_view kind, const MonsterPose& p) {
+void DrawKind(Image& l, std::string_view kind, const MonsterPose& p) {
   if (kind == "WYVERN" || kind == "NEWT" || kind == "SALAMANDER" || kind == "DRAGON")
     DrawReptile(l, kind, p);
   else if (kind == "BAT")
@@ -35,7 +35,7 @@ void RimLight(Image& l) {
       const Px p = src.get(x, y);
       if (p.a < 200) continue;
       if (src.get(x - 1, y).a < 128 || src.get(x, y - 1).a < 128) {
-        Px lit = mix(p, rgb(0xfff4e0), 0.35);
+        Px lit = Mix(p, Rgb(0xfff4e0), 0.35);
         lit.a = p.a;
         l.set(x, y, lit);
       }
@@ -44,7 +44,7 @@ void RimLight(Image& l) {
 
 }  // namespace
 
-const std::vector<std::string>& monsterKinds() {
+const std::vector<std::string>& MonsterKinds() {
   static const std::vector<std::string> kinds = {
       "WYVERN", "OGRE",         "DEMON",      "DEMON LORD",  "PLATER", "NEWT",
       "ZOMBIE", "BAT",          "DRAGON",     "THIEF",       "BEETLE", "SALAMANDER",
@@ -52,45 +52,36 @@ const std::vector<std::string>& monsterKinds() {
   return kinds;
 }
 
-const char* facingWord(Facing f) {
-  switch (f) {
-    case Facing::Front:
-      return "FRONT";
-    case Facing::Rear:
-      return "REAR";
-    case Facing::Left:
-      return "LEFT";
-    case Facing::Right:
-      return "RIGHT";
-  }
-  return "FRONT";
+const char* FacingWord(Facing f) {
+  static constexpr const char* kWords[] = {"FRONT", "REAR", "LEFT", "RIGHT"};  // as Facing counts
+  return kWords[static_cast<int>(f)];
 }
 
 Image MonsterLayer(std::string_view kind, Facing facing, int frame) {
   Image l(kTileW, kTileH);
-  draw(l, kind, {facing == Facing::Left ? Facing::Right : facing, frame, false});
+  DrawKind(l, kind, {facing == Facing::Left ? Facing::Right : facing, frame, false});
   if (facing == Facing::Left) MirrorX(l);
   RimLight(l);
-  outline(l);
+  Outline(l);
   return l;
 }
 
 Image PaintMonster(Ground g, std::string_view kind, Facing facing, int frame) {
   Image img = PaintGround(g);
   const bool flyer = kind == "BAT" || kind == "VEV";
-  darken(img, 26, flyer ? 52 : 51, flyer ? 8 : 13, 3, flyer ? 0.22 : 0.32);
-  composite(img, MonsterLayer(kind, facing, frame));
+  Darken(img, 26, flyer ? 52 : 51, flyer ? 8 : 13, 3, flyer ? 0.22 : 0.32);
+  Composite(img, MonsterLayer(kind, facing, frame));
   return img;
 }
 
 Image PaintMonsterAttack(Ground g, std::string_view kind) {
   Image img = PaintGround(g);
-  darken(img, 26, 52, 13, 3, 0.32);
+  Darken(img, 26, 52, 13, 3, 0.32);
   Image l(kTileW, kTileH);
-  draw(l, kind, {Facing::Front, 2, true});
+  DrawKind(l, kind, {Facing::Front, 2, true});
   RimLight(l);
-  outline(l);
-  composite(img, l);
+  Outline(l);
+  Composite(img, l);
   return img;
 }
 
@@ -106,9 +97,9 @@ void SwingTrail(Image& l, double cx, double cy, double r, double a0, double a1, 
   }
 }
 
-void teeth(Image& l, double x0, double x1, double y, bool down) {
+void Teeth(Image& l, double x0, double x1, double y, bool down) {
   for (double x = x0; x <= x1 - 1; x += 2.2)
-    FillPoly(l, {{x, y}, {x + 1.6, y}, {x + 0.8, y + (down ? 2.4 : -2.4)}}, rgb(0xfaf4e4));
+    FillPoly(l, {{x, y}, {x + 1.6, y}, {x + 0.8, y + (down ? 2.4 : -2.4)}}, Rgb(0xfaf4e4));
 }
 
 }  // namespace tq::art

@@ -11,8 +11,8 @@
 
 namespace tq::art {
 
-const std::vector<std::string>& monsterKinds();
-const char* facingWord(Facing f);  // FRONT, REAR, LEFT, RIGHT
+const std::vector<std::string>& MonsterKinds();
+const char* FacingWord(Facing f);  // FRONT, REAR, LEFT, RIGHT
 
 // The creature alone on a transparent layer, outlined.
 Image MonsterLayer(std::string_view kind, Facing facing, int frame);

@@ -26,10 +26,10 @@ Image RoomPreview(const std::string& roomFile) {
   for (int r = 0; r < 13; ++r)
     for (int c = 0; c < 13; ++c) {
       const std::string& tag = items[static_cast<size_t>(r * 13 + c)];
-      const auto& kinds = monsterKinds();
+      const auto& kinds = MonsterKinds();
       const bool monster = std::find(kinds.begin(), kinds.end(), tag) != kinds.end();
       const Image tile = monster ? PaintMonster(g, tag, Facing::Front, 1) : PaintTile(g, tag);
-      composite(out, tile, c * kTileW, r * kTileRepeatH);
+      Composite(out, tile, c * kTileW, r * kTileRepeatH);
     }
   return out;
 }

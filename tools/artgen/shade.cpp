@@ -6,21 +6,17 @@
 
 namespace tq::art {
 
-Ramp ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine) {
-  return Ramp{{rgb(dark), rgb(mid), rgb(light), rgb(shine)}};
-}
-
 Ramp RampFrom(uint32_t base) {
-  const Px b = rgb(base);
-  Px dark = scale(b, 0.55);
+  const Px b = Rgb(base);
+  Px dark = Scale(b, 0.55);
   dark.b = static_cast<uint8_t>(std::min(255, dark.b + 18));  // shadows lean cool
-  return Ramp{{dark, scale(b, 0.8), b, scale(b, 1.35)}};
+  return Ramp{{dark, Scale(b, 0.8), b, Scale(b, 1.35)}};
 }
 
 Px LitShade(const Ramp& r, double light, int x, int y) {
   const double v = std::clamp(light, 0.0, 1.0) * 3.0;
   int i = static_cast<int>(v);
-  if (v - i > bayer(x, y)) ++i;
+  if (v - i > Bayer(x, y)) ++i;
   return r[i];
 }
 

@@ -11,10 +11,15 @@ namespace tq::art {
 
 // Four shades of one material, darkest first.
 struct Ramp {
-  std::array<Px, 4> c;
+  Ramp() = default;
+  explicit Ramp(const std::array<Px, 4>& shades) : c(shades) {}
+  Ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine)  // 0xRRGGBB each
+      : c{Rgb(dark), Rgb(mid), Rgb(light), Rgb(shine)} {}
   Px operator[](int i) const { return c[static_cast<size_t>(i < 0 ? 0 : (i > 3 ? 3 : i))]; }
+  // The same material a step into shadow: each shade the next darker one.
+  Ramp Darker() const { return Ramp{{c[0], c[0], c[1], c[2]}}; }
+  std::array<Px, 4> c;
 };
-Ramp ramp(uint32_t dark, uint32_t mid, uint32_t light, uint32_t shine);
 Ramp RampFrom(uint32_t base);  // derives four shades from one colour
 
 // The shade for a light level in [0, 1], dithered at (x, y).

@@ -11,7 +11,7 @@ namespace tq::art {
 namespace {
 
 // Rows of three bits, top row first.
-const std::map<char, std::array<uint8_t, 5>>& font() {
+const std::map<char, std::array<uint8_t, 5>>& Font() {
   static const std::map<char, std::array<uint8_t, 5>> f = {
       {'A', {2, 5, 7, 5, 5}}, {'B', {6, 5, 6, 5, 6}}, {'C', {3, 4, 4, 4, 3}},
       {'D', {6, 5, 5, 5, 6}}, {'E', {7, 4, 6, 4, 7}}, {'F', {7, 4, 6, 4, 4}},
@@ -36,8 +36,8 @@ int DrawText(Image& img, int x, int y, const std::string& text, Px colour) {
   int cx = x;
   for (char ch : text) {
     const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    const auto it = font().find(c);
-    if (it != font().end())
+    const auto it = Font().find(c);
+    if (it != Font().end())
       for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 3; ++col)
           if (it->second[static_cast<size_t>(row)] & (4 >> col)) img.set(cx + col, y + row, colour);
@@ -83,13 +83,13 @@ Image ContactSheet(const std::vector<SheetEntry>& entries, int columns, int zoom
     y += ((static_cast<int>(j - i) + perRow - 1) / perRow) * cellH + 4;
     i = j;
   }
-  Image sheet(std::max(width, 200), y, rgb(0x202028));
-  for (const auto& [g, hy] : headings) DrawText(sheet, 2, hy, g, rgb(0xf0e070));
+  Image sheet(std::max(width, 200), y, Rgb(0x202028));
+  for (const auto& [g, hy] : headings) DrawText(sheet, 2, hy, g, Rgb(0xf0e070));
   for (const Placed& p : placed) {
     const Image big = p.zoom > 1 ? ScaleNearest(p.e->image, p.zoom) : p.e->image;
-    Image flat = flatten(big, rgb(0x606070));
-    composite(sheet, flat, p.x, p.y);
-    DrawText(sheet, p.x, p.y + big.h() + 2, p.e->label, rgb(0xd0d0d8));
+    Image flat = Flatten(big, Rgb(0x606070));
+    Composite(sheet, flat, p.x, p.y);
+    DrawText(sheet, p.x, p.y + big.h() + 2, p.e->label, Rgb(0xd0d0d8));
   }
   return sheet;
 }

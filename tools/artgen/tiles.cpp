@@ -9,7 +9,7 @@
 
 namespace tq::art {
 
-const std::vector<std::string>& tileTags() {
+const std::vector<std::string>& TileTags() {
   static const std::vector<std::string> tags = {
       "FLOOR",       "FLOWER1",       "FLOWER2",     "FLOWER3",    "FLOWER4",     "STONEMESS",
       "TALK1",       "TALK2",         "TALK3",       "TALK4",      "COIN",        "BAG",
@@ -37,7 +37,7 @@ bool IsAnimatedTile(std::string_view tag) {
          tag == "LIFESYMBOL" || tag == "POWERSYMBOL";
 }
 
-const std::vector<std::string>& breakableTags() {
+const std::vector<std::string>& BreakableTags() {
   static const std::vector<std::string> tags = {"CRATE",    "PLANT", "CHEST",  "SIGN",
                                                 "STREE",    "TABLE", "BARREL", "LOG",
                                                 "SWAMPLOG", "BED",   "ROCKS",  "SPWALL"};
@@ -58,12 +58,15 @@ bool IsFullCover(std::string_view tag) {
 
 Image ObjectLayer(Ground g, std::string_view tag, int frame) {
   Image l(kTileW, kTileH);
-  if (tag == "FLOOR" || tag == "STONEMESS" || tag.starts_with("TALK")) return l;
-  if (PaintNature(l, g, tag, frame) || PaintWater(l, g, tag, frame) ||
-      PaintBuilt(l, g, tag, frame) || PaintItemTile(l, g, tag, frame) ||
-      PaintPeople(l, g, tag, frame))
-    return l;
-  return l;
+  for (const std::vector<TileObject>* family :
+       {&NatureTiles(), &WaterTiles(), &WallTiles(), &PassageTiles(), &FurnitureTiles(),
+        &ItemTiles(), &PeopleTiles()})
+    for (const TileObject& object : *family)
+      if (object.tag == tag) {
+        object.paint(l, g, frame);
+        return l;
+      }
+  return l;  // plain floor: FLOOR, STONEMESS and the TALK tags have nothing on them
 }
 
 namespace {
@@ -92,16 +95,16 @@ Image PaintTile(Ground g, std::string_view tag, int frame) {
   Image img = PaintGround(g);
   Image l = ObjectLayer(g, tag, frame);
   if (IsFullCover(tag)) {
-    composite(img, l);
+    Composite(img, l);
     return img;
   }
   const Bounds b = BoundsOf(l);
   if (!b.empty()) {
     const double w = b.x1 - b.x0 + 1;
-    darken(img, (b.x0 + b.x1 + 1) / 2.0 + 2, b.y1 - 0.5, w * 0.5 + 1, std::max(2.5, w * 0.12),
+    Darken(img, (b.x0 + b.x1 + 1) / 2.0 + 2, b.y1 - 0.5, w * 0.5 + 1, std::max(2.5, w * 0.12),
            0.32);
-    outline(l);
-    composite(img, l);
+    Outline(l);
+    Composite(img, l);
   }
   return img;
 }
@@ -116,38 +119,38 @@ Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
   // The object is cut into small blocks that burst outward, fall and thin out.
   for (int by = b.y0; by <= b.y1; by += kBlock)
     for (int bx = b.x0; bx <= b.x1; bx += kBlock) {
-      const double r = rand01(bx, by, seed);
+      const double r = Rand01(bx, by, seed);
       if (r < (frame - 1) * 0.22) continue;
       const double dx = bx + kBlock / 2.0 - cx, dy = by + kBlock / 2.0 - cy;
       const double len = std::max(1.0, std::hypot(dx, dy));
-      const double push = (frame - 1) * (2.0 + 3.0 * rand01(bx, by, seed + 1));
+      const double push = (frame - 1) * (2.0 + 3.0 * Rand01(bx, by, seed + 1));
       const int ox = static_cast<int>(std::lround(dx / len * push));
       const int oy =
           static_cast<int>(std::lround(dy / len * push * 0.6 + (frame - 1) * (frame - 1) * 0.8));
-      const int jitter = frame == 1 ? static_cast<int>(hash3(bx, by, seed) % 3) - 1 : 0;
+      const int jitter = frame == 1 ? static_cast<int>(Hash3(bx, by, seed) % 3) - 1 : 0;
       for (int y = by; y < by + kBlock; ++y)
         for (int x = bx; x < bx + kBlock; ++x) {
           Px p = object.get(x, y);
           if (p.a == 0) continue;
-          if (frame == 1 && ((x + y) % 7 == 0)) p = scale(p, 1.6);  // the flash of the blow
-          if (frame >= 3) p = mix(p, rgb(0x302820), 0.15 * (frame - 2));
+          if (frame == 1 && ((x + y) % 7 == 0)) p = Scale(p, 1.6);  // the flash of the blow
+          if (frame >= 3) p = Mix(p, Rgb(0x302820), 0.15 * (frame - 2));
           pieces.set(x + ox + jitter, y + oy, p);
         }
     }
-  darken(img, cx + 2, b.y1 - 0.5, (b.x1 - b.x0) * 0.5 * (1.0 - 0.2 * frame) + 1, 3, 0.28);
-  composite(img, pieces);
+  Darken(img, cx + 2, b.y1 - 0.5, (b.x1 - b.x0) * 0.5 * (1.0 - 0.2 * frame) + 1, 3, 0.28);
+  Composite(img, pieces);
   // Dust puffs grow as the pieces fly.
   Rng rng(seed + static_cast<uint32_t>(frame));
-  const Px dust = g == Ground::Snow ? rgb(0xffffff) : rgb(0xd8ccb8);
+  const Px dust = g == Ground::Snow ? Rgb(0xffffff) : Rgb(0xd8ccb8);
   for (int i = 0; i < frame * 3; ++i) {
-    const double px = cx + rng.range(-14, 14), py = b.y1 - rng.range(0, 10);
+    const double px = cx + rng.Range(-14, 14), py = b.y1 - rng.Range(0, 10);
     Px d = dust;
     d.a = static_cast<uint8_t>(200 - frame * 30);
     FillEllipse(img, px, py, 1.5 + frame * 0.6, 1.2 + frame * 0.5, d);
   }
   // The first frame shows the strike itself: a white slash across the object.
   if (frame == 1) {
-    Px s = rgb(0xffffff);
+    Px s = Rgb(0xffffff);
     s.a = 220;
     ThickLine(img, cx - 10, cy - 8, cx + 10, cy + 8, 1.6, s);
   }

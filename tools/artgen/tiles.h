@@ -1,6 +1,7 @@
 // Tiles: the 50 x 58 view pictures, one per ground and tag, and their break frames.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,7 @@ namespace tq::art {
 
 enum class Ground { Grass, Dirt, Wood, Snow };
 inline constexpr Ground kGrounds[] = {Ground::Grass, Ground::Dirt, Ground::Wood, Ground::Snow};
-const char* groundName(Ground g);
+const char* GroundName(Ground g);
 
 constexpr int kTileW = 50;
 constexpr int kTileH = 58;
@@ -30,17 +31,24 @@ Image PaintTile(Ground g, std::string_view tag, int frame = 1);
 Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed);
 
 // Tile tags drawn on every ground, and which of them have a second frame or break frames.
-const std::vector<std::string>& tileTags();
+const std::vector<std::string>& TileTags();
 bool IsAnimatedTile(std::string_view tag);
-const std::vector<std::string>& breakableTags();
+const std::vector<std::string>& BreakableTags();
 
-// Painters by family (ObjectLayer dispatches to them); each returns false for tags it
-// does not know.
-bool PaintNature(Image& l, Ground g, std::string_view tag, int frame);
-bool PaintWater(Image& l, Ground g, std::string_view tag, int frame);
-bool PaintBuilt(Image& l, Ground g, std::string_view tag, int frame);
-bool PaintItemTile(Image& l, Ground g, std::string_view tag, int frame);
-bool PaintPeople(Image& l, Ground g, std::string_view tag, int frame);
+// An object that stands on a tile: its tag and its painter, which draws it on the empty layer
+// for a ground and a frame. Each family of objects keeps a table of them in its own file, and
+// ObjectLayer looks the tag up in every family.
+struct TileObject {
+  std::string_view tag;
+  std::function<void(Image& l, Ground g, int frame)> paint;
+};
+const std::vector<TileObject>& NatureTiles();     // nature.cpp
+const std::vector<TileObject>& WaterTiles();      // water.cpp
+const std::vector<TileObject>& WallTiles();       // walls.cpp
+const std::vector<TileObject>& PassageTiles();    // passages.cpp
+const std::vector<TileObject>& FurnitureTiles();  // furniture.cpp
+const std::vector<TileObject>& ItemTiles();       // item_tiles.cpp
+const std::vector<TileObject>& PeopleTiles();     // people.cpp
 
 // Objects whose layer covers the whole cell (water, walls): no contact shadow or outline.
 bool IsFullCover(std::string_view tag);

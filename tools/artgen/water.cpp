@@ -13,6 +13,8 @@ namespace tq::art {
 
 namespace {
 
+constexpr double kCellW = kTileW, kCellH = kTileRepeatH;
+
 // Rows of short wavelets that repeat with the tile; frame 2 moves them along.
 Px WaterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
   const int yy = y % kTileRepeatH;
@@ -22,7 +24,7 @@ Px WaterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
   const int lift = static_cast<int>(std::lround(1.5 * std::sin(x * 6.283 / 25.0 + phase)));
   const int row = (yy + lift + 70) % 7;
   const int band = (yy + lift + 70) / 7;
-  const bool dash = rand01((x + (frame == 2 ? 3 : 0)) / 6, band, seed + 9) < 0.6;
+  const bool dash = Rand01((x + (frame == 2 ? 3 : 0)) / 6, band, seed + 9) < 0.6;
   if (row == 0 && dash)
     l = 0.98;  // the lit crest
   else if (row == 1 && dash)
@@ -31,12 +33,12 @@ Px WaterAt(int x, int y, int frame, const Ramp& w, uint32_t seed) {
 }
 
 // Fill where `inside` says water, with a lit shore rim on the land side.
-void pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& field,
-          const Ramp& w = pal::kWater) {
-  const Px rim = g == Ground::Snow   ? rgb(0xf4f8ff)
-                 : g == Ground::Wood ? rgb(0x5a3a1e)
-                                     : rgb(0xb8a070);
-  const Px rimDark = g == Ground::Snow ? rgb(0x8aa0c0) : rgb(0x6a5434);
+void Pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& field,
+          const Ramp& w = kWater) {
+  const Px rim = g == Ground::Snow   ? Rgb(0xf4f8ff)
+                 : g == Ground::Wood ? Rgb(0x5a3a1e)
+                                     : Rgb(0xb8a070);
+  const Px rimDark = g == Ground::Snow ? Rgb(0x8aa0c0) : Rgb(0x6a5434);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
       const double f = field(x, y);  // > 0 water, < 0 land
@@ -51,11 +53,11 @@ void pond(Image& l, Ground g, int frame, const std::function<double(int, int)>& 
     }
 }
 
-void current(Image& l, int frame, int dx, int dy) {
+void Current(Image& l, int frame, int dx, int dy) {
   for (int y = 0; y < kTileH; ++y)
-    for (int x = 0; x < kTileW; ++x) l.set(x, y, WaterAt(x, y, frame, pal::kWater, 3));
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, WaterAt(x, y, frame, kWater, 3));
   // Streaks and chevrons of foam pointing downstream.
-  const Px foam = rgb(0xd8ecff), foamDim = pal::kWater[2];
+  const Px foam = Rgb(0xd8ecff), foamDim = kWater[2];
   for (int k = 0; k < 3; ++k) {
     const double along = -14 + k * 14;
     const double side = (k - 1) * 9.0;
@@ -74,19 +76,18 @@ double RiverMiddle(double x) {
   return kTileRepeatH / 2.0 + std::sin((x + 0.5) * 2.0 * std::numbers::pi / kTileW) * 3.0;
 }
 
-void river(Image& l, Ground g, int opens) {
+void River(Image& l, Ground g, int opens) {
   constexpr double kHalf = 9.0;
-  const double W = kTileW, H = kTileRepeatH;
   auto toMouth = [&](int x) {  // 0 where the stream comes in, 1 at the open side
-    const double u = (x + 0.5) / W;
+    const double u = (x + 0.5) / kCellW;
     return opens > 0 ? u : opens < 0 ? 1.0 - u : 0.0;
   };
-  pond(l, g, 1, [&](int x, int y) {
-    const double widen = std::pow(toMouth(x), 2.2) * (H / 2 + 6 - kHalf);
+  Pond(l, g, 1, [&](int x, int y) {
+    const double widen = std::pow(toMouth(x), 2.2) * (kCellH / 2 + 6 - kHalf);
     return kHalf + widen - std::fabs(y + 0.5 - RiverMiddle(x));
   });
   // Streaks of foam drift along the stream and fan out where it opens.
-  const Px foam = pal::kWater[3];
+  const Px foam = kWater[3];
   for (int k = 0; k < 7; ++k) {
     const int x0 = (k * 17 + 3) % kTileW;
     const double lane = ((k % 3) - 1) * 4.5;
@@ -94,7 +95,7 @@ void river(Image& l, Ground g, int opens) {
       const int x = (x0 + i) % kTileW;
       const double spread = 1.0 + std::pow(toMouth(x), 2.0) * 2.0;
       const int y = static_cast<int>(std::lround(RiverMiddle(x) + lane * spread));
-      if (l.get(x, y).a && l.get(x, y) != pal::kWater[0]) l.set(x, y, foam);
+      if (l.get(x, y).a && l.get(x, y) != kWater[0]) l.set(x, y, foam);
     }
   }
 }
@@ -104,9 +105,9 @@ void river(Image& l, Ground g, int opens) {
 double CellWaves(double x, double y, uint32_t seed) {
   double v = 0.0;
   for (int k = 0; k < 5; ++k) {
-    const int m = 1 + static_cast<int>(hash3(k, 0, seed) % 3);
-    const int n = static_cast<int>(hash3(k, 1, seed) % 5) - 2;
-    const double phase = rand01(k, 2, seed) * 2.0 * std::numbers::pi;
+    const int m = 1 + static_cast<int>(Hash3(k, 0, seed) % 3);
+    const int n = static_cast<int>(Hash3(k, 1, seed) % 5) - 2;
+    const double phase = Rand01(k, 2, seed) * 2.0 * std::numbers::pi;
     v += std::sin(2.0 * std::numbers::pi * (m * x / kTileW + n * y / kTileRepeatH) + phase) /
          (1.0 + k * 0.5);
   }
@@ -117,8 +118,8 @@ double CellWaves(double x, double y, uint32_t seed) {
 // the cell and repeats with it, so a marsh of many cells is one sheet of water, and the lily
 // pads float on the same water.
 void MarshWater(Image& l) {
-  const Ramp murk = ramp(0x17241c, 0x22382a, 0x34523c, 0x5c7e5e);
-  const Px sheen = rgb(0x9ab8a0);
+  const Ramp murk = Ramp(0x17241c, 0x22382a, 0x34523c, 0x5c7e5e);
+  const Px sheen = Rgb(0x9ab8a0);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
       const int yy = y % kTileRepeatH;
@@ -127,19 +128,19 @@ void MarshWater(Image& l) {
       const int lift = static_cast<int>(std::lround(std::sin(x * 2.0 * std::numbers::pi / 25.0)));
       const int row = (yy + lift + 56) % 8;
       const int band = ((yy + lift + 56) / 8) % 7;
-      const bool dash = rand01(x / 5, band, 63) < 0.5;
+      const bool dash = Rand01(x / 5, band, 63) < 0.5;
       Px c = LitShade(murk, lgt, x, y);
       if (dash && row == 0) c = (x % 5) == 2 ? sheen : murk[3];
       if (dash && row == 1) c = murk[0];
       l.set(x, y, c);
     }
   // Duckweed: tiny leaves gathered in rafts where a second field runs high.
-  const Ramp weed = ramp(0x3c6a1c, 0x5c8e26, 0x84b436, 0xbede64);
+  const Ramp weed = Ramp(0x3c6a1c, 0x5c8e26, 0x84b436, 0xbede64);
   for (int y = 0; y < kTileRepeatH; y += 2)
     for (int x = (y / 2) % 2; x < kTileW; x += 2) {
       const double raft = CellWaves(x, y, 67) + CellWaves(x, y, 71) * 0.8 - 0.25;
-      if (raft < 0.15 || rand01(x, y, 68) > (raft - 0.15) * 2.5) continue;
-      const Px leaf = weed[1 + static_cast<int>(hash3(x, y, 69) % 3)];
+      if (raft < 0.15 || Rand01(x, y, 68) > (raft - 0.15) * 2.5) continue;
+      const Px leaf = weed[1 + static_cast<int>(Hash3(x, y, 69) % 3)];
       for (int yy : {y, y + kTileRepeatH}) {  // the overlap rows repeat the top ones
         l.set(x, yy, leaf);
         l.set((x + 1) % kTileW, yy, weed[0]);
@@ -149,96 +150,86 @@ void MarshWater(Image& l) {
 
 // Marsh cells are laid side by side in whole pools, so the water carries nothing that would
 // show the same spot cell after cell: a few small bubbles rising and no more.
-void swamp(Image& l) {
+void Swamp(Image& l) {
   MarshWater(l);
   const int bubbles[][2] = {{15, 17}, {33, 31}, {22, 44}};
   for (auto& b : bubbles) {
-    l.set(b[0], b[1], rgb(0x4a6450)), l.set(b[0] + 1, b[1], rgb(0x3a5242));
-    l.set(b[0], b[1] - 1, rgb(0xc8d8c0));
+    l.set(b[0], b[1], Rgb(0x4a6450)), l.set(b[0] + 1, b[1], Rgb(0x3a5242));
+    l.set(b[0], b[1] - 1, Rgb(0xc8d8c0));
   }
 }
 
-void lilypads(Image& l) {
+void LilyPads(Image& l) {
   MarshWater(l);
   const double pads[][3] = {{14, 16, 9}, {36, 29, 8}, {17, 41, 7}, {37, 48, 5}};
   for (auto& p : pads) {
-    FillEllipse(l, p[0] + 1, p[1] + 1.5, p[2], p[2] * 0.7, rgb(0x161a10));  // its shadow
-    ShadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, pal::kLeaf, 0.1);
+    FillEllipse(l, p[0] + 1, p[1] + 1.5, p[2], p[2] * 0.7, Rgb(0x161a10));  // its shadow
+    ShadeEllipse(l, p[0], p[1], p[2], p[2] * 0.7, kLeaf, 0.1);
     // The notch of the pad.
-    ThickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, pal::kLeaf[0]);
+    ThickLine(l, p[0], p[1], p[0] + p[2], p[1] - p[2] * 0.2, 1.5, kLeaf[0]);
   }
   for (int i = 0; i < 5; ++i) {
     const double a = i * 1.2566;
-    FillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, rgb(0xf0a0c8));
+    FillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, Rgb(0xf0a0c8));
   }
-  FillEllipse(l, 13, 14, 1, 1, rgb(0xf8e060));
+  FillEllipse(l, 13, 14, 1, 1, Rgb(0xf8e060));
+}
+
+// Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs on
+// into the straight shore of the open water beside it and its bank thins out there.
+void Corner(Image& l, Ground g, int frame, double cx, double cy) {
+  Pond(l, g, frame, [&](int x, int y) {
+    return (1.0 - std::hypot((x + 0.5 - cx) / kCellW, (y + 0.5 - cy) / kCellH)) * 50.0;
+  });
+}
+
+// Water all round a small bay of land at (cx, cy).
+void Bite(Image& l, Ground g, int frame, double cx, double cy) {
+  Pond(l, g, frame,
+       [&](int x, int y) { return std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0) - 13.0; });
+}
+
+// Open water; frame 20 is the glint: two bright stars on the crests.
+void OpenWater(Image& l, int frame) {
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, WaterAt(x, y, frame == 20 ? 2 : frame, kWater, 3));
+  if (frame != 20) return;
+  const Px s = Rgb(0xffffff), soft = kWater[3];
+  for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {
+    for (int i = -r; i <= r; ++i) {
+      const Px c = std::abs(i) <= 1 ? s : soft;
+      l.set(cx + i, cy, c);
+      l.set(cx, cy + i, c);
+    }
+    l.set(cx - 1, cy - 1, soft), l.set(cx + 1, cy + 1, soft);
+    l.set(cx + 1, cy - 1, soft), l.set(cx - 1, cy + 1, soft);
+  }
 }
 
 }  // namespace
 
-bool PaintWater(Image& l, Ground g, std::string_view tag, int frame) {
-  const double W = kTileW, H = kTileRepeatH;
-  // Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs
-  // on into the straight shore of the open water beside it and its bank thins out there.
-  auto corner = [&](double cx, double cy) {
-    pond(l, g, frame, [&](int x, int y) {
-      return (1.0 - std::hypot((x + 0.5 - cx) / W, (y + 0.5 - cy) / H)) * 50.0;
-    });
+const std::vector<TileObject>& WaterTiles() {
+  static const std::vector<TileObject> tiles = {
+      {"WATER", [](Image& l, Ground, int frame) { OpenWater(l, frame); }},
+      {"NORTH", [](Image& l, Ground, int frame) { Current(l, frame, 0, -1); }},
+      {"SOUTH", [](Image& l, Ground, int frame) { Current(l, frame, 0, 1); }},
+      {"EAST", [](Image& l, Ground, int frame) { Current(l, frame, 1, 0); }},
+      {"WEST", [](Image& l, Ground, int frame) { Current(l, frame, -1, 0); }},
+      {"ULCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, kCellW, kCellH); }},
+      {"URCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, 0, kCellH); }},
+      {"LLCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, kCellW, 0); }},
+      {"LRCORNER", [](Image& l, Ground g, int frame) { Corner(l, g, frame, 0, 0); }},
+      {"WUL", [](Image& l, Ground g, int frame) { Bite(l, g, frame, 0, 0); }},
+      {"WUR", [](Image& l, Ground g, int frame) { Bite(l, g, frame, kCellW, 0); }},
+      {"WLL", [](Image& l, Ground g, int frame) { Bite(l, g, frame, 0, kCellH); }},
+      {"WLR", [](Image& l, Ground g, int frame) { Bite(l, g, frame, kCellW, kCellH); }},
+      {"RIVER", [](Image& l, Ground g, int) { River(l, g, 0); }},
+      {"MOUTH", [](Image& l, Ground g, int) { River(l, g, 1); }},
+      {"LMOUTH", [](Image& l, Ground g, int) { River(l, g, -1); }},
+      {"SWAMP", [](Image& l, Ground, int) { Swamp(l); }},
+      {"LILYPADS", [](Image& l, Ground, int) { LilyPads(l); }},
   };
-  auto bite = [&](double cx, double cy) {  // water all round a small bay of land at (cx, cy)
-    pond(l, g, frame, [&](int x, int y) {
-      return std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 50.0 / 56.0) - 13.0;
-    });
-  };
-  if (tag == "WATER") {
-    for (int y = 0; y < kTileH; ++y)
-      for (int x = 0; x < kTileW; ++x)
-        l.set(x, y, WaterAt(x, y, frame == 20 ? 2 : frame, pal::kWater, 3));
-    if (frame == 20) {  // a glint: two bright stars on the crests
-      const Px s = rgb(0xffffff), soft = pal::kWater[3];
-      for (const auto& [cx, cy, r] : {std::tuple{31, 20, 5}, std::tuple{17, 37, 3}}) {
-        for (int i = -r; i <= r; ++i) {
-          const Px c = std::abs(i) <= 1 ? s : soft;
-          l.set(cx + i, cy, c);
-          l.set(cx, cy + i, c);
-        }
-        l.set(cx - 1, cy - 1, soft), l.set(cx + 1, cy + 1, soft);
-        l.set(cx + 1, cy - 1, soft), l.set(cx - 1, cy + 1, soft);
-      }
-    }
-  } else if (tag == "NORTH")
-    current(l, frame, 0, -1);
-  else if (tag == "SOUTH")
-    current(l, frame, 0, 1);
-  else if (tag == "EAST")
-    current(l, frame, 1, 0);
-  else if (tag == "WEST")
-    current(l, frame, -1, 0);
-  else if (tag == "ULCORNER")
-    corner(W, H);
-  else if (tag == "URCORNER")
-    corner(0, H);
-  else if (tag == "LLCORNER")
-    corner(W, 0);
-  else if (tag == "LRCORNER")
-    corner(0, 0);
-  else if (tag == "WUL")
-    bite(0, 0);
-  else if (tag == "WUR")
-    bite(W, 0);
-  else if (tag == "WLL")
-    bite(0, H);
-  else if (tag == "WLR")
-    bite(W, H);
-  else if (tag == "RIVER" || tag == "MOUTH" || tag == "LMOUTH")
-    river(l, g, tag == "MOUTH" ? 1 : tag == "LMOUTH" ? -1 : 0);
-  else if (tag == "SWAMP")
-    swamp(l);
-  else if (tag == "LILYPADS")
-    lilypads(l);
-  else
-    return false;
-  return true;
+  return tiles;
 }
 
 }  // namespace tq::art
