@@ -8,6 +8,7 @@
 #include <cassert>
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/monster_table.h"
@@ -17,22 +18,6 @@
 
 namespace tq {
 namespace {
-
-// The hero faces the monster: the shield is up where the blow comes.
-bool FaceToFace(const Value& facing, const std::string& monsterFacing) {
-  return (facing == "LEFT" && monsterFacing == "RIGHT") ||
-         (facing == "RIGHT" && monsterFacing == "LEFT") ||
-         (facing == "" && monsterFacing == "REAR") ||
-         (facing == "REAR" && monsterFacing == "FRONT");
-}
-
-// The monster faces the way the hero faces: it strikes him in the back.
-bool FromBehind(const Value& facing, const std::string& monsterFacing) {
-  return (facing == "" && monsterFacing == "FRONT") ||
-         (facing == "REAR" && monsterFacing == "REAR") ||
-         (facing == "LEFT" && monsterFacing == "LEFT") ||
-         (facing == "RIGHT" && monsterFacing == "RIGHT");
-}
 
 // Every monster in view shows the attacker's strike.
 void ShowAttackPictures(Game& g, const std::string& attacker) {
@@ -61,7 +46,8 @@ void MonsterAttack(Game& g) {
   const bool shieldReady = g.ShieldItem == "SHIELD";
   int blockChance = 0;
   if (shieldReady) blockChance = 1;
-  if (shieldReady && FaceToFace(g.Facing, g.MonsterFacing)) blockChance = 3;
+  // Face to face, the shield is up where the blow comes.
+  if (shieldReady && FaceOppositeWays(g.Facing, g.MonsterFacing)) blockChance = 3;
   if (shieldReady && attacker == "VEV") blockChance -= 1;
   if (g.HasMagicShirt == 1) {
     blockChance += 1;
@@ -71,7 +57,8 @@ void MonsterAttack(Game& g) {
     blow = std::max(blow - 1, 1);
     blockChance += 1;
   }
-  const bool fromBehind = FromBehind(g.Facing, g.MonsterFacing);
+  // The monster looks the way the hero does: it strikes him in the back.
+  const bool fromBehind = FaceTheSameWay(g.Facing, g.MonsterFacing);
   if (fromBehind) blow += 1;
   // Without the shield no block is rolled and the blow always lands.
   if (shieldReady && g.rnd.Draw(7) <= blockChance) blow = 0;
@@ -113,7 +100,8 @@ void MonsterAttack(Game& g) {
   if (blow == 0 && shieldReady) {
     message += ", but you BLOCK with the SHIELD!";
     color = MessageColor::White;
-    g.IMGgrid[12].Picture = g.GamePath + BlockPictureName(g.GroundType, g.HasMagicShirt == 1);
+    g.IMGgrid[kHeroCell].Picture =
+        g.GamePath + BlockPictureName(g.GroundType, g.HasMagicShirt == 1);
     g.tmrSHIELD.setEnabled(true);
   }
   if (g.Life == 0) {
