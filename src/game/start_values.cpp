@@ -1,14 +1,15 @@
 // The start values of a game.
 #include "game/start_values.h"
 
+#include "game/facing.h"
 #include "game/game_state.h"
 
 namespace tq {
 
 void SetStartValues(GameState& s) {
   s.GroundType = "GRASS";
-  s.MonsterFacing = "RIGHT";
-  s.Facing = "";
+  s.MonsterFacing = MonsterFacingText(Heading::Right);
+  s.Facing = HeroFacingText(Heading::Down);
   s.ShieldItem = "";
   s.AnimFrame = 0;
   s.HasMagicShirt = 0;

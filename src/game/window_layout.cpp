@@ -2,6 +2,7 @@
 // twelve timers. The shell wires the timers to their procedures when the window loads.
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 
 namespace tq {
@@ -141,8 +142,8 @@ void BuildPlayField(Game& g) {
                          lefts[k % 5], tops[k / 5], 750, 870);
     Picture(g.imgRAIN[k], cell, "imgRAIN", k, 0, k == 0 ? 45 : 0, 720, 735, "").Visible = false;
   }
-  Control& paused = Label(g.LBLpause, g.IMGgrid[12], "LBLpause", -1, 0, 240, 735, 255, "PAUSED",
-                          SansSerif(8.25, true));
+  Control& paused = Label(g.LBLpause, g.IMGgrid[kHeroCell], "LBLpause", -1, 0, 240, 735, 255,
+                          "PAUSED", SansSerif(8.25, true));
   paused.Alignment = TextAlign::Center;
   paused.Visible = false;
 }

@@ -2,6 +2,7 @@
 // left to click.
 #include "play/game_over.h"
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -24,7 +25,7 @@ void GameOver(Game& g) {
   // The storm stops with the music; RainTicks keeps what is left of it.
   g.tmrRAIN.setEnabled(false);
   for (Control& drop : g.imgRAIN) drop.Visible = false;
-  g.IMGgrid[12].Picture = g.GamePath + TileAnimName(g.GroundType, "FLOOR", "", false);
+  g.IMGgrid[kHeroCell].Picture = g.GamePath + TileAnimName(g.GroundType, "FLOOR", "", false);
   g.Play(g.MM1, "sounds/DEAD.wav");
   g.Play(g.MM2, "SOUNDS/DEADMUSIC.mid");
   g.mnuLOAD.Enabled = true;

@@ -2,6 +2,7 @@
 // the block pose only has to end, since the main tick leaves the hero's picture alone meanwhile.
 #include "play/hurt_and_block.h"
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/picture_names.h"
 #include "play/game_over.h"
@@ -22,7 +23,7 @@ void tmrGUYHIT_Timer(Game& g) {
     GameOver(g);
     return;
   }
-  g.IMGgrid[12].Picture = g.GamePath + HeroHitName(g.GroundType, g.Life == 0, g.AnimFrame);
+  g.IMGgrid[kHeroCell].Picture = g.GamePath + HeroHitName(g.GroundType, g.Life == 0, g.AnimFrame);
 }
 
 void tmrSHIELD_Timer(Game& g) {

@@ -1,6 +1,9 @@
 // What a broken object or a killed monster leaves in its cell: the loot draws of its class, the
 // quest effects of the two bosses, a sign's hint, a chest's key, shirt or sword piece, the win.
+#include <array>
+#include <cstddef>
 #include <string>
+#include <utility>
 
 #include "game/game.h"
 #include "game/message_line.h"
@@ -23,100 +26,107 @@ struct Drops {
        chest = false;
 };
 
-// The draws of one loot class; a class without draws leaves nothing here.
-Drops DrawLoot(Game& g, int lootClass, const std::string& struckTag) {
+// One thing a draw can leave.
+enum class Drop { None, Coin, Bag, GoldBag, LifePotion, PowerPotion, LifeSymbol, PowerSymbol };
+
+void Leave(Drops& d, Drop drop) {
+  switch (drop) {
+    case Drop::None:
+      break;
+    case Drop::Coin:
+      d.gold = kCoin;
+      break;
+    case Drop::Bag:
+      d.gold = kBag;
+      break;
+    case Drop::GoldBag:
+      d.gold = kGoldBag;
+      break;
+    case Drop::LifePotion:
+      d.lifePotion = true;
+      break;
+    case Drop::PowerPotion:
+      d.powerPotion = true;
+      break;
+    case Drop::LifeSymbol:
+      d.lifeSymbol = true;
+      break;
+    case Drop::PowerSymbol:
+      d.powerSymbol = true;
+      break;
+  }
+}
+
+// A draw from 1 to `sides` and what each result leaves, 1 first; results past the list leave
+// nothing.
+struct LootDraw {
+  int sides;
+  std::array<Drop, 6> byResult;
+};
+
+Drop Roll(Game& g, const LootDraw& draw) {
+  return draw.byResult[static_cast<std::size_t>(g.rnd.Draw(draw.sides) - 1)];
+}
+
+using enum Drop;
+
+// The classes whose loot is one draw.
+constexpr std::pair<int, LootDraw> kOneDrawClasses[] = {
+    {1, {4, {Coin, PowerPotion}}},
+    {2, {5, {Coin, PowerPotion, None, None, Bag}}},
+    {3, {4, {Coin, LifePotion, PowerPotion}}},
+    {4, {6, {Coin, None, None, None, None, PowerPotion}}},
+    {6, {4, {PowerPotion, Bag}}},
+    {8, {4, {Coin, LifePotion}}},
+    {9, {3, {Coin, Bag, GoldBag}}},
+};
+
+// The classes whose loot takes a second draw, or none at all.
+Drops DrawOtherLoot(Game& g, int lootClass, const std::string& struckTag) {
   Drops d;
   auto draw = [&g](int n) { return g.rnd.Draw(n); };
   switch (lootClass) {
-    case 1: {
-      const auto r = draw(4);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.powerPotion = true;
-      break;
-    }
-    case 2: {
-      const auto r = draw(5);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.powerPotion = true;
-      if (r == 5) d.gold = kBag;
-      break;
-    }
-    case 3: {
-      const auto r = draw(4);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.lifePotion = true;
-      if (r == 3) d.powerPotion = true;
-      break;
-    }
-    case 4: {
-      const auto r = draw(6);
-      if (r == 1) d.gold = kCoin;
-      if (r == 6) d.powerPotion = true;
-      break;
-    }
     case 5: {
       const auto r = draw(4);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.gold = kBag;
+      Leave(d, r == 1 ? Coin : r == 2 ? Bag : None);
       if (r == 3 && draw(4) == 1) d.powerPotion = true;
-      break;
-    }
-    case 6: {
-      const auto r = draw(4);
-      if (r == 1) d.powerPotion = true;
-      if (r == 2) d.gold = kBag;
       break;
     }
     case 7: {
       const auto r = draw(5);
-      if (r == 1) d.gold = kBag;
-      if (r == 3) d.gold = kCoin;
-      if (r == 5) {
-        d.gold = kCoin;
-        if (draw(4) == 1) d.powerSymbol = true;
-      }
-      break;
-    }
-    case 8: {
-      const auto r = draw(4);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.lifePotion = true;
-      break;
-    }
-    case 9: {
-      const auto r = draw(3);
-      if (r == 1) d.gold = kCoin;
-      if (r == 2) d.gold = kBag;
-      if (r == 3) d.gold = kGoldBag;
+      Leave(d, r == 1 ? Bag : r == 3 || r == 5 ? Coin : None);
+      if (r == 5 && draw(4) == 1) d.powerSymbol = true;
       break;
     }
     case 10:
-      if (draw(3) == 1) {
-        const auto r = draw(3);
-        if (r == 1) d.lifeSymbol = true;
-        if (r == 2) d.gold = kBag;
-        if (r == 3) d.powerSymbol = true;
-      }
+      if (draw(3) == 1) Leave(d, Roll(g, {3, {LifeSymbol, Bag, PowerSymbol}}));
       break;
     case 11:
       d.chest = true;
       break;
-    case 12: {
-      const auto r = draw(3);
+    case 12:
       // A cracked wall always hides a symbol of life.
-      if (r == 1 || struckTag == "SPWALL") d.lifeSymbol = true;
+      if (draw(3) == 1 || struckTag == "SPWALL") d.lifeSymbol = true;
       break;
-    }
-    case 16: {
-      const auto r = draw(3);
+    case 16:
       d.gold = kGoldBag;
-      if (r == 1) d.lifeSymbol = true;
+      if (draw(3) == 1) d.lifeSymbol = true;
       break;
-    }
     default:
       break;
   }
   return d;
+}
+
+// The draws of one loot class; a class without draws leaves nothing here.
+Drops DrawLoot(Game& g, int lootClass, const std::string& struckTag) {
+  for (const auto& [oneDrawClass, draw] : kOneDrawClasses) {
+    if (oneDrawClass != lootClass) continue;
+    Drops d;
+    Leave(d, Roll(g, draw));
+    return d;
+  }
+  return DrawOtherLoot(g, lootClass, struckTag);
 }
 
 // The win over VEV: the brother stands where the ghost fell and the ending begins.

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/monster_table.h"
 #include "game/picture_names.h"
@@ -39,7 +40,7 @@ ViewScan AnimateView(Game& g) {
       sparkled = true;
     }
 
-    if (i == 12 || !animated) continue;
+    if (i == kHeroCell || !animated) continue;
     g.IMGgrid[i].Picture =
         g.GamePath +
         (sparkle ? SparkleName(g.GroundType)

@@ -8,6 +8,7 @@
 #include <cassert>
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/monster_table.h"
@@ -18,22 +19,6 @@
 namespace tq {
 namespace {
 
-// The hero faces the monster: the shield is up where the blow comes.
-bool FaceToFace(const Value& facing, const std::string& monsterFacing) {
-  return (facing == "LEFT" && monsterFacing == "RIGHT") ||
-         (facing == "RIGHT" && monsterFacing == "LEFT") ||
-         (facing == "" && monsterFacing == "REAR") ||
-         (facing == "REAR" && monsterFacing == "FRONT");
-}
-
-// The monster faces the way the hero faces: it strikes him in the back.
-bool FromBehind(const Value& facing, const std::string& monsterFacing) {
-  return (facing == "" && monsterFacing == "FRONT") ||
-         (facing == "REAR" && monsterFacing == "REAR") ||
-         (facing == "LEFT" && monsterFacing == "LEFT") ||
-         (facing == "RIGHT" && monsterFacing == "RIGHT");
-}
-
 // Every monster in view shows the attacker's strike.
 void ShowAttackPictures(Game& g, const std::string& attacker) {
   const std::string picture = g.GamePath + MonsterAttackName(g.GroundType, attacker);
@@ -42,27 +27,24 @@ void ShowAttackPictures(Game& g, const std::string& attacker) {
   }
 }
 
-}  // namespace
+struct Blow {
+  int damage = 0;
+  bool shieldReady = false;  // the hero owns the shield, so a block is rolled
+  bool fromBehind = false;
+};
 
-void MonsterAttack(Game& g) {
-  // No blow lands while the hero's own strike is being resolved.
-  if (g.tmrBREAK.Enabled()) return;
-
-  const std::int64_t cell = g.MonsterCell.num();
-  assert(cell >= 0 && cell < 25);  // MoveMonster sets it to a cell beside the hero
-  const std::string attacker = g.IMGgrid[static_cast<std::size_t>(cell)].Tag;
-  std::string message = attacker + " hits you ";
-  g.lblMESSAGE.Caption = message;
+// The blow rolled from the kind's largest, softened by the shirt and the medal, sharpened from
+// behind, and maybe blocked by the shield.
+Blow RollBlow(Game& g, const std::string& attacker) {
+  Blow b;
   // A tag that is no monster has no largest blow and always deals 1.
-  const int maxDamage = MaxDamageOf(attacker);
-  ShowAttackPictures(g, attacker);
-
-  int blow = static_cast<int>(g.rnd.Draw(std::max(maxDamage, 1)));
-  const bool shieldReady = g.ShieldItem == "SHIELD";
+  int blow = static_cast<int>(g.rnd.Draw(std::max(MaxDamageOf(attacker), 1)));
+  b.shieldReady = g.ShieldItem == "SHIELD";
   int blockChance = 0;
-  if (shieldReady) blockChance = 1;
-  if (shieldReady && FaceToFace(g.Facing, g.MonsterFacing)) blockChance = 3;
-  if (shieldReady && attacker == "VEV") blockChance -= 1;
+  if (b.shieldReady) blockChance = 1;
+  // Face to face, the shield is up where the blow comes.
+  if (b.shieldReady && FaceOppositeWays(g.Facing, g.MonsterFacing)) blockChance = 3;
+  if (b.shieldReady && attacker == "VEV") blockChance -= 1;
   if (g.HasMagicShirt == 1) {
     blockChance += 1;
     blow = std::max(blow - 3, 1);
@@ -71,11 +53,18 @@ void MonsterAttack(Game& g) {
     blow = std::max(blow - 1, 1);
     blockChance += 1;
   }
-  const bool fromBehind = FromBehind(g.Facing, g.MonsterFacing);
-  if (fromBehind) blow += 1;
+  // The monster looks the way the hero does: it strikes him in the back.
+  b.fromBehind = FaceTheSameWay(g.Facing, g.MonsterFacing);
+  if (b.fromBehind) blow += 1;
   // Without the shield no block is rolled and the blow always lands.
-  if (shieldReady && g.rnd.Draw(7) <= blockChance) blow = 0;
+  if (b.shieldReady && g.rnd.Draw(7) <= blockChance) blow = 0;
+  b.damage = blow;
+  return b;
+}
 
+// What a blow that lands takes: life and the BONUS, a ZOMBIE's drain of strength and maybe a
+// THIEF's theft. Returns the gold stolen.
+int TakeTheBlow(Game& g, const std::string& attacker, int blow) {
   g.Life = g.Life - blow;
   if (blow > 0) g.BonusMode = 0;  // the BONUS lasts until the hero is hurt
   if (attacker == "ZOMBIE" && blow > 0) {
@@ -89,31 +78,34 @@ void MonsterAttack(Game& g) {
     if (g.Gold < 0) g.Gold = 0;
   }
   if (g.Life <= 0) g.Life = 0;
+  return stolenGold;
+}
 
-  RefreshStatusBars(g);
-  RefreshStatusNumbers(g);
-
-  // The message grows piece by piece, and the last piece's colour is the one it ends with.
+// The message grows piece by piece from "<attacker> hits you ", and the last piece's colour is
+// the one it ends with. A blocked blow shows the hero behind his shield.
+void TellTheBlow(Game& g, std::string message, const std::string& attacker, const Blow& b,
+                 int stolenGold) {
   MessageColor color = MessageColor::Orange;
-  if (blow > 0 && fromBehind) {
+  if (b.damage > 0 && b.fromBehind) {
     message += "in the BACK ";
     color = MessageColor::Cyan;
   }
-  if (blow > 0) {
-    message += "for " + std::to_string(blow) + " damage!";
+  if (b.damage > 0) {
+    message += "for " + std::to_string(b.damage) + " damage!";
     if (attacker == "ZOMBIE") {
       message += " Your strength has been drained!";
       color = MessageColor::PaleBlue;
     }
   }
-  if (blow > 0 && stolenGold > 0) {
+  if (b.damage > 0 && stolenGold > 0) {
     message += " THIEF stole " + std::to_string(stolenGold) + " gold!";
     color = MessageColor::Yellow;
   }
-  if (blow == 0 && shieldReady) {
+  if (b.damage == 0 && b.shieldReady) {
     message += ", but you BLOCK with the SHIELD!";
     color = MessageColor::White;
-    g.IMGgrid[12].Picture = g.GamePath + BlockPictureName(g.GroundType, g.HasMagicShirt == 1);
+    g.IMGgrid[kHeroCell].Picture =
+        g.GamePath + BlockPictureName(g.GroundType, g.HasMagicShirt == 1);
     g.tmrSHIELD.setEnabled(true);
   }
   if (g.Life == 0) {
@@ -122,9 +114,29 @@ void MonsterAttack(Game& g) {
     g.tmrANIMATE.setEnabled(false);
   }
   ShowMessage(g, color, message);
+}
 
-  g.Play(g.MM2, HurtSoundName(blow));
-  if (blow > 0) {
+}  // namespace
+
+void MonsterAttack(Game& g) {
+  // No blow lands while the hero's own strike is being resolved.
+  if (g.tmrBREAK.Enabled()) return;
+
+  const std::int64_t cell = g.MonsterCell.num();
+  assert(cell >= 0 && cell < 25);  // MoveMonster sets it to a cell beside the hero
+  const std::string attacker = g.IMGgrid[static_cast<std::size_t>(cell)].Tag;
+  const std::string message = attacker + " hits you ";
+  g.lblMESSAGE.Caption = message;
+  ShowAttackPictures(g, attacker);
+
+  const Blow b = RollBlow(g, attacker);
+  const int stolenGold = TakeTheBlow(g, attacker, b.damage);
+  RefreshStatusBars(g);
+  RefreshStatusNumbers(g);
+  TellTheBlow(g, message, attacker, b, stolenGold);
+
+  g.Play(g.MM2, HurtSoundName(b.damage));
+  if (b.damage > 0) {
     g.AnimFrame = 0;
     g.tmrANIMATE.setEnabled(false);
     g.tmrGUYHIT.setEnabled(true);

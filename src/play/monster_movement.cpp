@@ -4,8 +4,10 @@
 #include "play/monster_movement.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/monster_table.h"
@@ -17,7 +19,8 @@
 namespace tq {
 namespace {
 
-enum MoveDir { kNone = 0, kUp = 1, kDown = 2, kLeft = 3, kRight = 4 };
+// A detouring monster's draw of 1 to 4 names its new way.
+constexpr Heading kDrawnWay[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
 
 // A monster on the outer ring of a hand-made room looks past the grid's edge: a cell outside the
 // room is neither floor nor open to a step.
@@ -35,23 +38,21 @@ bool MonsterMayEnter(const std::string& tag) {
 struct Turn {
   std::string tag;
   std::int64_t row = -1, col = -1;  // where it stands before the step
-  int dir = kNone;
-  bool blocked = false;  // once set, stays set for the turn
+  std::optional<Heading> way;       // none until a facing test sets it
+  bool blocked = false;             // once set, stays set for the turn
 };
 
 // Faces the monster one way and notes whether the next cell that way is open floor. The facing
 // tests count only plain floor as open, so a flower in the way sends the monster round it.
-void Face(Game& g, const RoomFile& room, Turn& t, const char* facing, int dir) {
-  g.MonsterFacing = facing;
-  t.dir = dir;
-  const std::int64_t row = t.row + (dir == kDown) - (dir == kUp);
-  const std::int64_t col = t.col + (dir == kRight) - (dir == kLeft);
-  if (CellAt(room, row, col) != "FLOOR") t.blocked = true;
+void Face(Game& g, const RoomFile& room, Turn& t, Heading way) {
+  g.MonsterFacing = MonsterFacingText(way);
+  t.way = way;
+  if (CellAt(room, t.row + RowStep(way), t.col + ColStep(way)) != "FLOOR") t.blocked = true;
 }
 
 void FaceTheHeroAcross(Game& g, const RoomFile& room, Turn& t, std::int64_t heroCol) {
-  if (t.col < heroCol) Face(g, room, t, "RIGHT", kRight);
-  if (t.col > heroCol) Face(g, room, t, "LEFT", kLeft);
+  if (t.col < heroCol) Face(g, room, t, Heading::Right);
+  if (t.col > heroCol) Face(g, room, t, Heading::Left);
 }
 
 // The four facing tests, the coin toss between the two ways to a hero off both lines, and the
@@ -59,8 +60,8 @@ void FaceTheHeroAcross(Game& g, const RoomFile& room, Turn& t, std::int64_t hero
 void ChooseDirection(Game& g, const RoomFile& room, Turn& t, std::int64_t heroRow,
                      std::int64_t heroCol) {
   FaceTheHeroAcross(g, room, t, heroCol);
-  if (t.row < heroRow) Face(g, room, t, "FRONT", kDown);
-  if (t.row > heroRow) Face(g, room, t, "REAR", kUp);
+  if (t.row < heroRow) Face(g, room, t, Heading::Down);
+  if (t.row > heroRow) Face(g, room, t, Heading::Up);
 
   // The vertical way wins unless the toss says otherwise; the toss is made on every turn.
   const bool tossAcross = g.rnd.Draw(2) == 1;
@@ -68,26 +69,23 @@ void ChooseDirection(Game& g, const RoomFile& room, Turn& t, std::int64_t heroRo
 
   // A blocked monster tries another way at random, still facing the hero: any of the other
   // three, each as likely.
-  const int oldDir = t.dir;
+  const std::optional<Heading> oldWay = t.way;
   for (;;) {
-    const int draw = static_cast<int>(g.rnd.Draw(4));
+    const Heading drawn = kDrawnWay[g.rnd.Draw(4) - 1];
     if (!t.blocked) break;
-    t.dir = draw;
-    if (draw != oldDir) break;
+    t.way = drawn;
+    if (drawn != oldWay) break;
   }
 }
 
 // The view cell beside the hero where the monster stands, or -1 when it is not next to him.
+// A monster beside him turns to face him.
 int CellBesideHero(Game& g, const Turn& t, std::int64_t heroRow, std::int64_t heroCol) {
-  if (t.row == heroRow && t.col == heroCol + 1) return 13;
-  if (t.row == heroRow && t.col == heroCol - 1) return 11;
-  if (t.col == heroCol && t.row == heroRow - 1) {
-    g.MonsterFacing = "FRONT";
-    return 7;
-  }
-  if (t.col == heroCol && t.row == heroRow + 1) {
-    g.MonsterFacing = "REAR";
-    return 17;
+  for (Heading side : kHeadings) {
+    if (t.row == heroRow + RowStep(side) && t.col == heroCol + ColStep(side)) {
+      g.MonsterFacing = MonsterFacingText(Opposite(side));
+      return ViewCell(side);
+    }
   }
   return -1;
 }
@@ -141,8 +139,9 @@ void MoveMonster(Game& g) {
     return;
   }
 
-  const std::int64_t row = t.row + (t.dir == kDown) - (t.dir == kUp);
-  const std::int64_t col = t.col + (t.dir == kRight) - (t.dir == kLeft);
+  // A turn that reaches here has a way: the monster is off the hero's row or column.
+  const std::int64_t row = t.row + (t.way ? RowStep(*t.way) : 0);
+  const std::int64_t col = t.col + (t.way ? ColStep(*t.way) : 0);
   if (!MonsterMayEnter(CellAt(room, row, col))) return;
   room.tags[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = t.tag;
   room.tags[static_cast<std::size_t>(t.row)][static_cast<std::size_t>(t.col)] = "FLOOR";

@@ -1,7 +1,10 @@
 // The blow to a monster on the strike's first frame: the damage with every modifier in its order,
 // the critical hit, the hit message in its colour, the monster's hit points and the kill.
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/monster_table.h"
@@ -11,20 +14,10 @@
 namespace tq {
 namespace {
 
-// The monster faces the way the hero does, so its back is turned to him.
-bool FromBehind(const std::string& monsterFacing, const Value& facing) {
-  return (monsterFacing == "FRONT" && facing == "") ||
-         (monsterFacing == "REAR" && facing == "REAR") ||
-         (monsterFacing == "LEFT" && facing == "LEFT") ||
-         (monsterFacing == "RIGHT" && facing == "RIGHT");
-}
-
 // The monster in that cell looks at the hero, plated head first.
-bool FacesTheHero(const Value& targetTile, const std::string& monsterFacing) {
-  return (targetTile == 13 && monsterFacing == "LEFT") ||
-         (targetTile == 11 && monsterFacing == "RIGHT") ||
-         (targetTile == 7 && monsterFacing == "FRONT") ||
-         (targetTile == 17 && monsterFacing == "REAR");
+bool FacesTheHero(const Value& targetTile, std::string_view monsterFacing) {
+  const std::optional<Heading> side = HeadingOfCell(targetTile.num());
+  return side && MonsterHeading(monsterFacing) == Opposite(*side);
 }
 
 struct Blow {
@@ -44,7 +37,8 @@ Blow RollBlow(Game& g, const std::string& tag) {
   // The SHADOW SWORD is at its best indoors and underground.
   if (shadowSword && g.GroundType == "WOOD") d += 1;
   if (shadowSword && g.GroundType == "DIRT") d += g.rnd.Draw(2);
-  if (FromBehind(g.MonsterFacing, g.Facing)) {
+  // The monster looks the way the hero does: its back is turned to him.
+  if (FaceTheSameWay(g.Facing, g.MonsterFacing)) {
     d += 1;
     b.backStab = true;
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -18,19 +19,10 @@ namespace {
 
 // The room cell of the struck view cell: the hero's neighbour on that side.
 std::optional<std::pair<std::size_t, std::size_t>> StruckRoomCell(const Game& g) {
-  std::int64_t row = g.HeroRow.num();
-  std::int64_t col = g.HeroCol.num();
-  if (g.TargetTile == 7) {
-    row -= 1;
-  } else if (g.TargetTile == 17) {
-    row += 1;
-  } else if (g.TargetTile == 11) {
-    col -= 1;
-  } else if (g.TargetTile == 13) {
-    col += 1;
-  } else {
-    return std::nullopt;
-  }
+  const std::optional<Heading> side = HeadingOfCell(g.TargetTile.num());
+  if (!side) return std::nullopt;
+  const std::int64_t row = g.HeroRow.num() + RowStep(*side);
+  const std::int64_t col = g.HeroCol.num() + ColStep(*side);
   if (row < 0 || row >= kRoomSize || col < 0 || col >= kRoomSize) return std::nullopt;
   return std::pair{static_cast<std::size_t>(row), static_cast<std::size_t>(col)};
 }
@@ -87,7 +79,7 @@ void ResolveStrike(Game& g, const std::string& struckTag) {
   BackToTheMainTick(g);
   // Between the two bosses every strike redraws the room: the door shows and VEV wakes.
   if (g.QuestStage == 1) {
-    g.Facing = "XXX";
+    g.Facing = kRedrawFacing;
     MoveHero(g);
   }
   // The win: the ending runs on its own timer.

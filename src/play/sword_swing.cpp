@@ -2,8 +2,10 @@
 // struck, refused or missed; the main tick runs again whatever the outcome.
 #include "play/sword_swing.h"
 
+#include <optional>
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -12,21 +14,12 @@
 namespace tq {
 namespace {
 
-// The view cell in front of the hero, or 0 when he faces no way.
-int FacedCell(const Value& facing) {
-  if (facing == "") return 17;
-  if (facing == "REAR") return 7;
-  if (facing == "LEFT") return 11;
-  if (facing == "RIGHT") return 13;
-  return 0;
-}
-
 void ShowSwingFrame(Game& g) {
   const int frame = static_cast<int>(g.AnimFrame.num()) + (g.SwordKind == 2 ? 10 : 0);
   // GUARD: the redraw marker "XXX" (a new or loaded game before its first tick) names no
   // picture; the hero swings facing the viewer, as the next main tick would show him.
-  const Value facing = g.Facing == "XXX" ? Value("") : g.Facing;
-  g.IMGgrid[12].Picture =
+  const Value facing = g.Facing == kRedrawFacing ? Value(HeroFacingText(Heading::Down)) : g.Facing;
+  g.IMGgrid[kHeroCell].Picture =
       g.GamePath + HeroSwingName(g.GroundType, facing, g.ShieldItem, frame, g.HasMagicShirt == 1);
 }
 
@@ -39,11 +32,12 @@ void Refuse(Game& g, const char* why) {
 void PriceTheBlow(Game& g) {
   g.TargetTile = 0;
   g.rnd.Randomize();
-  const int cell = FacedCell(g.Facing);
-  g.TargetTile = cell;
+  const std::optional<Heading> facing = HeroHeading(g.Facing);
   // GUARD: a hero who faces no way yet (the redraw marker "XXX") would strike the view's
   // top-left cell, which lies in no place of the room the strike could write; the swing misses.
-  if (cell == 0) return;
+  if (!facing) return;
+  const int cell = ViewCell(*facing);
+  g.TargetTile = cell;
 
   const StrikeCost price = StrikeCostOf(g.IMGgrid[static_cast<std::size_t>(cell)].Tag);
   bool strike = price.struck;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "rooms/move_hero_stages.h"
@@ -88,11 +89,10 @@ EntryVerdict JudgeEntry(const Game& g, const HeroStep& s) {
 
   // A current always carries the hero on in the way he walks, whatever way it is drawn.
   if (OneOf(kCurrents, target())) {
-    const Value& facing = s.rules.Facing;
-    if (facing == "") v.row += 1;
-    if (facing == "REAR") v.row -= 1;
-    if (facing == "LEFT") v.col -= 1;
-    if (facing == "RIGHT") v.col += 1;
+    if (const std::optional<Heading> way = HeroHeading(s.rules.Facing)) {
+      v.row += RowStep(*way);
+      v.col += ColStep(*way);
+    }
   }
 
   // GUARD: water the hero could never stand in (the outer ring of a damaged room) would splash

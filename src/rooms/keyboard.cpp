@@ -2,6 +2,7 @@
 // space bar starts a swing, and any key counts as the player being awake.
 #include "rooms/keyboard.h"
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/key_codes.h"
 #include "rooms/move_hero.h"
@@ -27,10 +28,10 @@ void pic1_KeyDown(Game& g, int keyCode) {
   const bool outdoors = g.GroundType == "GRASS" || g.GroundType == "SNOW";
 
   const bool arrow = keyCode >= kKeyLeft && keyCode <= kKeyDown;
-  if (keyCode == kKeyLeft) g.Facing = "LEFT";
-  if (keyCode == kKeyUp) g.Facing = "REAR";
-  if (keyCode == kKeyRight) g.Facing = "RIGHT";
-  if (keyCode == kKeyDown) g.Facing = "";
+  if (keyCode == kKeyLeft) g.Facing = HeroFacingText(Heading::Left);
+  if (keyCode == kKeyUp) g.Facing = HeroFacingText(Heading::Up);
+  if (keyCode == kKeyRight) g.Facing = HeroFacingText(Heading::Right);
+  if (keyCode == kKeyDown) g.Facing = HeroFacingText(Heading::Down);
 
   if (space) {
     g.AnimFrame = 1;

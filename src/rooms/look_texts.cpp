@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "rooms/look_text_table.h"
@@ -89,8 +90,8 @@ std::string_view ItemText(int slot, const Value& swordPieces) {
 void IMGgrid_Click(Game& g, int index) {
   if (index < 0 || index >= static_cast<int>(g.IMGgrid.size())) return;
   const std::string_view text =
-      index == 12 ? kHeroLookText
-                  : LookText(g.GroundType, g.IMGgrid[static_cast<std::size_t>(index)].Tag);
+      index == kHeroCell ? kHeroLookText
+                         : LookText(g.GroundType, g.IMGgrid[static_cast<std::size_t>(index)].Tag);
   Tell(g, text);
 }
 

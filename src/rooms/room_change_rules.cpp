@@ -1,6 +1,8 @@
 // Stages A and B of the hero's step: the step itself and the room-change rules as one table.
+#include <optional>
 #include <string_view>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "rooms/move_hero_stages.h"
 
@@ -9,9 +11,12 @@ namespace {
 
 constexpr std::string_view kDoorSlam = "SOUNDS/doorslam.WAV";
 
+// Whether a rule asks the hero to face the cell it looks at.
+enum class Walk { AnyFacing, Straight };
+
 struct RoomRule {
-  int cell;                                    // the view cell the step moves onto
-  const char* facing;                          // nullptr: any facing
+  Heading side;                                // the neighbour cell of the hero it looks at
+  Walk walk;                                   // Straight: only when he faces that cell
   std::string_view tag;                        // that cell's tag as the last call drew it
   bool evenInRedraw;                           // true: fires in a monster's redraw too
   bool (*when)(const Game&, const HeroStep&);  // a further condition, nullptr for none
@@ -117,6 +122,8 @@ bool HasGoldKey(const Game& g, const HeroStep&) {
 }
 
 using G = const Game&;
+using enum Heading;
+using enum Walk;
 using S = HeroStep&;
 using CS = const HeroStep&;
 
@@ -125,15 +132,15 @@ using CS = const HeroStep&;
 // 571 or 711, and then the matching rule below takes the hero back where he came from.
 const RoomRule kRules[] = {
     // 1-5: the four edges of a room; room 520's west exit leads into 519 at a fixed spot.
-    {17, nullptr, "EXIT", false, [](G, CS s) { return s.TargetRow == 11; },
+    {Down, AnyFacing, "EXIT", false, [](G, CS s) { return s.TargetRow == 11; },
      [](G, S s) { EdgeExit(s, 10, 2, s.TargetCol); }},
-    {7, nullptr, "EXIT", false, [](G, CS s) { return s.TargetRow == 1; },
+    {Up, AnyFacing, "EXIT", false, [](G, CS s) { return s.TargetRow == 1; },
      [](G, S s) { EdgeExit(s, -10, 10, s.TargetCol); }},
-    {11, nullptr, "EXIT", false, [](G, CS s) { return s.TargetCol == 1 && !InRoom(s, 520); },
+    {Left, AnyFacing, "EXIT", false, [](G, CS s) { return s.TargetCol == 1 && !InRoom(s, 520); },
      [](G, S s) { EdgeExit(s, -1, s.TargetRow, 10); }},
-    {13, nullptr, "EXIT", false, [](G, CS s) { return s.TargetCol == 11; },
+    {Right, AnyFacing, "EXIT", false, [](G, CS s) { return s.TargetCol == 11; },
      [](G, S s) { EdgeExit(s, 1, s.TargetRow, 2); }},
-    {11, nullptr, "EXIT", false, [](G, CS s) { return s.TargetCol == 1 && InRoom(s, 520); },
+    {Left, AnyFacing, "EXIT", false, [](G, CS s) { return s.TargetCol == 1 && InRoom(s, 520); },
      [](G, S s) {
        s.rules.RoomNumber = 519;
        s.TargetCol = 10;
@@ -142,86 +149,86 @@ const RoomRule kRules[] = {
        s.rules.HeroRow = 6;
      }},
     // 6-13: ladders up and down, only when walking straight onto them.
-    {17, "", "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
-    {7, "REAR", "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
-    {11, "LEFT", "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
-    {13, "RIGHT", "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
-    {17, "", "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
-    {7, "REAR", "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
-    {11, "LEFT", "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
-    {13, "RIGHT", "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
+    {Down, Straight, "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
+    {Up, Straight, "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
+    {Left, Straight, "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
+    {Right, Straight, "LADDERUP", false, nullptr, [](G, S s) { LadderUp(s); }},
+    {Down, Straight, "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
+    {Up, Straight, "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
+    {Left, Straight, "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
+    {Right, Straight, "LADDERDOWN", false, nullptr, [](G, S s) { LadderDown(s); }},
     // 14-15: the first store.
-    {7, "REAR", "DOOR", false, nullptr,
+    {Up, Straight, "DOOR", false, nullptr,
      [](G, S s) {
        StoreEntry(s, 401, 8, "Welcome to my store! To buy something, just go walk over it.");
      }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 411); },
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 411); },
      [](G, S s) {
        StoreExit(s, 0);
        s.StoreLeft = 1;
      }},
     // 16-17: the purple door opens only up and down.
-    {7, "REAR", "PURPLEDOOR", false, HasPurpleKey, [](G, S s) { PassDoor(s, -1, 0); }},
-    {17, "", "PURPLEDOOR", false, HasPurpleKey, [](G, S s) { PassDoor(s, 1, 0); }},
+    {Up, Straight, "PURPLEDOOR", false, HasPurpleKey, [](G, S s) { PassDoor(s, -1, 0); }},
+    {Down, Straight, "PURPLEDOOR", false, HasPurpleKey, [](G, S s) { PassDoor(s, 1, 0); }},
     // 18-21: every exit of a wooden room slams a door.
-    {7, "REAR", "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
-    {17, "", "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
-    {11, "LEFT", "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
-    {13, "RIGHT", "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
+    {Up, Straight, "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
+    {Down, Straight, "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
+    {Left, Straight, "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
+    {Right, Straight, "EXIT", false, WoodRoom, [](G, S s) { s.rules.mm1.emplace_back("SOUNDS/doorslam.wav"); }},
     // 22-29: red and golden doors, from all four sides.
-    {7, "REAR", "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, -1, 0); }},
-    {17, "", "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 1, 0); }},
-    {13, "RIGHT", "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 0, 1); }},
-    {11, "LEFT", "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 0, -1); }},
-    {7, "REAR", "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, -1, 0); }},
-    {17, "", "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 1, 0); }},
-    {13, "RIGHT", "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 0, 1); }},
-    {11, "LEFT", "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 0, -1); }},
+    {Up, Straight, "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, -1, 0); }},
+    {Down, Straight, "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 1, 0); }},
+    {Right, Straight, "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 0, 1); }},
+    {Left, Straight, "REDDOOR", false, HasRedKey, [](G, S s) { PassDoor(s, 0, -1); }},
+    {Up, Straight, "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, -1, 0); }},
+    {Down, Straight, "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 1, 0); }},
+    {Right, Straight, "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 0, 1); }},
+    {Left, Straight, "GOLDDOOR", false, HasGoldKey, [](G, S s) { PassDoor(s, 0, -1); }},
     // 30-35: the other three stores.
-    {7, "REAR", "DOOR2", false, nullptr,
+    {Up, Straight, "DOOR2", false, nullptr,
      [](G, S s) {
        StoreEntry(s, 402, 8,
                   "This is my store. My good stuff is locked up. To buy something, just go walk "
                   "over it.");
      }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 412); },
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 412); },
      [](G, S s) {
        StoreExit(s, 0);
        s.StoreLeft = 1;
      }},
-    {7, "REAR", "DOOR3", false, nullptr,
+    {Up, Straight, "DOOR3", false, nullptr,
      [](G, S s) {
        StoreEntry(s, 403, 8, "Hi, I sell supplies. To buy something, just go walk over it.");
      }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 413); },
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 413); },
      [](G, S s) {
        StoreExit(s, -1);
        s.StoreLeft = 1;
      }},
-    {7, "REAR", "DOOR4", false, nullptr,
+    {Up, Straight, "DOOR4", false, nullptr,
      [](G, S s) {
        StoreEntry(s, 404, 9,
                   "No one comes here much. Get those Shadow Demons for me too! To buy something, "
                   "just go walk over it.");
      }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 414); },
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 414); },
      [](G, S s) {
        StoreExit(s, -1);
-       s.rules.Facing = "XXX";
+       s.rules.Facing = kRedrawFacing;
        s.StoreLeft = 2;
      }},
     // 36-44: holes down into the dungeons and their ways out.
-    {13, "RIGHT", "HOLE", false, nullptr, [](G, S s) { HoleEntry(s, 550, 5, 10); }},
-    {7, "REAR", "HOLE", false, nullptr, [](G, S s) { HoleEntry(s, 550, 5, 10); }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 560); },
+    {Right, Straight, "HOLE", false, nullptr, [](G, S s) { HoleEntry(s, 550, 5, 10); }},
+    {Up, Straight, "HOLE", false, nullptr, [](G, S s) { HoleEntry(s, 550, 5, 10); }},
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 560); },
      [](G, S s) { DungeonExit(s, "GRASS"); }},
-    {7, "REAR", "HOLE2", false, nullptr, [](G, S s) { HoleEntry(s, 520, 7, 6); }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 530); },
+    {Up, Straight, "HOLE2", false, nullptr, [](G, S s) { HoleEntry(s, 520, 7, 6); }},
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 530); },
      [](G, S s) { DungeonExit(s, "GRASS"); }},
-    {7, "REAR", "HOLE3", false, nullptr, [](G, S s) { HoleEntry(s, 561, 8, 8); }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 571); },
+    {Up, Straight, "HOLE3", false, nullptr, [](G, S s) { HoleEntry(s, 561, 8, 8); }},
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 571); },
      [](G, S s) { DungeonExit(s, "GRASS"); }},
-    {7, "REAR", "HOLE5", false, nullptr,
+    {Up, Straight, "HOLE5", false, nullptr,
      [](G, S s) {
        RuleChanges& r = s.rules;
        r.ReturnRoom = r.RoomNumber;
@@ -236,10 +243,10 @@ const RoomRule kRules[] = {
        r.caption = "You enter the ice dungeon!";
        s.DungeonEntry = 2;
      }},
-    {17, "", "EXIT", false, [](G, CS s) { return InRoom(s, 711); },
+    {Down, Straight, "EXIT", false, [](G, CS s) { return InRoom(s, 711); },
      [](G, S s) { DungeonExit(s, "SNOW"); }},
     // 45-46: the RUINSTONE, one way only.
-    {7, "REAR", "RUINSTONE", false, nullptr,
+    {Up, Straight, "RUINSTONE", false, nullptr,
      [](G, S s) {
        RuleChanges& r = s.rules;
        r.ReturnRoom = r.RoomNumber;
@@ -253,7 +260,7 @@ const RoomRule kRules[] = {
        r.caption = "You are in the far north! The Shadow Demons must be close..";
        s.FarNorthEntered = true;
      }},
-    {17, "", "RUINSTONESNOW", true, nullptr,
+    {Down, Straight, "RUINSTONESNOW", true, nullptr,
      [](G, S s) {
        s.rules.EnemyHP = 0;
        s.rules.caption =
@@ -281,11 +288,10 @@ void StepByFacing(Game& g, HeroStep& s) {
 
   s.TargetRow = g.HeroRow.num();
   s.TargetCol = g.HeroCol.num();
-  if (g.EnterMode == 0) {
-    if (g.Facing == "REAR") s.TargetRow -= 1;
-    if (g.Facing == "") s.TargetRow += 1;
-    if (g.Facing == "RIGHT") s.TargetCol += 1;
-    if (g.Facing == "LEFT") s.TargetCol -= 1;
+  const std::optional<Heading> facing = HeroHeading(g.Facing);
+  if (g.EnterMode == 0 && facing) {
+    s.TargetRow += RowStep(*facing);
+    s.TargetCol += ColStep(*facing);
   }
   s.RoomChanged = false;
   r.TorchLit = 0;
@@ -294,8 +300,8 @@ void StepByFacing(Game& g, HeroStep& s) {
 void ApplyRoomChangeRules(const Game& g, HeroStep& s) {
   const bool stepping = g.EnterMode == 0;
   for (const RoomRule& rule : kRules) {
-    if (g.IMGgrid[rule.cell].Tag != rule.tag) continue;
-    if (rule.facing && !(s.rules.Facing == rule.facing)) continue;
+    if (g.IMGgrid[ViewCell(rule.side)].Tag != rule.tag) continue;
+    if (rule.walk == Walk::Straight && HeroHeading(s.rules.Facing) != rule.side) continue;
     if (!rule.evenInRedraw && !stepping) continue;
     if (rule.when && !rule.when(g, s)) continue;
     rule.effect(g, s);

@@ -1,5 +1,6 @@
 // Stage G of the hero's step: the hero takes his new place and the 5 x 5 view is drawn around
 // him, each cell carrying the tag it shows.
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/monster_table.h"
 #include "game/picture_names.h"
@@ -10,7 +11,7 @@ namespace {
 
 // In the dark only the hero's tile and its four neighbours can be seen.
 bool SeenInTheDark(int cell) {
-  return cell == 7 || cell == 11 || cell == 12 || cell == 13 || cell == 17;
+  return cell == kHeroCell || HeadingOfCell(cell);
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ const std::string& TagAt(const RoomFile& room, std::int64_t row, std::int64_t co
 
 bool PassesCommitTest(bool canEnter, const Value& enterMode, const Value& facing, std::int64_t row,
                       std::int64_t col) {
-  if (enterMode == 1 || facing == "XXX") canEnter = true;
+  if (enterMode == 1 || facing == kRedrawFacing) canEnter = true;
   // GUARD: a position outside rows and columns 2-10 (a damaged room or save) would draw a view
   // reaching past the room's edge; it is refused like a blocked tile.
   if (!InsideInnerRoom(row, col)) canEnter = false;
@@ -53,7 +54,7 @@ bool CommitAndDraw(Game& g, HeroStep& s) {
     const std::string& tag = s.ViewGrid[static_cast<std::size_t>(cell)];
     Control& image = g.IMGgrid[static_cast<std::size_t>(cell)];
     // The hero's own cell keeps its picture: the main tick draws him there.
-    if (cell != 12) {
+    if (cell != kHeroCell) {
       std::string picture;
       if (IsMonster(tag)) {
         picture = MonsterPictureName(g.GroundType, tag, g.MonsterFacing);

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -86,7 +87,7 @@ class WindowBeforeNewWorld {
 void StartPlay(Game& g) {
   g.Play(g.MM1, "sounds/FAMILY.wav");
   g.lblMESSAGE.Caption = "I gotta' save my family... NOW!";
-  g.Facing = "XXX";
+  g.Facing = kRedrawFacing;
   g.tmrANIMATE.setEnabled(true);
   MoveHero(g);  // no step: draws the home room around the hero
   g.Play(g.MM3, "sounds/Overland2.mid");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/action_timers.h"
+#include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
@@ -74,7 +75,7 @@ void mnuLOAD_Click(Game& g, int /*index*/) {
     g.slot(item).Visible = saved.ToolFlags[static_cast<std::size_t>(item)] == 1;
   }
   g.lblROOM.Caption = g.RoomNumber.str();
-  g.Facing = "XXX";
+  g.Facing = kRedrawFacing;
   g.Play(g.MM1, "sounds/squeak2.wav");
   g.lblMESSAGE.Caption =
       "All saved items, money, and stats loaded. You are at the last area you saved at.";

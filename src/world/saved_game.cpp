@@ -1,88 +1,124 @@
-// The saved game and the explored map: writing them from the window, reading them back whole.
+// The saved game and the explored map: written from the window and read back whole, both by
+// walking the one description of their items (world/saved_game_layout.h).
 #include "world/saved_game.h"
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "game/game.h"
 #include "platform/file_writes.h"
 #include "platform/seq_file.h"
-#include "world/saved_game_ranges.h"
+#include "world/saved_game_layout.h"
 
 namespace tq {
 namespace {
 
-constexpr int kMapCells = 200;
-constexpr int kToolSlots = 10;
+// Calls `fn` with the item's place in `s`: a Value, a std::string or a std::int16_t, const
+// when `s` is.
+template <class Saved, class Fn>
+decltype(auto) WithField(Saved& s, const SavedField& field, Fn&& fn) {
+  return std::visit(
+      [&](const auto& f) -> decltype(auto) {
+        using F = std::decay_t<decltype(f)>;
+        if constexpr (std::is_same_v<F, ToolFlag>) {
+          return fn(s.ToolFlags[f.slot]);
+        } else if constexpr (std::is_same_v<F, MapSquareTag>) {
+          return fn(s.MapCellKind[f.square]);
+        } else if constexpr (std::is_same_v<F, MapSquareSeen>) {
+          return fn(s.MapCellSeen[f.square]);
+        } else {
+          return fn(s.*f);
+        }
+      },
+      field);
+}
 
-std::string GameFileText(const Game& g) {
+void WriteItem(SeqWriter& w, const Value& v) {
+  w.Dynamic(v);
+}
+void WriteItem(SeqWriter& w, const std::string& text) {
+  w.Text(text);
+}
+void WriteItem(SeqWriter& w, std::int16_t n) {
+  w.Int16(n);
+}
+
+std::optional<std::string> ReadItem(SeqReader& in, Value& v) {
+  return in.Dynamic(v);
+}
+std::optional<std::string> ReadItem(SeqReader& in, std::string& text) {
+  return in.Text(text);
+}
+std::optional<std::string> ReadItem(SeqReader& in, std::int16_t& n) {
+  return in.Int16(n);
+}
+
+Value AsValue(const Value& v) {
+  return v;
+}
+Value AsValue(const std::string& text) {
+  return Value(text);
+}
+Value AsValue(std::int16_t n) {
+  return Value(n);
+}
+
+// The file's text: its items in order, a new line wherever the layout starts one.
+std::string FileText(const std::vector<SavedItem>& layout, const SavedGame& s) {
   SeqWriter w;
-  for (const Value* v :
-       {&g.Life, &g.Strength, &g.Gold, &g.MaxLife, &g.MaxStrength, &g.HasMagicShirt}) {
-    w.Dynamic(*v);
+  int line = layout.front().line;
+  for (const SavedItem& item : layout) {
+    if (item.line != line) w.EndLine();
+    line = item.line;
+    WithField(s, item.field, [&w](const auto& value) { WriteItem(w, value); });
   }
-  w.EndLine();
-  for (const Value* v :
-       {&g.HeroRow, &g.HeroCol, &g.RoomNumber, &g.ReturnRoom, &g.ReturnRow, &g.ReturnCol}) {
-    w.Dynamic(*v);
-  }
-  w.EndLine();
-  w.Dynamic(g.ShieldItem);
-  w.Dynamic(g.GroundType);
-  w.Dynamic(g.Facing);
-  w.Text(g.MonsterFacing);
-  w.Dynamic(g.AnimFrame);
-  w.EndLine();
-  for (const Value* v : {&g.SwordKind, &g.EnemyHP, &g.SwordPieces, &g.Points}) w.Dynamic(*v);
-  w.EndLine();
-  // Slot 0, the sword pieces, is always shown.
-  for (int i = 0; i < kToolSlots; ++i) {
-    w.Int16(i == 0 || g.imgTOOL[i].Visible ? 1 : 0);
-    w.EndLine();
-  }
-  for (const Value* v : {&g.QuestStage, &g.HasMagicBag, &g.SpareValue1, &g.SpareValue2}) {
-    w.Dynamic(*v);
-  }
-  w.Int16(g.SpareValue3);
   w.EndLine();
   return w.str();
 }
 
-std::string MapFileText(const Game& g) {
-  SeqWriter w;
-  for (int i = 0; i < kMapCells; ++i) {
-    w.Text(g.imgMAP[i].Tag);
-    w.Int16(g.imgMAP[i].Visible ? 1 : 0);
-    w.EndLine();
-  }
-  return w.str();
-}
-
-// Reads the items of GAMEFILE into `out`; the problem with the first bad item otherwise.
-std::optional<std::string> ParseGameFile(std::string_view data, SavedGame& out) {
+// Reads the items into `out`, whatever lines they stand on; the first bad item otherwise.
+std::optional<std::string> ParseItems(std::string_view data, const std::vector<SavedItem>& layout,
+                                      SavedGame& out) {
   SeqReader in(data);
-  for (Value* v : {&out.Life, &out.Strength, &out.Gold, &out.MaxLife, &out.MaxStrength,
-                   &out.HasMagicShirt, &out.HeroRow, &out.HeroCol, &out.RoomNumber, &out.ReturnRoom,
-                   &out.ReturnRow, &out.ReturnCol, &out.ShieldItem, &out.GroundType, &out.Facing}) {
-    if (auto err = in.Dynamic(*v)) return err;
-  }
-  if (auto err = in.Text(out.MonsterFacing)) return err;
-  for (Value* v : {&out.AnimFrame, &out.SwordKind, &out.EnemyHP, &out.SwordPieces, &out.Points}) {
-    if (auto err = in.Dynamic(*v)) return err;
-  }
-  for (auto& flag : out.ToolFlags) {
-    if (auto err = in.Int16(flag)) return err;
-  }
-  for (Value* v : {&out.QuestStage, &out.HasMagicBag, &out.SpareValue1, &out.SpareValue2}) {
-    if (auto err = in.Dynamic(*v)) return err;
-  }
-  return in.Int16(out.SpareValue3);
-}
-
-std::optional<std::string> ParseMapFile(std::string_view data, SavedGame& out) {
-  SeqReader in(data);
-  for (int i = 0; i < kMapCells; ++i) {
-    if (auto err = in.Text(out.MapCellKind[i])) return err;
-    if (auto err = in.Int16(out.MapCellSeen[i])) return err;
+  for (const SavedItem& item : layout) {
+    auto read = [&in](auto& value) { return ReadItem(in, value); };
+    if (auto err = WithField(out, item.field, read)) return err;
   }
   return std::nullopt;
+}
+
+// The first item holding a value the game never writes there, told as "item 7, the hero's row,
+// should be a number from 2 to 10".
+std::optional<std::string> FirstOutOfRange(const std::vector<SavedItem>& layout,
+                                           const SavedGame& s) {
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const SavedItem& item = layout[i];
+    const Value value = WithField(s, item.field, [](const auto& v) { return AsValue(v); });
+    if (auto expected = item.accepts(value, s)) {
+      return Join("item ", Value(static_cast<std::int64_t>(i + 1)),
+                  ", " + item.what + ", should be " + *expected);
+    }
+  }
+  return std::nullopt;
+}
+
+// What SaveGame writes: the saved variables as they stand, the item slots and the map as the
+// window shows them. Slot 0, the sword pieces, is always shown.
+SavedGame SavedGameOf(const Game& g) {
+  SavedGame s;
+  static_cast<SavedVariables&>(s) = g;
+  for (std::size_t i = 0; i < s.ToolFlags.size(); ++i) {
+    s.ToolFlags[i] = i == 0 || g.imgTOOL[i].Visible ? 1 : 0;
+  }
+  for (std::size_t i = 0; i < s.MapCellKind.size(); ++i) {
+    s.MapCellKind[i] = g.imgMAP[i].Tag;
+    s.MapCellSeen[i] = g.imgMAP[i].Visible ? 1 : 0;
+  }
+  return s;
 }
 
 }  // namespace
@@ -96,8 +132,9 @@ std::string MapFilePath(const std::string& gamePath) {
 }
 
 void AddSavedGame(FileGroup& files, const Game& g) {
-  files.Replace(GameFilePath(g.GamePath), GameFileText(g));
-  files.Replace(MapFilePath(g.GamePath), MapFileText(g));
+  const SavedGame s = SavedGameOf(g);
+  files.Replace(GameFilePath(g.GamePath), FileText(GameFileLayout(), s));
+  files.Replace(MapFilePath(g.GamePath), FileText(MapFileLayout(), s));
 }
 
 std::optional<std::string> SaveGame(Game& g) {
@@ -112,45 +149,26 @@ std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame&
   const std::string mapFile = MapFilePath(gamePath);
   std::string data;
   if (auto err = ReadWholeFile(gameFile, data)) return err;
-  if (auto err = ParseGameFile(data, saved)) return DamagedFileMessage(gameFile, *err);
+  if (auto err = ParseItems(data, GameFileLayout(), saved)) {
+    return DamagedFileMessage(gameFile, *err);
+  }
   // GUARD: a value the game never writes (a hero outside the room's inner rows, a room no
   // room has, a number far beyond 16 bits) would be loaded as if it were whole, leaving the hero
   // in a black view he cannot leave or overflowing later arithmetic; it is refused as damage.
-  if (auto err = GameFileOutOfRange(saved)) return DamagedFileMessage(gameFile, *err);
+  if (auto err = FirstOutOfRange(GameFileLayout(), saved)) {
+    return DamagedFileMessage(gameFile, *err);
+  }
   if (auto err = ReadWholeFile(mapFile, data)) return err;
-  if (auto err = ParseMapFile(data, saved)) return DamagedFileMessage(mapFile, *err);
-  if (auto err = MapFileOutOfRange(saved)) return DamagedFileMessage(mapFile, *err);
+  if (auto err = ParseItems(data, MapFileLayout(), saved)) return DamagedFileMessage(mapFile, *err);
+  if (auto err = FirstOutOfRange(MapFileLayout(), saved)) {
+    return DamagedFileMessage(mapFile, *err);
+  }
   out = std::move(saved);
   return std::nullopt;
 }
 
 void ApplySavedGame(Game& g, const SavedGame& s) {
-  g.Life = s.Life;
-  g.Strength = s.Strength;
-  g.Gold = s.Gold;
-  g.MaxLife = s.MaxLife;
-  g.MaxStrength = s.MaxStrength;
-  g.HasMagicShirt = s.HasMagicShirt;
-  g.HeroRow = s.HeroRow;
-  g.HeroCol = s.HeroCol;
-  g.RoomNumber = s.RoomNumber;
-  g.ReturnRoom = s.ReturnRoom;
-  g.ReturnRow = s.ReturnRow;
-  g.ReturnCol = s.ReturnCol;
-  g.ShieldItem = s.ShieldItem;
-  g.GroundType = s.GroundType;
-  g.Facing = s.Facing;
-  g.MonsterFacing = s.MonsterFacing;
-  g.AnimFrame = s.AnimFrame;
-  g.SwordKind = s.SwordKind;
-  g.EnemyHP = s.EnemyHP;
-  g.SwordPieces = s.SwordPieces;
-  g.Points = s.Points;
-  g.QuestStage = s.QuestStage;
-  g.HasMagicBag = s.HasMagicBag;
-  g.SpareValue1 = s.SpareValue1;
-  g.SpareValue2 = s.SpareValue2;
-  g.SpareValue3 = s.SpareValue3;
+  static_cast<SavedVariables&>(g) = s;
 }
 
 }  // namespace tq

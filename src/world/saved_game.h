@@ -2,11 +2,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "platform/value.h"
+#include "game/game_state.h"
 
 namespace tq {
 
@@ -25,26 +26,22 @@ std::optional<std::string> SaveGame(Game& g);
 // autosave with its room, a boss's room with the save that follows its death).
 void AddSavedGame(FileGroup& files, const Game& g);
 
-// Everything LOAD reads, parsed into temporaries before anything of the game changes.
-struct SavedGame {
-  Value Life, Strength, Gold, MaxLife, MaxStrength, HasMagicShirt;
-  Value HeroRow, HeroCol, RoomNumber, ReturnRoom, ReturnRow, ReturnCol;
-  Value ShieldItem, GroundType, Facing;
-  std::string MonsterFacing;
-  Value AnimFrame;
-  Value SwordKind, EnemyHP, SwordPieces, Points;
+// The squares of the two map panels: the overland's 100, then the underground's.
+constexpr std::size_t kMapSquares = 200;
+
+// The saved game as GAMEFILE and MAPFILE hold it: the saved variables, the item slots shown and
+// the explored map (its items, one by one: world/saved_game_layout.h).
+struct SavedGame : SavedVariables {
   std::array<std::int16_t, 10> ToolFlags{};
-  Value QuestStage, HasMagicBag, SpareValue1, SpareValue2;
-  std::int16_t SpareValue3 = 0;
-  std::array<std::string, 200> MapCellKind;
-  std::array<std::int16_t, 200> MapCellSeen{};
+  std::array<std::string, kMapSquares> MapCellKind;
+  std::array<std::int16_t, kMapSquares> MapCellSeen{};
 };
 
 // Reads GAMEFILE and MAPFILE whole and checks every item against what the game can write there.
 // On failure returns a message naming the file and the item, and `out` is left as it was.
 std::optional<std::string> ReadSavedGame(const std::string& gamePath, SavedGame& out);
-// Puts the variables read into the game state (the reading side of LOAD; what LOAD then does
-// with the map and the items is LOAD's own business).
+// Puts the saved variables read into the game state (the reading side of LOAD; what LOAD then
+// does with the map and the items is LOAD's own business).
 void ApplySavedGame(Game& g, const SavedGame& saved);
 
 }  // namespace tq
