@@ -135,8 +135,10 @@ std::optional<std::string> SeqReader::Next(Item& item) {
     item.text = data_.substr(start, end - start);
   }
   // One separator: a comma or one line end (CR LF, LF or CR).
+  afterComma_ = false;
   if (pos_ < data_.size()) {
     if (data_[pos_] == ',') {
+      afterComma_ = true;
       ++pos_;
     } else if (data_[pos_] == '\r') {
       ++pos_;
@@ -146,6 +148,15 @@ std::optional<std::string> SeqReader::Next(Item& item) {
     }
   }
   return std::nullopt;
+}
+
+std::optional<std::string> SeqReader::End() {
+  bool more = afterComma_;
+  for (std::size_t i = pos_; i < data_.size() && !more; ++i) {
+    more = !IsBlank(data_[i]) && !IsLineEnd(data_[i]);
+  }
+  if (!more) return std::nullopt;
+  return "it holds more than " + std::to_string(items_) + " items";
 }
 
 std::optional<std::string> SeqReader::Text(std::string& out) {

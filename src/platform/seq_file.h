@@ -63,6 +63,13 @@ class SeqReader {
   // A bare number from -32768 to 32767; an empty item is 0.
   std::optional<std::string> Int16(std::int16_t& out);
 
+  // Once every item of the format is read: nullopt when nothing but blanks and line ends
+  // follows, else the problem ("it holds more than 170 items").
+  // GUARD: a file with more items than its format holds (a line doubled by hand or by a
+  // faulty copy) would load shifted by one item, a flag or a tag where another belongs, and a
+  // room written back would keep the damage; it is refused as damaged, as a short file is.
+  std::optional<std::string> End();
+
  private:
   struct Item {
     bool quoted = false;
@@ -73,6 +80,7 @@ class SeqReader {
   std::string_view data_;
   std::size_t pos_ = 0;
   int items_ = 0;
+  bool afterComma_ = false;  // the last item ended in a comma, so another item follows
 };
 
 }  // namespace tq

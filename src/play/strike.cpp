@@ -71,7 +71,10 @@ void tmrBREAK_Timer(Game& g) {
 
   const MonsterKind* kind = FindMonster(breakTag);
   if (kind) g.StrikePoints = kind->KillPoints;
-  if (kind && g.AnimFrame == 1 && !StrikeMonster(g, *kind)) return;
+  if (g.AnimFrame == 1) {
+    if (kind && !StrikeMonster(g, *kind)) return;
+    if (!kind) SwingAtObject(g, breakTag);
+  }
 
   // The main tick advances the same counter, so a strike may skip a frame.
   g.AnimFrame += 1;

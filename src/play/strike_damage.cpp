@@ -1,5 +1,6 @@
-// The blow to a monster on the strike's first frame: the damage with every modifier in its order,
-// the critical hit, the hit message in its colour, the monster's hit points and the kill.
+// The blow of the strike's first frame: the damage with every modifier in its order, the
+// critical hit, the hit message in its colour, the monster's hit points and the kill. An object
+// takes the blow's draws too, and feels nothing.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,9 @@ struct Blow {
   bool critical = false;
 };
 
-Blow RollBlow(Game& g, const std::string& tag) {
+// The damage of the blow with every modifier in its order; only a blow at a monster rolls for a
+// critical hit.
+Blow RollBlow(Game& g, const std::string& tag, bool atMonster) {
   Blow b;
   std::int64_t d = g.rnd.Draw(3);
   const bool shadowSword = g.SwordKind == 2;
@@ -52,11 +55,13 @@ Blow RollBlow(Game& g, const std::string& tag) {
       FacesTheHero(g.TargetTile, g.MonsterFacing)) {
     d = 0;
   }
-  const std::int64_t c = g.rnd.Draw(100);
-  if (c <= 5 * g.SwordKind.num() + critBonus && g.Strength >= 20) {
-    d = 2 * d + 1;
-    b.critical = true;
-    g.Strength = g.Strength - 20;
+  if (atMonster) {
+    const std::int64_t c = g.rnd.Draw(100);
+    if (c <= 5 * g.SwordKind.num() + critBonus && g.Strength >= 20) {
+      d = 2 * d + 1;
+      b.critical = true;
+      g.Strength = g.Strength - 20;
+    }
   }
   b.damage = d;
   return b;
@@ -66,7 +71,7 @@ Blow RollBlow(Game& g, const std::string& tag) {
 
 bool StrikeMonster(Game& g, const MonsterKind& kind) {
   const std::string tag(kind.tag);
-  const Blow b = RollBlow(g, tag);
+  const Blow b = RollBlow(g, tag, true);
   const Value d = b.damage;
   std::string& caption = g.lblMESSAGE.Caption;
   if (b.damage > 0) {
@@ -105,6 +110,12 @@ bool StrikeMonster(Game& g, const MonsterKind& kind) {
     SetMessageColor(g, MessageColor::Magenta);
   }
   return true;
+}
+
+void SwingAtObject(Game& g, const std::string& breakTag) {
+  // The blow is rolled whatever the sword struck, though only a monster feels it: the draws
+  // after it (the loot, the main tick's) come from where they always do.
+  RollBlow(g, breakTag, false);
 }
 
 }  // namespace tq

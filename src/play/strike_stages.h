@@ -12,6 +12,9 @@ struct MonsterKind;
 // False when the blow did no damage to a monster that lives on: the strike ends there.
 bool StrikeMonster(Game& g, const MonsterKind& kind);
 
+// Frame 1 against an object: the blow's draws, which change nothing.
+void SwingAtObject(Game& g, const std::string& breakTag);
+
 // After the last frame of a broken object or a killed monster: the points and the BONUS, the
 // loot and the struck cell's new tag in the view and in the room file, then the main tick again.
 void ResolveStrike(Game& g, const std::string& struckTag);

@@ -21,6 +21,7 @@ std::optional<std::string> ReadRoomFile(const std::string& path, RoomFile& out) 
     }
   }
   if (auto err = in.Dynamic(room.GroundCode)) return DamagedFileMessage(path, *err);
+  if (auto err = in.End()) return DamagedFileMessage(path, *err);
   out = std::move(room);
   return std::nullopt;
 }

@@ -80,7 +80,8 @@ std::string FileText(const std::vector<SavedItem>& layout, const SavedGame& s) {
   return w.str();
 }
 
-// Reads the items into `out`, whatever lines they stand on; the first bad item otherwise.
+// Reads the items into `out`, whatever lines they stand on; the first bad item, or anything
+// after the last, otherwise.
 std::optional<std::string> ParseItems(std::string_view data, const std::vector<SavedItem>& layout,
                                       SavedGame& out) {
   SeqReader in(data);
@@ -88,7 +89,7 @@ std::optional<std::string> ParseItems(std::string_view data, const std::vector<S
     auto read = [&in](auto& value) { return ReadItem(in, value); };
     if (auto err = WithField(out, item.field, read)) return err;
   }
-  return std::nullopt;
+  return in.End();
 }
 
 // The first item holding a value the game never writes there, told as "item 7, the hero's row,

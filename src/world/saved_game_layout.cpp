@@ -31,6 +31,11 @@ ItemCheck Number(std::int64_t lo, std::int64_t hi) {
   };
 }
 
+// Whatever the item's read takes.
+ItemCheck AnyNumber() {
+  return [](const Value&, const SavedGame&) { return std::optional<std::string>(); };
+}
+
 // The status rows take these values as 16-bit numbers; a maximum that only grows (a deed can be
 // bought again and again) has no smaller bound.
 constexpr std::int64_t kMost16Bit = 32767;
@@ -159,8 +164,9 @@ const std::vector<SavedItem>& GameFileLayout() {
       {4, "the sword pieces", &S::SwordPieces, Number(0, kMost16Bit)},
       // 100 points give the BONUS and are taken away at once, and a strike brings at most 40.
       {4, "the points", &S::Points, Number(0, 99)},
-      // One line for each item slot: slot 0 always shows, every other slot is shown or not.
-      {5, "the flag of the sword pieces", ToolFlag{0}, Number(1, 1)},
+      // One line for each item slot. Slot 0 always shows whatever its flag says, so LOAD takes
+      // any number there; every other slot is shown or not.
+      {5, "the flag of the sword pieces", ToolFlag{0}, AnyNumber()},
       {6, "the flag of the shield", ToolFlag{1}, Number(0, 1)},
       {7, "the flag of the torch", ToolFlag{2}, Number(0, 1)},
       {8, "the flag of the crystal ball", ToolFlag{3}, Number(0, 1)},

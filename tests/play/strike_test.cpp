@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "game/monster_table.h"
 #include "kit/file_bytes.h"
 #include "play/sword_fixture.h"
 
@@ -26,7 +27,7 @@ TEST_F(StrikeTest, ATreeFallsOverTheFramesTheStrikeSeesAndOnlyItsCellChangesOnDi
   RoomFile expected = kit::ReadRoom(h, 45);
   // The break frames of every strike tick; the main tick goes first when both are due.
   std::vector<std::string> frames;
-  Swing({2}, kSwingEnd);  // the main tick's rain roll
+  Swing({3, 2}, kSwingEnd);  // the blow no tree feels on the first frame, the main tick's rain roll
   for (int tick = 0; tick < 3; ++tick) {
     h.Advance(100);
     frames.push_back(g.IMGgrid[7].Picture);
@@ -84,6 +85,36 @@ INSTANTIATE_TEST_SUITE_P(
         FirstFrame{"CHEST", 1, "Pics/GRASSCHESTKILL1.bmp", "Sounds/OPENCHEST.wav"},
         FirstFrame{"ROCKS", 2, "Pics/GRASSROCKSKILL1.bmp", "Sounds/WOODBREAK.wav"}),
     [](const auto& c) { return std::string(c.param.tag); });
+
+TEST_F(StrikeTest, TheBlowIsDrawnOnTheFirstFrameWhateverWasStruck) {
+  struct Case {
+    const char* tag;
+    int sword;
+    int ground;
+    std::vector<std::int64_t> draws;  // d 1..3, [DIRT 1..2], then critical 1..100 for a monster
+  } cases[] = {
+      {"CRATE", 1, kit::kGrass, {3}},       {"SIGN", 2, kit::kWood, {1}},
+      {"TREE", 2, kit::kDirt, {2, 2}},      {"ROCKS", 2, kit::kSnow, {1}},
+      {"OGRE", 2, kit::kDirt, {1, 1, 100}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tag);
+    Face(c.tag, "REAR", c.ground);
+    g.SwordKind = c.sword;
+    g.Strength = 20;
+    g.EnemyHP = 50;
+    const std::string before = kit::Slurp(RoomPath());
+    for (std::int64_t d : c.draws) g.rnd.Script({d});
+    Swing({}, c.sword == 2 ? 250 : kFirstFrame);
+    EXPECT_TRUE(UsedExactlyTheScript());
+    // Only a monster feels the blow; an object waits for its last frame.
+    EXPECT_EQ(g.EnemyHP, IsMonster(c.tag) ? 47 : 50);  // 1, +1 the SHADOW SWORD, +1 on DIRT
+    EXPECT_TRUE(g.tmrBREAK.Enabled());
+    EXPECT_EQ(g.IMGgrid[7].Tag, c.tag);
+    EXPECT_EQ(kit::Slurp(RoomPath()), before);
+    h.Advance(1000);
+  }
+}
 
 struct BlowCase {
   const char* name;
@@ -425,7 +456,7 @@ TEST_F(StrikeTest, AMonsterStepWrittenDuringTheStrikeIsKept) {
   PlaceHero(45, 6, 6);
   g.Facing = "REAR";
   g.EnemyHP = 0;  // the bat is far away and asleep: no monster roll on the main tick
-  Swing({2, 4}, kFirstFrame);
+  Swing({3, 2, 4}, kFirstFrame);  // the blow no crate feels, the rain roll, the loot
   // The bat moves while the crate breaks, and its step is written as the monster's turn does.
   RoomFile moved = kit::ReadRoom(h, 45);
   moved.tags[3][3] = "FLOOR";
@@ -441,7 +472,7 @@ TEST_F(StrikeTest, NothingIsGivenForARoomThatCannotBeRead) {
     SCOPED_TRACE(damaged ? "damaged" : "missing");
     Face("CHEST");
     g.Points = 98;
-    Swing({2}, kFirstFrame);
+    Swing({3, 2}, kFirstFrame);  // the blow no chest feels, the rain roll
     const std::string cut = kit::Slurp(RoomPath()).substr(0, 300);
     if (damaged) {
       kit::Spit(RoomPath(), cut);

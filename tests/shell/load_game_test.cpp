@@ -194,5 +194,60 @@ TEST_F(LoadGame, RefusesValuesTheGameNeverWritesAndChangesNothing) {
   }
 }
 
+// The file with line `line` (from 1) written twice.
+std::string WithLineTwice(const std::string& text, int line) {
+  std::size_t start = 0;
+  for (int l = 1; l < line; ++l) start = text.find("\r\n", start) + 2;
+  const std::size_t end = text.find("\r\n", start) + 2;
+  return text.substr(0, end) + text.substr(start, end - start) + text.substr(end);
+}
+
+TEST_F(LoadGame, AFileWithMoreItemsThanItsFormatIsRefusedWhole) {
+  SaveIn(37);
+  const fs::path files = h.folder() / "Files";
+  struct Case {
+    const char* file;
+    std::string (*change)(const std::string&);
+    const char* damage;  // nullptr: the file still loads
+  } cases[] = {
+      // Line 5 twice would shift every flag by one: the hero would own the SHIELD.
+      {"GAMEFILE", [](const std::string& s) { return WithLineTwice(s, 5); },
+       "Files/GAMEFILE is damaged: it holds more than 36 items."},
+      {"GAMEFILE", [](const std::string& s) { return s + "0\r\n"; },
+       "Files/GAMEFILE is damaged: it holds more than 36 items."},
+      {"GAMEFILE", [](const std::string& s) { return s.substr(0, s.size() - 2) + ",\r\n"; },
+       "Files/GAMEFILE is damaged: it holds more than 36 items."},
+      {"MAPFILE", [](const std::string& s) { return WithLineTwice(s, 1); },
+       "Files/MAPFILE is damaged: it holds more than 400 items."},
+      {"ROOM37", [](const std::string& s) { return WithLineTwice(s, 100); },
+       "Files/ROOM37 is damaged: it holds more than 170 items."},
+      {"ROOM37", [](const std::string& s) { return s + "x"; },
+       "Files/ROOM37 is damaged: it holds more than 170 items."},
+      // Blank lines and line ends after the last item are nothing.
+      {"GAMEFILE", [](const std::string& s) { return s + "\r\n  \r\n\n"; }, nullptr},
+      {"ROOM37", [](const std::string& s) { return s + " \t\r\n"; }, nullptr},
+  };
+  for (const Case& c : cases) {
+    const std::string good = kit::Slurp(files / c.file);
+    kit::Spit(files / c.file, c.change(good));
+    SCOPED_TRACE(c.damage ? c.damage : c.file);
+    h->Life = 6;
+    ASSERT_TRUE(h.ClickOn(h->mnuLOAD));
+    if (c.damage) {
+      EXPECT_EQ(h->lblMESSAGE.Caption, std::string("The saved game cannot be loaded. ") + c.damage);
+      EXPECT_EQ(h->lblMESSAGE.ForeColor, 0x0000FFu);
+      EXPECT_EQ(h->Life, 6);
+      EXPECT_FALSE(h->imgTOOL[1].Visible);
+      EXPECT_TRUE(h->picSTART.Visible);
+    } else {
+      EXPECT_EQ(h->lblMESSAGE.ForeColor, 0x00FF00u) << h->lblMESSAGE.Caption;
+      EXPECT_FALSE(h->picSTART.Visible);
+      h->mnuLOAD.Enabled = true;
+      h->picSTART.Visible = true;
+    }
+    kit::Spit(files / c.file, good);
+  }
+}
+
 }  // namespace
 }  // namespace tq

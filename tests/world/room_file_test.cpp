@@ -150,6 +150,19 @@ TEST(RoomFile, DamagedFilesAreRefusedAndTheHeldRoomIsKept) {
   for (char& c : garbage) c = static_cast<char>(rng());
   expectRefused(garbage, "binary garbage");
   expectRefused(std::string(10 * 1024 * 1024, 'A') + "\r\n", "a 10 MB line");
+  // More items than a room holds: one line twice anywhere, the ground code too, a tag after it,
+  // an empty item after a comma.
+  for (const std::size_t line : {0u, 84u, 168u, 169u}) {
+    std::size_t start = 0;
+    for (std::size_t l = 0; l < line; ++l) start = good.find("\r\n", start) + 2;
+    const std::size_t end = good.find("\r\n", start) + 2;
+    expectRefused(good.substr(0, end) + good.substr(start, end - start) + good.substr(end),
+                  "line " + std::to_string(line + 1) + " twice");
+  }
+  expectRefused(good + "\"TREE\"\r\n", "a tag after the ground code");
+  expectRefused(good.substr(0, good.size() - 2) + ",\r\n", "a comma after the ground code");
+  Spit(file, good + "\r\n \r\n");
+  EXPECT_EQ(ReadRoomFile(file.string(), held), std::nullopt) << "blank lines after the ground code";
 
   fs::remove(file);
   EXPECT_EQ(ReadRoomFile(file.string(), held), "Files/ROOM45 is missing.");

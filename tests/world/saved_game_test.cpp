@@ -297,7 +297,6 @@ TEST_F(DamagedSave, ValuesTheGameNeverWritesAreRefusedNamingTheItem) {
       {"GAMEFILE", 17, "7", "the animation frame"},
       {"GAMEFILE", 19, "56", "the monster's hit points"},
       {"GAMEFILE", 21, "100", "the points"},
-      {"GAMEFILE", 22, "0", "the flag of the sword pieces"},
       {"GAMEFILE", 29, "2", "the flag of the red key"},
       {"GAMEFILE", 32, "3", "the quest stage"},
       {"GAMEFILE", 36, "1", "the third reserved value"},
@@ -330,6 +329,12 @@ TEST_F(DamagedSave, ValuesTheGameNeverWritesAreRefusedNamingTheItem) {
     EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, item, spelling)), std::nullopt)
         << "item " << item << " " << spelling;
   }
+  // Slot 0 always shows, so the flag of the sword pieces is ignored: any 16-bit number reads.
+  for (const char* flag : {"0", "", "-32768", "32767", "7"}) {
+    EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, 22, flag)), std::nullopt) << flag;
+  }
+  EXPECT_EQ(ReadWith("GAMEFILE", WithItem(goodGame, 22, "32768")),
+            "Files/GAMEFILE is damaged: item 22 is out of range.");
 }
 
 TEST_F(DamagedSave, MutatedFilesAreEitherReadWholeOrRefused) {
