@@ -10,10 +10,15 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "game/monster_table.h"
+#include "world/room_file.h"
 
 namespace tq {
 namespace {
@@ -554,6 +559,25 @@ TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
   // Rooms lay rivers east to west: where two river cells meet side by side, the water of one
   // edge column goes on in the other's, a MOUTH opens whole into the lake east of it and an
   // LMOUTH into the lake west of it, and a RIVER leaves land above and below.
+  auto water = [&](const std::string& g, const std::string& tag, int x, int y) {
+    const Decoded& d = pic("Pics/" + g + tag + ".bmp");
+    const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
+    const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
+    return b > r + 40 && b > gr;
+  };
+  // Pixels along the seam where one side shows open water and the other does not.
+  auto mismatchedAcross = [&](const std::string& g, const std::string& left,
+                              const std::string& right) {
+    int mismatched = 0;
+    for (int y = 0; y < 56; ++y) mismatched += water(g, left, 49, y) != water(g, right, 0, y);
+    return mismatched;
+  };
+  auto mismatchedDown = [&](const std::string& g, const std::string& upper,
+                            const std::string& lower) {
+    int mismatched = 0;
+    for (int x = 0; x < 50; ++x) mismatched += water(g, upper, x, 55) != water(g, lower, x, 0);
+    return mismatched;
+  };
   struct Pair {
     const char* left;
     const char* right;
@@ -561,25 +585,50 @@ TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
   const Pair pairs[] = {{"RIVER", "RIVER"}, {"RIVER", "MOUTH"},  {"LMOUTH", "RIVER"},
                         {"MOUTH", "WATER"}, {"WATER", "LMOUTH"}, {"LMOUTH", "MOUTH"}};
   for (const std::string g : kGrounds) {
-    auto water = [&](const char* tag, int x, int y) {
-      const Decoded& d = pic("Pics/" + g + tag + ".bmp");
-      const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
-      const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
-      return b > r + 40 && b > gr;
-    };
     for (const Pair& p : pairs) {
-      int mismatched = 0, wet = 0;
-      for (int y = 0; y < 56; ++y) {
-        mismatched += water(p.left, 49, y) != water(p.right, 0, y);
-        wet += water(p.left, 49, y);
-      }
-      EXPECT_LE(mismatched, 2) << g << " " << p.left << " | " << p.right;
+      int wet = 0;
+      for (int y = 0; y < 56; ++y) wet += water(g, p.left, 49, y);
+      EXPECT_LE(mismatchedAcross(g, p.left, p.right), 2) << g << " " << p.left << " | " << p.right;
       EXPECT_GE(wet, 12) << g << " " << p.left << " | " << p.right;
     }
     for (int x = 0; x < 50; ++x) {
-      EXPECT_FALSE(water("RIVER", x, 0) || water("RIVER", x, 55)) << g << " RIVER column " << x;
+      EXPECT_FALSE(water(g, "RIVER", x, 0) || water(g, "RIVER", x, 55))
+          << g << " RIVER column " << x;
     }
   }
+
+  // The shipped rooms lay them so: a river runs on to the room's black edge or ends in a mouth,
+  // never in a square cut against the land, and lily pads, drawn on marsh water, never lie
+  // beside the open water of a pond.
+  int rivers = 0, lilies = 0;
+  for (const auto& e : fs::directory_iterator(fs::path(TQ_SOURCE_DIR) / "data" / "Files")) {
+    RoomFile room;
+    ASSERT_EQ(ReadRoomFile(e.path().string(), room), std::nullopt);
+    const std::string g = kGrounds[static_cast<int>(room.GroundCode.num())];
+    const auto& at = room.tags;
+    for (int r = 1; r < kRoomSize - 1; ++r) {
+      for (int c = 1; c < kRoomSize - 1; ++c) {
+        const bool river = at[r][c] == "RIVER" || at[r][c] == "MOUTH" || at[r][c] == "LMOUTH";
+        const bool lily = at[r][c] == "LILYPADS";
+        rivers += river;
+        lilies += lily;
+        for (const auto& [dr, dc] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}}) {
+          const std::string& next = at[r + dr][c + dc];
+          // Monsters have no tile picture of their own; a river leaves the room at its edge.
+          if (!(lily || (river && dr == 0)) || next == "BLACK" || IsMonster(next)) continue;
+          const bool nextFirst = dr + dc < 0;  // west or north of the cell
+          const std::string& first = nextFirst ? next : at[r][c];
+          const std::string& second = nextFirst ? at[r][c] : next;
+          const int mismatched =
+              dr == 0 ? mismatchedAcross(g, first, second) : mismatchedDown(g, first, second);
+          EXPECT_LE(mismatched, 2) << e.path().filename().string() << " (" << r << "," << c << ") "
+                                   << at[r][c] << " beside " << next;
+        }
+      }
+    }
+  }
+  EXPECT_GT(rivers, 0);
+  EXPECT_GT(lilies, 0);
 }
 
 TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
