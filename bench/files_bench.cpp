@@ -85,7 +85,8 @@ void BM_SaveGame(benchmark::State& state) {
   Scratch dir;
   BenchGame bench(dir.path);
   for (auto _ : state) {
-    if (auto err = tq::SaveGame(bench.game)) state.SkipWithError(err->c_str());
+    const tq::WriteResult written = tq::SaveGame(bench.game);
+    if (!written.message.empty()) state.SkipWithError(written.message.c_str());
   }
 }
 BENCHMARK(BM_SaveGame);
@@ -99,7 +100,8 @@ void BM_SaveGameWithRoom(benchmark::State& state) {
     tq::FileGroup files;
     tq::AddSavedGame(files, bench.game);
     tq::AddRoomFile(files, tq::RoomFilePath(bench.game.GamePath, 45), room);
-    if (auto err = files.Write()) state.SkipWithError(err->c_str());
+    const tq::WriteResult written = files.Write();
+    if (!written.message.empty()) state.SkipWithError(written.message.c_str());
   }
 }
 BENCHMARK(BM_SaveGameWithRoom);
@@ -107,7 +109,8 @@ BENCHMARK(BM_SaveGameWithRoom);
 void BM_ReadSavedGame(benchmark::State& state) {
   Scratch dir;
   BenchGame bench(dir.path);
-  if (auto err = tq::SaveGame(bench.game)) state.SkipWithError(err->c_str());
+  const tq::WriteResult written = tq::SaveGame(bench.game);
+  if (!written.message.empty()) state.SkipWithError(written.message.c_str());
   tq::SavedGame saved;
   for (auto _ : state) {
     if (auto err = tq::ReadSavedGame(bench.game.GamePath, saved)) {

@@ -100,7 +100,7 @@ void AddSavedGame(FileGroup& files, const Game& g) {
   files.Replace(MapFilePath(g.GamePath), MapFileText(g));
 }
 
-std::optional<std::string> SaveGame(Game& g) {
+WriteResult SaveGame(Game& g) {
   FileGroup files;
   AddSavedGame(files, g);
   return files.Write();
