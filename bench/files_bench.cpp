@@ -55,6 +55,11 @@ void BM_WriteRoomFile(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteRoomFile);
 
+// Every step reads its room. Since a read first looks for a committed group that is not in
+// place yet (one open that finds no list), a room read in a folder in memory went from 8.4 to
+// 10.3 us and a whole step within a room (move_hero_bench) from 13.9 to 15.5 us (release build,
+// medians of 7 and 5 runs). A single-file write went from 29 to 38 us: its staging folder now
+// holds the list of its file as well.
 void BM_ReadRoomFile(benchmark::State& state) {
   Scratch dir;
   const std::string path = (dir.path / "Files" / "ROOM45").string();

@@ -308,8 +308,12 @@ std::optional<std::string> FinishInterruptedWrites(const std::string& folder) {
 }
 
 std::string PathToRead(const std::string& path) {
-  // Nothing is pending almost always: then the list is not there, one failed open.
-  const std::string ready = FolderOf(path) + "/" + kReadyFolder;
+  // Nothing is pending almost always: then the list is not there, one failed open. Every step
+  // reads its room through here, so the folder is cut from the path as it stands.
+  const std::size_t slash = path.rfind('/');
+  const std::string ready =
+      (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/" +
+      kReadyFolder;
   const auto names = staging::ListedNames(ready);
   if (!names || !staging::IsRealFolder(ready)) return path;
   const std::string name = NameOf(path);
