@@ -312,8 +312,7 @@ std::string PathToRead(const std::string& path) {
   // reads its room through here, so the folder is cut from the path as it stands.
   const std::size_t slash = path.rfind('/');
   const std::string ready =
-      (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/" +
-      kReadyFolder;
+      (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/" + kReadyFolder;
   const auto names = staging::ListedNames(ready);
   if (!names || !staging::IsRealFolder(ready)) return path;
   const std::string name = NameOf(path);

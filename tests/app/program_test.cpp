@@ -162,8 +162,8 @@ TEST(OneGamePerFolder, ASecondCopyTouchesNothingSaysWhyAndEnds) {
   const std::string said = kit::Slurp(logs.path() / "second");
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << said;
   EXPECT_NE(WEXITSTATUS(status), 0);
-  EXPECT_NE(said.find("Another copy of Tarvoquest is already playing in " +
-                      game.files().string() + ". Only one copy at a time can use that folder"),
+  EXPECT_NE(said.find("Another copy of Tarvoquest is already playing in " + game.files().string() +
+                      ". Only one copy at a time can use that folder"),
             std::string::npos)
       << said;
   EXPECT_TRUE(kit::Snapshot(game.files()) == firsts);
