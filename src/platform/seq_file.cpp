@@ -6,6 +6,8 @@
 #include <fstream>
 #include <limits>
 
+#include "platform/file_writes.h"
+
 namespace tq {
 namespace {
 
@@ -41,8 +43,10 @@ std::string DamagedFileMessage(const std::string& path, const std::string& probl
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
                                          std::size_t maxBytes) {
+  // A committed group not yet in place holds the newest content of its files.
+  const std::string from = PathToRead(path);
   std::error_code ec;
-  const auto status = fs::status(path, ec);
+  const auto status = fs::status(from, ec);
   if (ec || !fs::exists(status)) {
     // Only a name that leads nowhere is missing; a loop of links or a folder we may not enter
     // is there but cannot be read.
@@ -52,7 +56,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& o
     return DataFileName(path) + " could not be opened: " + ec.message() + ".";
   }
   if (!fs::is_regular_file(status)) return DataFileName(path) + " is not a file.";
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(from, std::ios::binary);
   if (!in) return DataFileName(path) + " could not be opened.";
   out.clear();
   char buf[8192];

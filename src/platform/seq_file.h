@@ -19,8 +19,10 @@ constexpr std::size_t kMaxDataFileBytes = 64 * 1024;
 // The short name a message uses for a data file: its folder and its name ("Files/ROOM45").
 std::string DataFileName(const std::string& path);
 
-// Reads a whole file into `out`. On failure (missing, unreadable, larger than `maxBytes`)
-// returns a message naming the file; `out` then holds nothing useful.
+// Reads a whole file into `out`: while a committed group that holds it is not in place yet,
+// the group's copy (platform/file_writes.h), which is what will land. On failure (missing,
+// unreadable, larger than `maxBytes`) returns a message naming the file; `out` then holds
+// nothing useful.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& out,
                                          std::size_t maxBytes = kMaxDataFileBytes);
 // The message for a file whose content is wrong: "Files/ROOM45 is damaged: <problem>."

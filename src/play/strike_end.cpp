@@ -74,7 +74,7 @@ void ResolveStrike(Game& g, const std::string& struckTag) {
   FileGroup files;
   AddRoomFile(files, path, room);
   if (struckTag == "SHADOW BOSS") AddSavedGame(files, g);
-  error = files.Write();
+  const WriteResult written = files.Write();
 
   BackToTheMainTick(g);
   // Between the two bosses every strike redraws the room: the door shows and VEV wakes.
@@ -85,8 +85,8 @@ void ResolveStrike(Game& g, const std::string& struckTag) {
   // The win: the ending runs on its own timer.
   if (newTag == "SIBLING1") g.tmrANIMATE.setEnabled(false);
   // GUARD: a room or saved game that could not be written would pass unnoticed; the old file
-  // stays whole and the player is told which one in red.
-  if (error) ShowMessage(g, MessageColor::Red, *error);
+  // stays whole and the player is told which one in red (or which is not in place yet).
+  if (!written.message.empty()) ShowMessage(g, MessageColor::Red, written.message);
 }
 
 }  // namespace tq

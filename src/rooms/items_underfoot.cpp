@@ -323,20 +323,23 @@ void WriteRoomBack(Game& g, HeroStep& s) {
   // read-only folder) would keep the item on the floor after it was counted, its error hiding
   // the autosave's. Both are written together, and the pickup counts only when they are on
   // disk: otherwise everything it changed, a deed's price included, is taken back and the
-  // failure is shown in red.
+  // failure is shown in red. Once they are committed they land, so the pickup counts even when
+  // a file is not in place yet, which the red message says.
   FileGroup files;
   if (s.AutosaveDue) AddSavedGame(files, g);
   if (s.TookItem) AddRoomFile(files, RoomFilePath(g.GamePath, g.RoomNumber), s.RoomGrid);
-  if (auto error = files.Write()) {
-    if (!s.TookItem) {
-      ShowMessage(g, MessageColor::Red, "The game could not be saved. " + *error);
-      return;
-    }
-    RestorePickupState(g, s.beforePickup);
-    ShowMessage(g, MessageColor::Red,
-                (s.DeedTarget ? "Nothing was bought. " : "Nothing was taken. ") + *error);
+  const WriteResult written = files.Write();
+  if (!written.written() && !s.TookItem) {
+    ShowMessage(g, MessageColor::Red, "The game could not be saved. " + written.message);
     return;
   }
+  if (!written.written()) {
+    RestorePickupState(g, s.beforePickup);
+    ShowMessage(g, MessageColor::Red,
+                (s.DeedTarget ? "Nothing was bought. " : "Nothing was taken. ") + written.message);
+    return;
+  }
+  if (!written.message.empty()) ShowMessage(g, MessageColor::Red, written.message);
   for (const auto& [channel, sound] : s.pickupSounds) g.Play(*channel, sound);
 }
 

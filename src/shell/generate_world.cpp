@@ -109,15 +109,19 @@ void GenerateWorld(Game& g) {
   // GUARD: rooms written one by one, and the saved game after them, would leave old and new
   // rooms mixed, or a new save beside the old map, when the program dies in between. The rooms,
   // the saved game and the map file of the new game are written together, and the window takes
-  // the new game only once they are on disk.
+  // the new game only once they are committed; a file not in place yet is named in red.
   const WindowBeforeNewWorld before(g);
   ResetForNewWorld(g, world);
-  if (auto error = WriteWorld(world, g)) {
+  const WriteResult written = WriteWorld(world, g);
+  if (!written.written()) {
     before.Restore(g);
-    AbandonWorldBuilding(g, *error);
+    AbandonWorldBuilding(g, written.message);
     return;
   }
   StartPlay(g);
+  if (!written.message.empty()) {
+    ShowMessage(g, MessageColor::Red, "The new world is built. " + written.message);
+  }
 }
 
 }  // namespace tq

@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/message_line.h"
 #include "game/picture_names.h"
+#include "platform/file_writes.h"
 #include "rooms/move_hero.h"
 #include "world/room_file.h"
 #include "world/saved_game.h"
@@ -38,10 +39,13 @@ std::string LoadedAreaMusic(std::int64_t room) {
 void mnuLOAD_Click(Game& g, int /*index*/) {
   // GUARD: a missing or damaged save would stop the program or half-apply. Both files are read
   // and checked, and so is the room the save stands in (the redraw below reads it), before
-  // anything changes, so a bad one leaves the window exactly as it was.
+  // anything changes, so a bad one leaves the window exactly as it was. A group of files written
+  // earlier that is not all in place yet is put in place first; while it cannot be, no later
+  // write could land either, so nothing is loaded and the file in trouble is named.
   SavedGame saved;
   RoomFile savedRoom;
-  auto error = ReadSavedGame(g.GamePath, saved);
+  auto error = FinishPendingGroup(g.GamePath + "Files");
+  if (!error) error = ReadSavedGame(g.GamePath, saved);
   if (!error) error = ReadRoomFile(RoomFilePath(g.GamePath, saved.RoomNumber), savedRoom);
   if (error) {
     ShowMessage(g, MessageColor::Red, "The saved game cannot be loaded. " + *error);

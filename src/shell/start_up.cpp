@@ -16,8 +16,9 @@ void Form_Load(Game& g) {
   g.GamePath = g.programFolder + "/";
   // GUARD: a write cut short by the program's death would leave files that belong together
   // mixed, and its half-written files behind for good. Before anything is read, a group of files
-  // that was committed is put in place and what an uncommitted one left is removed; nothing
-  // else in Files/ is touched.
+  // that was committed is put in place and what an uncommitted one left is removed, through a
+  // Files/ that links to a folder elsewhere as through a plain one; nothing else in Files/ is
+  // touched.
   if (auto error = FinishInterruptedWrites(g.GamePath + "Files")) {
     ShowMessage(g, MessageColor::Red,
                 "The last save was cut short and cannot be finished. " + *error);

@@ -11,9 +11,13 @@ void mnuSAVE_Click(Game& g, int /*index*/) {
   g.Play(g.MM1, "sounds/squeak.wav");
   ShowMessage(g, MessageColor::Green,
               "All items, money, and stats saved. You'll start here if you load the game.");
-  // GUARD: a failed save would still claim success; it says so in red instead.
-  if (auto error = SaveGame(g)) {
-    ShowMessage(g, MessageColor::Red, "The game could not be saved. " + *error);
+  // GUARD: a failed save would still claim success; it says so in red instead, and so does a
+  // save that is written but not all in place yet.
+  const WriteResult written = SaveGame(g);
+  if (!written.written()) {
+    ShowMessage(g, MessageColor::Red, "The game could not be saved. " + written.message);
+  } else if (!written.message.empty()) {
+    ShowMessage(g, MessageColor::Red, "The game is saved. " + written.message);
   }
 }
 

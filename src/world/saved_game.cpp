@@ -138,7 +138,7 @@ void AddSavedGame(FileGroup& files, const Game& g) {
   files.Replace(MapFilePath(g.GamePath), FileText(MapFileLayout(), s));
 }
 
-std::optional<std::string> SaveGame(Game& g) {
+WriteResult SaveGame(Game& g) {
   FileGroup files;
   AddSavedGame(files, g);
   return files.Write();

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "platform/file_writes.h"
 
 namespace tq {
 
-class FileGroup;
 class Game;
 
 // GamePath & "Files/GAMEFILE" and GamePath & "Files/MAPFILE".
@@ -19,9 +19,9 @@ std::string GameFilePath(const std::string& gamePath);
 std::string MapFilePath(const std::string& gamePath);
 
 // Writes GAMEFILE and MAPFILE from the current state (tool flag 0 always 1, seen flags from
-// what the map shows), together. Shows nothing itself; returns a message naming the file when
-// the write failed, and then neither file has changed.
-std::optional<std::string> SaveGame(Game& g);
+// what the map shows), together. Shows nothing itself; what became of the write, with a message
+// naming the file when one failed.
+WriteResult SaveGame(Game& g);
 // Adds GAMEFILE and MAPFILE as SaveGame writes them to a group of files written together (an
 // autosave with its room, a boss's room with the save that follows its death).
 void AddSavedGame(FileGroup& files, const Game& g);

@@ -37,7 +37,7 @@ WorldWork BuildWorld(Random& rnd, const TemplateSet& templates) {
   return w;
 }
 
-std::optional<std::string> WriteWorld(const WorldWork& world, const Game& g) {
+WriteResult WriteWorld(const WorldWork& world, const Game& g) {
   FileGroup files;
   for (const auto& [number, room] : world.rooms) {
     AddRoomFile(files, RoomFilePath(g.GamePath, number), room);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_writes.h"
 #include "world/template_rooms.h"
 #include "world/world_work.h"
 
@@ -19,8 +20,8 @@ WorldWork BuildWorld(Random& rnd, const TemplateSet& templates);
 
 // Writes every room of the new world together with the saved game and the map file of `g` (its
 // new-game state): after a failure, or a crash at any instant, a fresh start finds the old world
-// and its save or the new world and its save, never a mix. Returns a message naming the file on
-// failure.
-std::optional<std::string> WriteWorld(const WorldWork& world, const Game& g);
+// and its save or the new world and its save, never a mix. What became of the write, with a
+// message naming the file when one failed.
+WriteResult WriteWorld(const WorldWork& world, const Game& g);
 
 }  // namespace tq

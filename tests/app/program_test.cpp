@@ -1,9 +1,11 @@
-// The real program started and ended from outside. SIGTERM and SIGINT end it as EXIT does, at
-// any moment of its life, start-up included; it exits with status 0 and the sanitizers of a
-// sanitized build find nothing on the way out.
+// The real program started and ended from outside, each run in a game folder of its own.
+// SIGTERM and SIGINT end it as EXIT does, at any moment of its life, start-up included; it exits
+// with status 0 and the sanitizers of a sanitized build find nothing on the way out. A second
+// copy started on the folder of a running one touches nothing, says why and ends.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,10 +15,105 @@
 #include <string>
 #include <thread>
 
+#include "app/app_folder.h"
+#include "kit/file_bytes.h"
 #include "kit/headless_game.h"
+#include "kit/write_faults.h"
 
 namespace tq {
 namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A game folder with the real program in it (a hard link to the built one, or a copy), which
+// the program takes for its own folder.
+class ProgramFolder : public test::AppFolder {
+ public:
+  ProgramFolder() {
+    const fs::path built = fs::path(TQ_GAME_DIR) / "tarvoquest";
+    std::error_code ec;
+    fs::create_hard_link(built, program(), ec);
+    if (ec) fs::copy_file(built, program());
+  }
+  fs::path program() const { return path() / "tarvoquest"; }
+  fs::path files() const { return path() / "Files"; }
+};
+
+// Starts the program headless with its stderr going to `log`.
+pid_t Start(const fs::path& program, const fs::path& log) {
+  // The signals wait until the program is running, or they could end the child before exec.
+  sigset_t ending, before;
+  sigemptyset(&ending);
+  sigaddset(&ending, SIGTERM);
+  sigaddset(&ending, SIGINT);
+  pthread_sigmask(SIG_BLOCK, &ending, &before);
+  const pid_t pid = fork();
+  if (pid != 0) {
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    return pid;
+  }
+  // SDL's dummy video driver draws nowhere and loads no graphics library (the offscreen one
+  // loads EGL, which leaves allocations behind for the leak checker); the test environment
+  // chose the dummy audio driver. With no display named, no message box can be shown either.
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  // As from a terminal, whatever ran the tests: a background job ignores SIGINT, and a
+  // program started with SIGINT ignored rightly keeps ignoring it.
+  signal(SIGINT, SIG_DFL);
+  signal(SIGTERM, SIG_DFL);
+  if (!freopen(log.c_str(), "w", stderr)) _exit(126);
+  execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+  _exit(127);
+}
+
+// Waits up to 30 s for the program to end; false (after killing it) when it did not.
+bool Ended(pid_t pid, int& status) {
+  const auto deadline = Clock::now() + std::chrono::seconds(30);
+  pid_t ended = 0;
+  while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && Clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (ended != 0) return true;
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return false;
+}
+
+// Waits up to 30 s until some process holds a flock on `file`, as the system's list of locks
+// shows it (a test that took the lock itself to see would race the program for it).
+bool Locked(const fs::path& file) {
+  const auto deadline = Clock::now() + std::chrono::seconds(30);
+  while (Clock::now() < deadline) {
+    struct stat st {};
+    if (stat(file.c_str(), &st) == 0) {
+      std::ifstream locks("/proc/locks");
+      const std::string inode = ":" + std::to_string(st.st_ino);
+      for (std::string line; std::getline(locks, line);) {
+        std::istringstream in(line);
+        std::string id, kind, advisory, mode, owner, device;
+        in >> id >> kind >> advisory >> mode >> owner >> device;
+        if (kind == "FLOCK" && device.ends_with(inode)) return true;
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return false;
+}
+
+// Ends a running program as a desktop does and expects it to go with status 0, clean.
+void EndsCleanly(pid_t pid, int signal, const fs::path& log) {
+  ASSERT_EQ(kill(pid, signal), 0);
+  int status = 0;
+  const bool ended = Ended(pid, status);
+  const std::string said = kit::Slurp(log);
+  ASSERT_TRUE(ended) << "the program did not end within 30 s";
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << said;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << said;
+  EXPECT_EQ(said.find("Sanitizer"), std::string::npos) << said;
+  EXPECT_EQ(said.find("runtime error"), std::string::npos) << said;
+}
 
 struct Ending {
   int signal;
@@ -31,51 +128,13 @@ std::string Describe(const ::testing::TestParamInfo<Ending>& info) {
 class ProgramEnds : public ::testing::TestWithParam<Ending> {};
 
 TEST_P(ProgramEnds, WithStatusZero) {
+  ProgramFolder game;
   kit::TempFolder logs;
-  const std::string program = std::string(TQ_GAME_DIR) + "/tarvoquest";
-  const std::string log = (logs.path() / "stderr").string();
-  // The signals wait until the program is running, or they could end the child before exec.
-  sigset_t ending, before;
-  sigemptyset(&ending);
-  sigaddset(&ending, SIGTERM);
-  sigaddset(&ending, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &ending, &before);
-  const pid_t pid = fork();
-  if (pid != 0) pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  const fs::path log = logs.path() / "stderr";
+  const pid_t pid = Start(game.program(), log);
   ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    // SDL's dummy video driver draws nowhere and loads no graphics library (the offscreen one
-    // loads EGL, which leaves allocations behind for the leak checker); the test environment
-    // chose the dummy audio driver.
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    // As from a terminal, whatever ran the tests: a background job ignores SIGINT, and a
-    // program started with SIGINT ignored rightly keeps ignoring it.
-    signal(SIGINT, SIG_DFL);
-    signal(SIGTERM, SIG_DFL);
-    if (!freopen(log.c_str(), "w", stderr)) _exit(126);
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
   std::this_thread::sleep_for(std::chrono::milliseconds(GetParam().afterMs));
-  ASSERT_EQ(kill(pid, GetParam().signal), 0);
-  int status = 0;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  pid_t ended = 0;
-  while ((ended = waitpid(pid, &status, WNOHANG)) == 0 &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  if (ended == 0) {
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    FAIL() << "the program did not end within 30 s";
-  }
-  std::ostringstream said;
-  said << std::ifstream(log).rdbuf();
-  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << said.str();
-  EXPECT_EQ(WEXITSTATUS(status), 0) << said.str();
-  EXPECT_EQ(said.str().find("Sanitizer"), std::string::npos) << said.str();
-  EXPECT_EQ(said.str().find("runtime error"), std::string::npos) << said.str();
+  EndsCleanly(pid, GetParam().signal, log);
 }
 
 INSTANTIATE_TEST_SUITE_P(AtAnyMoment, ProgramEnds,
@@ -83,6 +142,39 @@ INSTANTIATE_TEST_SUITE_P(AtAnyMoment, ProgramEnds,
                                            Ending{SIGTERM, 150}, Ending{SIGTERM, 1500},
                                            Ending{SIGINT, 1500}),
                          Describe);
+
+TEST(OneGamePerFolder, ASecondCopyTouchesNothingSaysWhyAndEnds) {
+  ProgramFolder game;
+  kit::TempFolder logs;
+  const pid_t first = Start(game.program(), logs.path() / "first");
+  ASSERT_GE(first, 0);
+  ASSERT_TRUE(Locked(game.files() / ".tq-lock"));
+  // The first copy is in the middle of a write, which a start-up on the folder would clean up.
+  fs::create_directories(game.files() / ".tq-writing");
+  kit::Spit(game.files() / ".tq-writing" / ".tq-group", "GAMEFILE\nMAPFILE\n");
+  kit::Spit(game.files() / ".tq-writing" / "GAMEFILE", "half a sa");
+  const kit::FolderSnapshot firsts = kit::Snapshot(game.files());
+
+  const pid_t second = Start(game.program(), logs.path() / "second");
+  ASSERT_GE(second, 0);
+  int status = 0;
+  ASSERT_TRUE(Ended(second, status));
+  const std::string said = kit::Slurp(logs.path() / "second");
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << "\n" << said;
+  EXPECT_NE(WEXITSTATUS(status), 0);
+  EXPECT_NE(said.find("Another copy of Tarvoquest is already playing in " + game.files().string() +
+                      ". Only one copy at a time can use that folder"),
+            std::string::npos)
+      << said;
+  EXPECT_TRUE(kit::Snapshot(game.files()) == firsts);
+
+  // The first plays on and ends as ever; then the folder is free for the next copy.
+  EndsCleanly(first, SIGTERM, logs.path() / "first");
+  const pid_t next = Start(game.program(), logs.path() / "next");
+  ASSERT_GE(next, 0);
+  ASSERT_TRUE(Locked(game.files() / ".tq-lock"));
+  EndsCleanly(next, SIGTERM, logs.path() / "next");
+}
 
 }  // namespace
 }  // namespace tq

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <memory>
 
 #include "kit/file_bytes.h"
 
@@ -18,6 +20,14 @@ FailingWrites::FailingWrites(WriteStepHook fails) {
 
 FailingWrites::~FailingWrites() {
   SetWriteStepHook({});
+}
+
+WriteStepHook RenameFails(const std::string& name, int times) {
+  return [suffix = "/" + name, left = std::make_shared<int>(times)](WriteStep step,
+                                                                    const std::string& target) {
+    const bool hit = step == WriteStep::ReplaceFile && target.ends_with(suffix);
+    return hit && (*left)-- > 0 ? EIO : 0;
+  };
 }
 
 int WriteStepsOf(const std::function<void()>& body) {
@@ -60,8 +70,13 @@ FolderSnapshot Snapshot(const fs::path& folder) {
 }
 
 void Restore(const fs::path& folder, const FolderSnapshot& snapshot) {
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  // A folder that is a link stays one: the folder it leads to is emptied instead.
+  if (fs::is_symlink(folder)) {
+    for (const auto& e : fs::directory_iterator(folder)) fs::remove_all(e.path());
+  } else {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
   for (const auto& [name, bytes] : snapshot) {
     const fs::path p = folder / name;
     if (name.ends_with('/')) {

@@ -20,6 +20,10 @@ class FailingWrites {
   FailingWrites& operator=(const FailingWrites&) = delete;
 };
 
+// A hook for FailingWrites: the rename that puts the file called `name` in place (after a
+// group's commit, or alone) fails with EIO `times` times, then goes through.
+WriteStepHook RenameFails(const std::string& name, int times);
+
 // The number of write steps `body` takes, run in this process.
 int WriteStepsOf(const std::function<void()>& body);
 
@@ -32,7 +36,7 @@ bool KilledAtWriteStep(const std::function<void()>& body, int step);
 // entries with no bytes, so that leftovers of any kind show.
 using FolderSnapshot = std::map<std::string, std::string>;
 FolderSnapshot Snapshot(const std::filesystem::path& folder);
-// Makes the folder hold exactly `snapshot` again.
+// Makes the folder hold exactly `snapshot` again (a folder that is a link stays a link).
 void Restore(const std::filesystem::path& folder, const FolderSnapshot& snapshot);
 
 }  // namespace tq::kit

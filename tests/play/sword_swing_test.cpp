@@ -136,7 +136,7 @@ TEST_F(SwordTest, ASwingBeforeTheFirstTickAfterALoadMissesWhateverLiesAtTheViews
   kit::RoomBuilder().Set(4, 4, "TREE").Set(5, 6, "ROCKS").WriteTo(h, 45);
   PlaceHero(45, 6, 6);
   g.Strength = 12;
-  ASSERT_FALSE(SaveGame(g));
+  ASSERT_EQ(SaveGame(g).message, "");
   ASSERT_TRUE(h.ClickOn(g.mnuLOAD));
   ASSERT_EQ(g.Facing, "XXX");
   ASSERT_EQ(g.IMGgrid[0].Tag, "TREE");

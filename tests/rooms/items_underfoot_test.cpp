@@ -211,7 +211,7 @@ TEST_F(ItemsUnderfootTest, APickupWhoseFilesCannotBeWrittenCountsForNothing) {
     g.SwordPieces = 1;
     g.imgTOOL[0].Picture = Full("Icons/PIECE1.bmp");
     for (int slot = 1; slot <= 9; ++slot) g.imgTOOL[slot].Visible = false;
-    ASSERT_EQ(SaveGame(g), std::nullopt);
+    ASSERT_EQ(SaveGame(g).message, "");
     const std::string savedBefore = kit::Slurp(h.folder() / "Files" / "GAMEFILE");
     RoomBuilder(c.ground).Set(5, 6, c.tag).WriteTo(h, c.room);
     PlaceHero(c.room, 6, 6);

@@ -6,6 +6,8 @@
 
 #include "kit/file_bytes.h"
 #include "kit/headless_game.h"
+#include "kit/write_faults.h"
+#include "platform/file_writes.h"
 #include "shell/input.h"
 
 namespace tq {
@@ -151,11 +153,17 @@ TEST(StartUp, AClickedPictureBoxTakesTheFocusUntilTheMainTickGivesItBack) {
 TEST(StartUp, ASaveCutShortThatCannotBeFinishedIsNamedInRed) {
   kit::TempFolder tmp;
   const std::filesystem::path files = tmp.path() / "Files";
-  // A group was committed when the program died, and a folder now stands where one of its files
-  // goes.
-  std::filesystem::create_directories(files / ".tq-ready");
+  // A group was committed when the program died (before its first rename), and a folder now
+  // stands where one of its files goes.
+  ASSERT_TRUE(kit::KilledAtWriteStep(
+      [&] {
+        FileGroup group;
+        group.Replace((files / "ROOM45").string(), "\"BLACK\"\r\n");
+        group.Replace((files / "GAMEFILE").string(), "saved\r\n");
+        group.Write();
+      },
+      4));
   std::filesystem::create_directories(files / "ROOM45" / "in the way");
-  kit::Spit(files / ".tq-ready" / "ROOM45", "\"BLACK\"\r\n");
   kit::HeadlessGame h(tmp.path());
   EXPECT_EQ(h->lblMESSAGE.Caption,
             "The last save was cut short and cannot be finished. Files/ROOM45 could not be "

@@ -76,7 +76,7 @@ std::string Expected(std::initializer_list<const char*> lines) {
 TEST(SavedGame, FirstNewGameOfARunWritesTheseBytes) {
   kit::HeadlessGame game;
   MakeFirstNewGame(game.game());
-  ASSERT_EQ(SaveGame(game.game()), std::nullopt);
+  ASSERT_EQ(SaveGame(game.game()).message, "");
   EXPECT_EQ(Slurp(game.folder() / "Files" / "GAMEFILE"),
             Expected({"10,20,0,10,20,0", "8,6,45,,,", R"("","GRASS","","RIGHT",0)", "1,0,0,0", "1",
                       "0", "0", "0", "0", "0", "0", "0", "0", "0", "0,0,0,0,0"}));
@@ -101,7 +101,7 @@ TEST(SavedGame, FlagsComeFromWhatTheWindowShowsAtTheMoment) {
   MakeLaterGame(g);
   g.imgTOOL[0].Visible = false;  // slot 0 counts as shown whatever its state
   g.MonsterFacing = "";
-  ASSERT_EQ(SaveGame(g), std::nullopt);
+  ASSERT_EQ(SaveGame(g).message, "");
   SavedGame saved;
   ASSERT_EQ(ReadSavedGame(g.GamePath, saved), std::nullopt);
   EXPECT_EQ(saved.ToolFlags, (std::array<std::int16_t, 10>{1, 1, 1, 0, 0, 0, 1, 0, 0, 1}));
@@ -113,7 +113,7 @@ TEST(SavedGame, FlagsComeFromWhatTheWindowShowsAtTheMoment) {
 
   g.imgMAP[3].Visible = false;
   g.imgTOOL[6].Visible = false;
-  ASSERT_EQ(SaveGame(g), std::nullopt);
+  ASSERT_EQ(SaveGame(g).message, "");
   ASSERT_EQ(ReadSavedGame(g.GamePath, saved), std::nullopt);
   EXPECT_EQ(saved.MapCellSeen[3], 0);
   EXPECT_EQ(saved.ToolFlags[6], 0);
@@ -122,7 +122,7 @@ TEST(SavedGame, FlagsComeFromWhatTheWindowShowsAtTheMoment) {
 TEST(SavedGame, ReadBackIntoAnotherWindowAndSavedAgainGivesTheSameBytes) {
   kit::HeadlessGame first;
   MakeLaterGame(first.game());
-  ASSERT_EQ(SaveGame(first.game()), std::nullopt);
+  ASSERT_EQ(SaveGame(first.game()).message, "");
   const fs::path files = first.folder() / "Files";
 
   kit::HeadlessGame second;
@@ -138,7 +138,7 @@ TEST(SavedGame, ReadBackIntoAnotherWindowAndSavedAgainGivesTheSameBytes) {
     g.imgMAP[i].Tag = saved.MapCellKind[i];
     g.imgMAP[i].Visible = saved.MapCellSeen[i] == 1;
   }
-  ASSERT_EQ(SaveGame(g), std::nullopt);
+  ASSERT_EQ(SaveGame(g).message, "");
   EXPECT_EQ(Slurp(second.folder() / "Files" / "GAMEFILE"), Slurp(files / "GAMEFILE"));
   EXPECT_EQ(Slurp(second.folder() / "Files" / "MAPFILE"), Slurp(files / "MAPFILE"));
 
@@ -158,7 +158,7 @@ TEST(SavedGame, ReadBackIntoAnotherWindowAndSavedAgainGivesTheSameBytes) {
 TEST(SavedGame, HandEditedLayoutsReadTheSame) {
   kit::HeadlessGame game;
   MakeLaterGame(game.game());
-  ASSERT_EQ(SaveGame(game.game()), std::nullopt);
+  ASSERT_EQ(SaveGame(game.game()).message, "");
   const fs::path file = game.folder() / "Files" / "GAMEFILE";
   const std::string crlf = Slurp(file);
   SavedGame reference;
@@ -190,7 +190,7 @@ class DamagedSave : public ::testing::Test {
  protected:
   void SetUp() override {
     MakeLaterGame(game.game());
-    ASSERT_EQ(SaveGame(game.game()), std::nullopt);
+    ASSERT_EQ(SaveGame(game.game()).message, "");
     goodGame = Slurp(files() / "GAMEFILE");
     goodMap = Slurp(files() / "MAPFILE");
   }
@@ -359,16 +359,16 @@ TEST_F(DamagedSave, MutatedFilesAreEitherReadWholeOrRefused) {
 TEST(SavedGame, AFailedWriteIsReportedAndReplacesNeitherFile) {
   kit::HeadlessGame game;
   MakeFirstNewGame(game.game());
-  ASSERT_EQ(SaveGame(game.game()), std::nullopt);
+  ASSERT_EQ(SaveGame(game.game()).message, "");
   const fs::path files = game.folder() / "Files";
   const std::string oldMap = Slurp(files / "MAPFILE");
   // A folder where GAMEFILE should be makes the save fail.
   fs::remove(files / "GAMEFILE");
   fs::create_directories(files / "GAMEFILE" / "x");
   MakeLaterGame(game.game());
-  const auto err = SaveGame(game.game());
-  ASSERT_TRUE(err.has_value());
-  EXPECT_EQ(err->rfind("Files/GAMEFILE could not be", 0), 0u) << *err;
+  const WriteResult err = SaveGame(game.game());
+  ASSERT_FALSE(err.written());
+  EXPECT_EQ(err.message.rfind("Files/GAMEFILE could not be", 0), 0u) << err.message;
   EXPECT_EQ(Slurp(files / "MAPFILE"), oldMap);
   std::vector<std::string> left;
   for (const auto& e : fs::directory_iterator(files)) left.push_back(e.path().filename());
@@ -377,7 +377,7 @@ TEST(SavedGame, AFailedWriteIsReportedAndReplacesNeitherFile) {
 
   // With Files/ gone it is made again.
   fs::remove_all(files);
-  ASSERT_EQ(SaveGame(game.game()), std::nullopt);
+  ASSERT_EQ(SaveGame(game.game()).message, "");
   SavedGame saved;
   ASSERT_EQ(ReadSavedGame(game->GamePath, saved), std::nullopt);
   EXPECT_EQ(saved.RoomNumber, 512);
