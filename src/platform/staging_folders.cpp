@@ -52,6 +52,28 @@ WriteStepHook& Hook() {
   return hook;
 }
 
+// The game's own data files, as a build that kept no list wrote them: ROOM<n>, GAMEFILE, MAPFILE.
+bool IsDataFileName(const std::string& name) {
+  if (name == "GAMEFILE" || name == "MAPFILE") return true;
+  return name.size() > 4 && name.rfind("ROOM", 0) == 0 &&
+         std::all_of(name.begin() + 4, name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The files a committed group of an earlier build holds: that build kept no list and moved every
+// file of its ready folder, and it only ever put the game's data files there.
+std::vector<std::string> EarlierBuildNames(const std::string& ready) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(ready, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (it->symlink_status(ec).type() == fs::file_type::regular && IsDataFileName(name)) {
+      names.push_back(name);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 bool Exists(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
@@ -133,8 +155,9 @@ void RemoveStaging(const std::string& staging) {
 std::optional<NotInPlace> FinishReadyGroup(const std::string& folder) {
   const std::string ready = folder + "/" + kReadyFolder;
   if (!IsRealFolder(ready)) return std::nullopt;
-  const auto names = ListedNames(ready);
-  if (!names) {
+  auto names = ListedNames(ready);
+  if (!names) names = EarlierBuildNames(ready);
+  if (names->empty()) {
     ::rmdir(ready.c_str());  // empty when a finish died before it; otherwise not the game's
     return std::nullopt;
   }

@@ -43,8 +43,9 @@ struct NotInPlace {
   int err = 0;
 };
 // Moves the files the committed group of `folder` lists over their targets, trying a failed
-// rename again; once all are in place the list and the ready folder go. Returns the first file
-// that is still not in place.
+// rename again; once all are in place the list and the ready folder go. A ready folder without
+// a list, left by a build that kept none, is finished with the game's data files in it. Returns
+// the first file that is still not in place.
 std::optional<NotInPlace> FinishReadyGroup(const std::string& folder);
 
 }  // namespace tq::staging

@@ -198,6 +198,21 @@ TEST(FinishInterruptedWrites, MovesOrRemovesTheGamesOwnFilesAndNothingElse) {
   expected[".tq-ready/stray.txt"] = "mine";
   EXPECT_EQ(kit::Snapshot(files), expected);
 
+  // A group an earlier build committed, which kept no list: its data files are finished, the
+  // player's stray stays.
+  fs::remove_all(files / ".tq-ready");
+  kit::Restore(files, players);
+  fs::create_directory(files / ".tq-ready");
+  Spit(files / ".tq-ready" / "GAMEFILE", "new save");
+  Spit(files / ".tq-ready" / "ROOM47", "new ROOM47");
+  Spit(files / ".tq-ready" / "ROOM47.bak", "mine");
+  ASSERT_EQ(FinishInterruptedWrites(files.string()), std::nullopt);
+  expected = players;
+  expected["GAMEFILE"] = "new save";
+  expected["ROOM47"] = "new ROOM47";
+  expected[".tq-ready/ROOM47.bak"] = "mine";
+  EXPECT_EQ(kit::Snapshot(files), expected);
+
   // A staging name that is a link to another folder is not followed.
   fs::remove_all(files / ".tq-ready");
   fs::create_directory_symlink(elsewhere, files / ".tq-writing");
