@@ -60,6 +60,21 @@ int KeptAtShift(const Decoded& whole, const Decoded& frame, const Decoded& floor
   return kept;
 }
 
+// Whether a pixel is the soft edge of a letter over the bare picture: a mix of the two.
+bool MixOf(const Rgb& pixel, const Rgb& text, const Rgb& under) {
+  Rgb along{}, towards{};
+  double length = 0, dot = 0;
+  for (int c = 0; c < 3; ++c) {
+    along[c] = text[c] - under[c], towards[c] = pixel[c] - under[c];
+    length += along[c] * along[c], dot += along[c] * towards[c];
+  }
+  if (length == 0) return false;
+  const double share = std::clamp(dot / length, 0.0, 1.0);
+  Rgb mix{};
+  for (int c = 0; c < 3; ++c) mix[c] = under[c] + share * along[c];
+  return Distance(mix, pixel) < 12;
+}
+
 }  // namespace
 
 Decoded DecodePicture(const std::filesystem::path& file) {
@@ -85,6 +100,11 @@ Decoded GamePicture(const std::string& name) {
   return file ? DecodePicture(*file) : Decoded{};
 }
 
+std::array<int, 3> RgbOf(std::uint32_t bgr) {
+  return {static_cast<int>(bgr & 0xFF), static_cast<int>(bgr >> 8 & 0xFF),
+          static_cast<int>(bgr >> 16 & 0xFF)};
+}
+
 double Luminance(double r, double g, double b) {
   auto linear = [](double c) {
     c /= 255.0;
@@ -95,6 +115,38 @@ double Luminance(double r, double g, double b) {
 
 double Contrast(double luminanceA, double luminanceB) {
   return (std::max(luminanceA, luminanceB) + 0.05) / (std::min(luminanceA, luminanceB) + 0.05);
+}
+
+double ContrastAroundText(const Decoded& shown, const Decoded& bare,
+                          const std::array<int, 3>& colour, const std::array<int, 4>& box) {
+  const Rgb text{static_cast<double>(colour[0]), static_cast<double>(colour[1]),
+                 static_cast<double>(colour[2])};
+  const int x0 = std::max(box[0] - 3, 0), y0 = std::max(box[1] - 3, 0);
+  const int x1 = std::min(box[0] + box[2] + 3, shown.w),
+            y1 = std::min(box[1] + box[3] + 3, shown.h);
+  auto letter = [&](int x, int y) {
+    return x >= box[0] && x < box[0] + box[2] && y >= box[1] && y < box[1] + box[3] &&
+           At(shown, x, y) != At(bare, x, y) && Distance(At(shown, x, y), text) <= 24;
+  };
+  auto nearLetter = [&](int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+      for (int dx = -2; dx <= 2; ++dx)
+        if (letter(x + dx, y + dy)) return true;
+    return false;
+  };
+  std::vector<double> around;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      if (letter(x, y) || !nearLetter(x, y)) continue;
+      const Rgb pixel = At(shown, x, y), under = At(bare, x, y);
+      const Rgb& seen = MixOf(pixel, text, under) ? under : pixel;
+      around.push_back(Luminance(seen[0], seen[1], seen[2]));
+    }
+  if (around.empty()) return 1;
+  const double ink = Luminance(text[0], text[1], text[2]);
+  for (double& l : around) l = Contrast(ink, l);
+  std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end());
+  return around[around.size() / 2];
 }
 
 double KeptShare(const Decoded& whole, const Decoded& frame, const Decoded& floor) {

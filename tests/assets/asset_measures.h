@@ -2,6 +2,7 @@
 // contrast, how much of a figure its break frames keep, loop seams and chopped noise.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -20,10 +21,21 @@ Decoded DecodePicture(const std::filesystem::path& file);
 // A picture of the built game folder by the name the game gives it (any letter case).
 Decoded GamePicture(const std::string& name);
 
+// The red, green and blue of one of the window's colours (&H00BBGGRR).
+std::array<int, 3> RgbOf(std::uint32_t bgr);
 // Relative luminance of an sRGB colour (0..255 a channel), for contrast ratios.
 double Luminance(double r, double g, double b);
 // The contrast ratio of two relative luminances, 1 to 21.
 double Contrast(double luminanceA, double luminanceB);
+
+// How a text reads where it is drawn: `shown` is the window with the text, `bare` the same window
+// without it, and the text is written in `colour` inside the pixel box (x, y, w, h). The letters
+// are the pixels the text turned to its colour; the two pixels around them are what they are
+// read against: an outline or a backing the text brings, or the picture beneath (where the soft
+// edge of a letter lies over it, the picture counts). Gives the contrast that half of those
+// pixels reach against the colour; 1 when no letter shows.
+double ContrastAroundText(const Decoded& shown, const Decoded& bare,
+                          const std::array<int, 3>& colour, const std::array<int, 4>& box);
 
 // Of a figure's own pixels (where `whole` differs from `floor` by an RGB distance over 30), the
 // share that `frame` keeps: within 60 of the figure and nearer to it than to the floor, after one
@@ -58,8 +70,8 @@ Section HighPass(double hz, double q, int rate);
 // under -50 dBFS does not count (0). Above 1 the wrap is a tick.
 double SeamRatio(const std::vector<double>& interleaved, int channels, int rate);
 
-// The hardest cut in a sound's noise: where the energy above 4 kHz falls between two 10 ms
-// windows after 80 ms of steady level and stays down for 30 ms.
+// The hardest cut in a sound's noise while the sound goes on: where the energy above 4 kHz falls
+// between two 10 ms windows after 80 ms of steady level, by the fall that holds for 30 ms.
 struct Cut {
   double dB = 0;       // how far it falls
   double seconds = 0;  // where

@@ -453,9 +453,8 @@ TEST_F(Pictures, EveryMessageColourReadsOnTheMessageBox) {
       {"silver", MessageColor::Silver}};
   std::vector<Miss> misses;
   for (const auto& [name, colour] : colours) {
-    const auto bgr = static_cast<Color>(colour);
-    const double ratio =
-        Contrast(Luminance(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF), back);
+    const auto [r, g, b] = RgbOf(static_cast<Color>(colour));
+    const double ratio = Contrast(Luminance(r, g, b), back);
     char line[48];
     std::snprintf(line, sizeof line, "%s: %.2f:1", name, ratio);
     if (ratio < 4.5) misses.push_back({ratio, line});
