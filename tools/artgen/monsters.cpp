@@ -21,8 +21,10 @@ void DrawKind(Image& l, std::string_view kind, const MonsterPose& p) {
     DrawCrawler(l, kind, p);
   else if (kind == "VEV")
     DrawGhost(l, p);
-  else if (kind == "SHADOW DEMON" || kind == "SHADOW BOSS")
-    DrawShade(l, kind, p);
+  else if (kind == "SHADOW DEMON")
+    DrawShade(l, p);
+  else if (kind == "SHADOW BOSS")
+    DrawBoss(l, p);
   else
     DrawFolk(l, kind, p);
 }
