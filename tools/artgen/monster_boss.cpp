@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "monster_painters.h"
-#include "palette.h"
 #include "shade.h"
 
 namespace tq::art {
@@ -23,27 +22,9 @@ const Ramp kRobe = Ramp(0x08060e, 0x14101e, 0x2c2244, 0x544478);
 constexpr Px kEye = Rgb(0xff3a30);
 constexpr Px kRune = Rgb(0xb070ff);
 
-// This frame of the boss: which way he faces, whether he casts, how far his body rises and
-// his mantle swings.
-struct Lord {
-  Facing f;
-  bool attack, side, rear;
-  double bob, sway;
-};
-
-Lord LordOf(const MonsterPose& p) {
-  Lord b;
-  b.f = p.attack ? Facing::Front : p.facing;
-  b.attack = p.attack;
-  b.side = b.f == Facing::Right, b.rear = b.f == Facing::Rear;
-  b.bob = p.frame == 2 || p.attack ? -1 : 0;
-  b.sway = p.attack ? 2 : p.frame == 2 ? 1.5 : -1;
-  return b;
-}
-
 // The mantle: from the shoulders out to the cell's edges, its hem torn into tatters of uneven
 // length. Seen from the side it streams out behind him.
-void Mantle(Image& l, const Lord& b) {
+void Mantle(Image& l, const Stance& b) {
   Image shape(l.w(), l.h());
   std::vector<Pt> pts;
   const double top = 21 + b.bob, flare = b.attack ? 1.5 : 0;
@@ -73,7 +54,7 @@ void Mantle(Image& l, const Lord& b) {
 }
 
 // Great horns sweeping out from the helm and curling up, over the head at (hx, hy).
-void Horns(Image& l, const Lord& b, double hx, double hy) {
+void Horns(Image& l, const Stance& b, double hx, double hy) {
   for (int s : {-1, 1}) {
     if (b.side && s > 0) continue;
     const double d = b.side ? -0.7 : s;  // from the side the horn sweeps back
@@ -89,7 +70,7 @@ void Horns(Image& l, const Lord& b, double hx, double hy) {
 
 // The helm: black plate with a spiked crest; from the front a visor slit with two burning eyes,
 // from the side one eye.
-void Helm(Image& l, const Lord& b, double hx, double hy) {
+void Helm(Image& l, const Stance& b, double hx, double hy) {
   ShadeEllipse(l, hx, hy, 5.2, 6, kPlate, 0.1);
   for (int i = -1; i <= 1; ++i)  // a crown of spikes fanning out
     FillPoly(l,
@@ -126,7 +107,7 @@ void Pauldron(Image& l, double x, double y, int s) {
 
 // The body: a broad breastplate and a row of hip plates over a long black robe, narrower seen
 // from the side; `cx` its middle.
-void Body(Image& l, const Lord& b, double cx) {
+void Body(Image& l, const Stance& b, double cx) {
   const double w = b.side ? 0.55 : 1.0, top = 23 + b.bob, waist = 38 + b.bob;
   Image robe(l.w(), l.h()), plate(l.w(), l.h());
   FillPoly(robe, {{cx - 8 * w, waist}, {cx + 8 * w, waist}, {cx + 12 * w, 54}, {cx - 12 * w, 54}},
@@ -175,7 +156,7 @@ void Gauntlet(Image& l, double x, double y, double dx, double dy) {
 }
 
 // Both arms flung up, a crackling orb of shadow over each hand and bolts at the viewer.
-void Cast(Image& l, const Lord& b) {
+void Cast(Image& l, const Stance& b) {
   for (int s : {-1, 1}) {
     const double hx = 25 + s * 18, hy = 18;
     ShadeTaper(l, {{25 + s * 10.0, 26 + b.bob}, {25 + s * 15.0, 24}, {hx, hy}}, 5, 3.6, kPlate);
@@ -190,7 +171,7 @@ void Cast(Image& l, const Lord& b) {
 }  // namespace
 
 void DrawBoss(Image& l, const MonsterPose& p) {
-  const Lord b = LordOf(p);
+  const Stance b = StanceOf(p, 1, {-1, 1.5, 2});
   const double hx = b.side ? 27 : 25, hy = 16 + b.bob;
   if (!b.rear) Mantle(l, b);
   Body(l, b, 25);

@@ -21,28 +21,11 @@ const Ramp kTalon = Ramp(0x08080c, 0x1e2026, 0x40444e, 0x80868f);
 constexpr Px kHollow = Rgb(0x040608);
 constexpr Px kColdLight = Rgb(0x8afff0);
 
-// This frame of VEV: his facing, whether he casts, how high he hovers and how his rags wave.
-struct Ghost {
-  Facing f;
-  bool attack, side, rear;
-  double hover, wave;
-};
-
-Ghost GhostOf(const MonsterPose& p) {
-  Ghost g;
-  g.f = p.attack ? Facing::Front : p.facing;
-  g.attack = p.attack;
-  g.side = g.f == Facing::Right, g.rear = g.f == Facing::Rear;
-  g.hover = p.frame == 2 || p.attack ? -2 : 0;
-  g.wave = p.attack ? 2.2 : p.frame == 2 ? 1.2 : 0;
-  return g;
-}
-
 // The shroud's shape: the peaked hood, the shoulders and the body, torn below into tatters of
 // uneven length that wave; from the side they stream back behind him.
-Image ShroudShape(const Ghost& g) {
+Image ShroudShape(const Stance& g) {
   Image shape(kTileW, kTileH);
-  const double h = g.hover, hx = g.side ? 24 : 25;
+  const double h = g.bob, hx = g.side ? 24 : 25;
   FillEllipse(shape, hx, 15 + h, 8, 9, kRags[1]);
   FillPoly(shape, {{hx - 6, 10 + h}, {hx + 6, 10 + h}, {hx - (g.side ? 5 : 1), 3 + h}}, kRags[1]);
   FillPoly(shape, {{hx - 9, 20 + h}, {hx + 9, 20 + h}, {hx + 14, 36 + h}, {hx - 14, 36 + h}},
@@ -50,8 +33,8 @@ Image ShroudShape(const Ghost& g) {
   constexpr double kLength[] = {12, 19, 14, 21, 13, 17};  // each tatter's reach below the body
   for (int i = 0; i < 6; ++i) {
     const double x0 = hx - 14 + i * 28 / 6.0, x1 = x0 + 28 / 6.0;
-    const double reach = kLength[i] + (i % 2 ? g.wave : -g.wave);
-    const double drift = g.side ? -6 - i * 1.2 : std::sin(i * 1.7 + g.wave) * 2.5;
+    const double reach = kLength[i] + (i % 2 ? g.sway : -g.sway);
+    const double drift = g.side ? -6 - i * 1.2 : std::sin(i * 1.7 + g.sway) * 2.5;
     FillPoly(shape,
              {{x0, 34 + h},
               {x1, 34 + h},
@@ -76,8 +59,8 @@ void ClawArm(Image& l, Pt sleeve, Pt elbow, Pt hand, Pt curl) {
   }
 }
 
-void Arms(Image& l, const Ghost& g) {
-  const double h = g.hover, reach = g.wave;
+void Arms(Image& l, const Stance& g) {
+  const double h = g.bob, reach = g.sway;
   if (g.side) {
     ClawArm(l, {27, 24 + h}, {35, 27 + h}, {41 + reach, 28 + h}, {1, 0.6});
   } else if (g.attack) {
@@ -120,8 +103,8 @@ void Stamp(Image& l, int x0, int y0, const std::string_view (&rows)[N]) {
 }
 
 // The skull in the hood's shadow, the jaw wide when he wails.
-void Skull(Image& l, const Ghost& g) {
-  const int h = static_cast<int>(g.hover);
+void Skull(Image& l, const Stance& g) {
+  const int h = static_cast<int>(g.bob);
   if (g.side) {
     FillEllipse(l, 28.5, 16 + h, 4, 6, kHollow);
     Stamp(l, 27, 12 + h, kSkullSide);
@@ -137,8 +120,8 @@ void Skull(Image& l, const Ghost& g) {
 }  // namespace
 
 void DrawGhost(Image& l, const MonsterPose& p) {
-  const Ghost g = GhostOf(p);
-  if (g.rear) Arms(l, g);  // reaching out behind the shroud
+  const Stance g = StanceOf(p, 2, {0, 1.2, 2.2});  // he hovers, his rags wave
+  if (g.rear) Arms(l, g);                          // reaching out behind the shroud
   ShadeShape(l, ShroudShape(g), kRags, 11, 39, true);
   if (!g.rear) {
     Arms(l, g);

@@ -2,14 +2,22 @@
 // shapes of shadow the boss and VEV share: shaded flat shapes, glows and bolts.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "monster_painters.h"
-#include "palette.h"
 #include "shade.h"
 
 namespace tq::art {
+
+Stance StanceOf(const MonsterPose& p, double rise, const double (&sways)[3]) {
+  Stance s;
+  s.f = p.attack ? Facing::Front : p.facing;
+  s.attack = p.attack;
+  s.side = s.f == Facing::Right, s.rear = s.f == Facing::Rear;
+  s.bob = p.frame == 2 || p.attack ? -rise : 0;
+  s.sway = sways[p.attack ? 2 : p.frame == 2 ? 1 : 0];
+  return s;
+}
 
 void ShadeShape(Image& l, const Image& shape, const Ramp& r, double x0, double x1, bool folds) {
   for (int y = 0; y < shape.h(); ++y)
