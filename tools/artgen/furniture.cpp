@@ -204,18 +204,20 @@ void Glint(Image& l, int x, int y, int r, Px c) {
   l.set(x, y, Rgb(0xffffff));
 }
 
-// The open chest's inside between the rim and the raised lid: the dark back wall lit warm
-// from below and a heap of gold bulging over the front rim.
+// The open chest's inside between the rim and the raised lid: dark, with a warm light rising
+// from whatever lies in it, brightest in the middle, and a glint once the lid is up. What the
+// chest held shows as the loot that takes its place.
 void ChestInside(Image& l, int top, int frame) {
+  const double open = (frame - 1) / 3.0;
   for (int y = top; y < 29; ++y)
-    for (int x = 9; x < 41; ++x)
-      l.set(x, y, Mix(Rgb(0x2a160a), Rgb(0x8a5a18), (y - top) / 8.0 * (frame - 1) / 3.0));
+    for (int x = 9; x < 41; ++x) {
+      const double middle = 1 - std::abs(x + 0.5 - 25) / 16;
+      const double light = open * (0.35 + 0.65 * middle) * (y - top + 1) / (29.0 - top);
+      l.set(x, y, LitShade(Ramp(0x1e1008, 0x6a3a10, 0xc88a28, 0xf8d870), light, x, y));
+    }
   if (frame < 3) return;
-  const Ramp coins = kGold;
-  for (int i = 0; i < 7; ++i)
-    ShadeEllipse(l, 12.5 + i * 4.2, 28.5 - (i % 2), 2.6, 1.8 + (frame - 3) * 0.6, coins, 0.15);
-  Glint(l, frame == 3 ? 30 : 19, 26, frame == 3 ? 3 : 5, Rgb(0xffffff));
-  if (frame == 4) Glint(l, 33, 27, 2, Rgb(0xffffff));
+  Glint(l, 25, 27 - (frame - 3) * 2, frame == 3 ? 3 : 5, Rgb(0xffffff));
+  if (frame == 4) Glint(l, 31, 27, 2, Rgb(0xffffff));
 }
 
 }  // namespace
@@ -239,7 +241,7 @@ Image OpeningChest(int frame) {
     for (int x = 0; x < kTileW; ++x)
       if (from >= 0 && closed.get(x, from).a) l.set(x, y, closed.get(x, from));
   }
-  if (frame > 1)  // the lid's inner edge, lit by the gold
+  if (frame > 1)  // the lid's inner edge, lit from inside
     for (int x = 9; x < 41; ++x) l.set(x, bottom, Mix(kWood[0], kGold[2], 0.25 * frame));
   return l;
 }
