@@ -7,7 +7,6 @@
 #include "hero.h"
 #include "icons.h"
 #include "monsters.h"
-#include "noise.h"
 #include "screens.h"
 #include "tiles.h"
 
@@ -43,12 +42,7 @@ void AddTiles(std::vector<Picture>& out, Ground g) {
     for (int f = 1; f <= 4; ++f)
       Add(
           out, pics + tag + "KILL" + std::to_string(f) + ".bmp",
-          [g, tag, f] {
-            Image l = ObjectLayer(g, tag, 1);
-            if (!IsFullCover(tag)) Outline(l);
-            return PaintBreak(g, l, f, SeedOf(tag));
-          },
-          ground + " breaking");
+          [g, tag, f] { return PaintStruck(g, tag, f); }, ground + " breaking");
 }
 
 void AddMonsters(std::vector<Picture>& out, Ground g) {
@@ -63,10 +57,7 @@ void AddMonsters(std::vector<Picture>& out, Ground g) {
     for (int k = 1; k <= 4; ++k)
       Add(
           out, pics + kind + "KILL" + std::to_string(k) + ".bmp",
-          [g, kind, k] {
-            return PaintBreak(g, MonsterLayer(kind, Facing::Front, 1), k, SeedOf(kind));
-          },
-          group);
+          [g, kind, k] { return PaintMonsterHit(g, kind, k); }, group);
     Add(
         out, pics + kind + "attack.bmp", [g, kind] { return PaintMonsterAttack(g, kind); }, group);
   }

@@ -1,4 +1,5 @@
 // Furniture: crate, barrel, table, bed, shelf, sign, chest, campfire, well and the armour racks.
+#include <algorithm>
 #include <cmath>
 
 #include "palette.h"
@@ -193,7 +194,57 @@ void WeaponRack(Image& l) {
   ShadeEllipse(l, 38, 21, 3.5, 3.5, kSteel);
 }
 
+// A four-pointed glint of light centred on (x, y), its arms `r` long.
+void Glint(Image& l, int x, int y, int r, Px c) {
+  for (int i = -r; i <= r; ++i) {
+    Px arm = c;
+    arm.a = static_cast<uint8_t>(255 - 110 * std::abs(i) / r);
+    l.Blend(x + i, y, arm), l.Blend(x, y + i, arm);
+  }
+  l.set(x, y, Rgb(0xffffff));
+}
+
+// The open chest's inside between the rim and the raised lid: dark, with a warm light rising
+// from whatever lies in it, brightest in the middle, and a glint once the lid is up. What the
+// chest held shows as the loot that takes its place.
+void ChestInside(Image& l, int top, int frame) {
+  const double open = (frame - 1) / 3.0;
+  for (int y = top; y < 29; ++y)
+    for (int x = 9; x < 41; ++x) {
+      const double middle = 1 - std::abs(x + 0.5 - 25) / 16;
+      const double light = open * (0.35 + 0.65 * middle) * (y - top + 1) / (29.0 - top);
+      l.set(x, y, LitShade(Ramp(0x1e1008, 0x6a3a10, 0xc88a28, 0xf8d870), light, x, y));
+    }
+  if (frame < 3) return;
+  Glint(l, 25, 27 - (frame - 3) * 2, frame == 3 ? 3 : 5, Rgb(0xffffff));
+  if (frame == 4) Glint(l, 31, 27, 2, Rgb(0xffffff));
+}
+
 }  // namespace
+
+Image OpeningChest(int frame) {
+  // The closed chest is cut at the lid's seam; the lid rises a little more each frame and
+  // tips back, its front growing shorter, while the inside shows beneath it.
+  constexpr int kSeam = 29;  // the first row of the box
+  constexpr int kLift[4] = {1, 3, 5, 7};
+  constexpr double kTilt[4] = {1.0, 0.9, 0.78, 0.66};
+  frame = std::clamp(frame, 1, 4);
+  Image closed(kTileW, kTileH), l(kTileW, kTileH);
+  Chest(closed);
+  for (int y = kSeam; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) l.set(x, y, closed.get(x, y));
+  const int bottom = kSeam - 1 - kLift[frame - 1];
+  ChestInside(l, bottom + 1, frame);
+  const double tilt = kTilt[frame - 1];
+  for (int y = 0; y <= bottom; ++y) {
+    const int from = static_cast<int>(std::lround(kSeam - 1 - (bottom - y) / tilt));
+    for (int x = 0; x < kTileW; ++x)
+      if (from >= 0 && closed.get(x, from).a) l.set(x, y, closed.get(x, from));
+  }
+  if (frame > 1)  // the lid's inner edge, lit from inside
+    for (int x = 9; x < 41; ++x) l.set(x, bottom, Mix(kWood[0], kGold[2], 0.25 * frame));
+  return l;
+}
 
 const std::vector<TileObject>& FurnitureTiles() {
   static const std::vector<TileObject> tiles = {

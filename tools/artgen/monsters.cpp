@@ -2,6 +2,7 @@
 // a lit rim and an outline, and laid over each ground.
 #include "monsters.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "monster_painters.h"
@@ -20,8 +21,10 @@ void DrawKind(Image& l, std::string_view kind, const MonsterPose& p) {
     DrawCrawler(l, kind, p);
   else if (kind == "VEV")
     DrawGhost(l, p);
-  else if (kind == "SHADOW DEMON" || kind == "SHADOW BOSS")
-    DrawShade(l, kind, p);
+  else if (kind == "SHADOW DEMON")
+    DrawShade(l, p);
+  else if (kind == "SHADOW BOSS")
+    DrawBoss(l, p);
   else
     DrawFolk(l, kind, p);
 }
@@ -40,6 +43,47 @@ void RimLight(Image& l) {
         l.set(x, y, lit);
       }
     }
+}
+
+void ContactShadow(Image& img, std::string_view kind) {
+  const bool flyer = kind == "BAT" || kind == "VEV";
+  Darken(img, 26, flyer ? 52 : 51, flyer ? 8 : 13, 3, flyer ? 0.22 : 0.32);
+}
+
+// How a monster looks in each frame of a blow that lands: it is struck, not killed, and stays
+// whole. How far it reels back (pixels up), how much the flash of the blow lights it, how red
+// the pain makes it, whether a white halo flares round it, and how strong the slash still shows.
+struct HitLook {
+  int recoil;
+  double flash, hurt;
+  bool halo;
+  double slash;
+};
+constexpr HitLook kHitLooks[4] = {
+    {0, 1.0, 0.0, true, 1.0},     // the blade bites: a flash and the slash across
+    {2, 0.35, 0.4, false, 0.55},  // knocked back, the slash fading
+    {1, 0.0, 0.8, false, 0.25},   // red with the pain, coming back
+    {0, 0.0, 0.15, false, 0.0},   // nearly itself again
+};
+
+Px HitColour(Px p, const HitLook& look) {
+  auto channel = [](double v) { return static_cast<uint8_t>(std::clamp(v, 0.0, 255.0)); };
+  const double lift = 1 + 0.4 * look.flash, glow = 14 * look.flash;
+  const double red = lift + 0.2 * look.hurt, drain = lift * (1 - 0.3 * look.hurt);
+  return {channel(p.r * red + glow + 36 * look.hurt), channel(p.g * drain + glow),
+          channel(p.b * drain + glow), p.a};
+}
+
+// The flash of the blow flares round the whole figure: a pale halo hugging its outline.
+void FlashHalo(Image& l) {
+  const Image src = l;
+  Px halo = Rgb(0xfffaf0);
+  halo.a = 230;
+  for (int y = 0; y < l.h(); ++y)
+    for (int x = 0; x < l.w(); ++x)
+      if (!src.get(x, y).a && (src.get(x - 1, y).a > 128 || src.get(x + 1, y).a > 128 ||
+                               src.get(x, y - 1).a > 128 || src.get(x, y + 1).a > 128))
+        l.set(x, y, halo);
 }
 
 }  // namespace
@@ -68,9 +112,23 @@ Image MonsterLayer(std::string_view kind, Facing facing, int frame) {
 
 Image PaintMonster(Ground g, std::string_view kind, Facing facing, int frame) {
   Image img = PaintGround(g);
-  const bool flyer = kind == "BAT" || kind == "VEV";
-  Darken(img, 26, flyer ? 52 : 51, flyer ? 8 : 13, 3, flyer ? 0.22 : 0.32);
+  ContactShadow(img, kind);
   Composite(img, MonsterLayer(kind, facing, frame));
+  return img;
+}
+
+Image PaintMonsterHit(Ground g, std::string_view kind, int frame) {
+  const HitLook& look = kHitLooks[std::clamp(frame, 1, 4) - 1];
+  const Image whole = MonsterLayer(kind, Facing::Front, 1);
+  Image struck = whole;
+  for (int y = 0; y < struck.h(); ++y)
+    for (int x = 0; x < struck.w(); ++x)
+      if (struck.get(x, y).a) struck.set(x, y, HitColour(struck.get(x, y), look));
+  if (look.halo) FlashHalo(struck);
+  Image img = PaintGround(g);
+  ContactShadow(img, kind);
+  Composite(img, struck, 0, -look.recoil);
+  StrikeSlash(img, whole, look.slash);
   return img;
 }
 

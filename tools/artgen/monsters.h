@@ -18,5 +18,8 @@ const char* FacingWord(Facing f);  // FRONT, REAR, LEFT, RIGHT
 Image MonsterLayer(std::string_view kind, Facing facing, int frame);
 Image PaintMonster(Ground g, std::string_view kind, Facing facing, int frame);
 Image PaintMonsterAttack(Ground g, std::string_view kind);
+// Frame 1..4 of a blow that lands on the monster, in its front pose: a flash and the slash,
+// a recoil, the red of the pain, and back to itself. It plays on every blow, killing or not.
+Image PaintMonsterHit(Ground g, std::string_view kind, int frame);
 
 }  // namespace tq::art

@@ -69,4 +69,24 @@ void ShadeStroke(Image& img, double x0, double y0, double x1, double y1, double 
   });
 }
 
+void ShadeTaper(Image& img, const std::vector<Pt>& path, double w0, double w1, const Ramp& r) {
+  double total = 0;
+  for (size_t i = 1; i < path.size(); ++i)
+    total += std::hypot(path[i].x - path[i - 1].x, path[i].y - path[i - 1].y);
+  if (total <= 0) return;
+  double done = 0;
+  for (size_t i = 1; i < path.size(); ++i) {
+    const Pt a = path[i - 1], b = path[i];
+    const double len = std::hypot(b.x - a.x, b.y - a.y);
+    const int pieces = std::max(1, static_cast<int>(std::ceil(len)));
+    for (int k = 0; k < pieces; ++k) {
+      const double t0 = k / static_cast<double>(pieces), t1 = (k + 1) / static_cast<double>(pieces);
+      const double w = w0 + (w1 - w0) * (done + len * (t0 + t1) / 2) / total;
+      ShadeStroke(img, a.x + (b.x - a.x) * t0, a.y + (b.y - a.y) * t0, a.x + (b.x - a.x) * t1,
+                  a.y + (b.y - a.y) * t1, w, r);
+    }
+    done += len;
+  }
+}
+
 }  // namespace tq::art

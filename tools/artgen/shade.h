@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "canvas.h"
 
@@ -35,5 +36,8 @@ void ShadeCylinder(Image& img, int x, int y, int w, int h, const Ramp& r);
 // A thick lit stroke (limbs, branches, handles).
 void ShadeStroke(Image& img, double x0, double y0, double x1, double y1, double width,
                  const Ramp& r);
+// A lit stroke along a path that thins from `w0` at its first point to `w1` at its last
+// (horns, claws, rags).
+void ShadeTaper(Image& img, const std::vector<Pt>& path, double w0, double w1, const Ramp& r);
 
 }  // namespace tq::art

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 #include "noise.h"
 #include "palette.h"
@@ -91,24 +93,62 @@ Bounds BoundsOf(const Image& l) {
 
 }  // namespace
 
-Image PaintTile(Ground g, std::string_view tag, int frame) {
+Image LayOnGround(Ground g, Image l) {
   Image img = PaintGround(g);
-  Image l = ObjectLayer(g, tag, frame);
-  if (IsFullCover(tag)) {
-    Composite(img, l);
-    return img;
-  }
   const Bounds b = BoundsOf(l);
-  if (!b.empty()) {
-    const double w = b.x1 - b.x0 + 1;
-    Darken(img, (b.x0 + b.x1 + 1) / 2.0 + 2, b.y1 - 0.5, w * 0.5 + 1, std::max(2.5, w * 0.12),
-           0.32);
-    Outline(l);
-    Composite(img, l);
-  }
+  if (b.empty()) return img;
+  const double w = b.x1 - b.x0 + 1;
+  Darken(img, (b.x0 + b.x1 + 1) / 2.0 + 2, b.y1 - 0.5, w * 0.5 + 1, std::max(2.5, w * 0.12), 0.32);
+  Outline(l);
+  Composite(img, l);
   return img;
 }
 
+Image PaintTile(Ground g, std::string_view tag, int frame) {
+  Image l = ObjectLayer(g, tag, frame);
+  if (!IsFullCover(tag)) return LayOnGround(g, std::move(l));
+  Image img = PaintGround(g);
+  Composite(img, l);
+  return img;
+}
+
+void StrikeSlash(Image& img, const Image& figure, double strength) {
+  const Bounds b = BoundsOf(figure);
+  if (b.empty() || strength <= 0) return;
+  const double cx = (b.x0 + b.x1) / 2.0, cy = (b.y0 + b.y1) / 2.0;
+  // A crescent from the upper left to the lower right, thick in the middle and sharp at its
+  // ends: a white edge in a pale fringe. As it fades it thins and turns the red of the cut.
+  constexpr int kSamples = 48;
+  std::vector<Pt> arc;
+  for (int i = 0; i < kSamples; ++i) {
+    const double t = i / (kSamples - 1.0);
+    arc.push_back({cx - 12 + 24 * t, cy - 9 + 18 * t - 3 * std::sin(t * std::numbers::pi)});
+  }
+  Px core = Mix(Rgb(0xd03030), Rgb(0xffffff), strength);
+  core.a = static_cast<uint8_t>(255 * std::min(1.0, 0.35 + strength));
+  Px fringe = Mix(Rgb(0xa02020), Rgb(0xfff0b0), strength);
+  fringe.a = static_cast<uint8_t>(160 * strength);
+  for (int y = static_cast<int>(cy) - 14; y <= cy + 14; ++y)
+    for (int x = static_cast<int>(cx) - 15; x <= cx + 15; ++x) {
+      double nearest = 1e9;
+      int at = 0;
+      for (int i = 0; i < kSamples; ++i) {
+        const double d = std::hypot(x + 0.5 - arc[i].x, y + 0.5 - arc[i].y);
+        if (d < nearest) nearest = d, at = i;
+      }
+      const double half =
+          (0.3 + 1.3 * std::sin(at / (kSamples - 1.0) * std::numbers::pi)) * (0.5 + 0.5 * strength);
+      if (nearest <= half)
+        img.Blend(x, y, core);
+      else if (nearest <= half + 1)
+        img.Blend(x, y, fringe);
+    }
+}
+
+namespace {
+
+// The shattering of a breakable object: it is cut into small blocks that burst, fall and thin
+// out, with dust; the first frame shows the slash of the blow.
 Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
   Image img = PaintGround(g);
   const Bounds b = BoundsOf(object);
@@ -116,7 +156,6 @@ Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
   const double cx = (b.x0 + b.x1) / 2.0, cy = (b.y0 + b.y1) / 2.0;
   constexpr int kBlock = 5;
   Image pieces(kTileW, kTileH);
-  // The object is cut into small blocks that burst outward, fall and thin out.
   for (int by = b.y0; by <= b.y1; by += kBlock)
     for (int bx = b.x0; bx <= b.x1; bx += kBlock) {
       const double r = Rand01(bx, by, seed);
@@ -148,13 +187,22 @@ Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed) {
     d.a = static_cast<uint8_t>(200 - frame * 30);
     FillEllipse(img, px, py, 1.5 + frame * 0.6, 1.2 + frame * 0.5, d);
   }
-  // The first frame shows the strike itself: a white slash across the object.
-  if (frame == 1) {
-    Px s = Rgb(0xffffff);
-    s.a = 220;
-    ThickLine(img, cx - 10, cy - 8, cx + 10, cy + 8, 1.6, s);
-  }
+  if (frame == 1) StrikeSlash(img, object, 1.0);
   return img;
+}
+
+}  // namespace
+
+Image PaintStruck(Ground g, std::string_view tag, int frame) {
+  if (tag == "CHEST") {  // a chest is not smashed: the blow springs its lid
+    const Image chest = OpeningChest(frame);
+    Image img = LayOnGround(g, chest);
+    if (frame == 1) StrikeSlash(img, chest, 1.0);
+    return img;
+  }
+  Image l = ObjectLayer(g, tag, 1);
+  if (!IsFullCover(tag)) Outline(l);
+  return PaintBreak(g, l, frame, SeedOf(tag));
 }
 
 }  // namespace tq::art

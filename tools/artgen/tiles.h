@@ -27,8 +27,15 @@ Image ObjectLayer(Ground g, std::string_view tag, int frame);
 
 // The finished tile: ground, contact shadow, outlined object.
 Image PaintTile(Ground g, std::string_view tag, int frame = 1);
-// Break frame 1..4 of a struck object or monster layer.
-Image PaintBreak(Ground g, const Image& object, int frame, uint32_t seed);
+// An object painted on a layer, finished the same way: laid with its shadow and outline.
+Image LayOnGround(Ground g, Image l);
+// Break frame 1..4 of a struck object: most shatter into blocks, a chest springs its lid.
+Image PaintStruck(Ground g, std::string_view tag, int frame);
+// The slash of the sword across a struck figure (its layer), drawn on the finished picture;
+// `strength` 1 is the blow itself, less a fading trace of it.
+void StrikeSlash(Image& img, const Image& figure, double strength);
+// The chest as its lid springs open under the blow, frames 1..4, on a layer (furniture.cpp).
+Image OpeningChest(int frame);
 
 // Tile tags drawn on every ground, and which of them have a second frame or break frames.
 const std::vector<std::string>& TileTags();
