@@ -6,18 +6,20 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <numbers>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/sdl_audio.h"
+#include "app/tune_stream.h"
+#include "assets/asset_measures.h"
 #include "platform/asset_path.h"
 
 namespace tq {
@@ -57,69 +59,6 @@ const std::vector<std::string> kLoopingTunes = {
 const std::vector<std::string> kOnceTunes = {"SOUNDS/DUNGEON.mid", "SOUNDS/DEADMUSIC.mid",
                                              "sounds/winmusic.mid"};
 const std::string kRainLoop = "sounds/RAINTHUNDER.wav";
-
-std::vector<char> ReadAll(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t Le(const std::vector<char>& b, std::size_t at, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b.at(at + i));
-  return v;
-}
-
-std::uint32_t Be(const std::vector<char>& b, std::size_t at, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = 0; i < bytes; ++i) v = (v << 8) | static_cast<unsigned char>(b.at(at + i));
-  return v;
-}
-
-struct Wav {
-  int rate = 0, channels = 0, bits = 0, format = 0;
-  std::vector<double> samples;  // -1..1
-};
-
-Wav ReadWav(const std::filesystem::path& file) {
-  const std::vector<char> b = ReadAll(file);
-  Wav w;
-  if (b.size() < 12 || std::string(b.data(), 4) != "RIFF" || std::string(b.data() + 8, 4) != "WAVE")
-    return w;
-  for (std::size_t at = 12; at + 8 <= b.size();) {
-    const std::string id(b.data() + at, 4);
-    const std::uint32_t size = Le(b, at + 4, 4);
-    if (id == "fmt ") {
-      w.format = static_cast<int>(Le(b, at + 8, 2));
-      w.channels = static_cast<int>(Le(b, at + 10, 2));
-      w.rate = static_cast<int>(Le(b, at + 12, 4));
-      w.bits = static_cast<int>(Le(b, at + 22, 2));
-    } else if (id == "data" && w.bits == 16) {
-      for (std::size_t i = at + 8; i + 1 < at + 8 + size && i + 1 < b.size(); i += 2) {
-        w.samples.push_back(static_cast<std::int16_t>(Le(b, i, 2)) / 32768.0);
-      }
-    }
-    at += 8 + size + (size & 1);
-  }
-  return w;
-}
-
-// A second-order filter section given by its coefficients (a0 = 1).
-struct Section {
-  double b0, b1, b2, a1, a2;
-  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  double operator()(double x) {
-    const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1, x1 = x, y2 = y1, y1 = y;
-    return y;
-  }
-};
-
-// A Butterworth high-pass section (Q 0.5412 and 1.3066 together make the fourth order).
-Section HighPass(double hz, double q, int rate) {
-  const double w = 2 * std::numbers::pi * hz / rate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
-  const double a0 = 1 + alpha;
-  return {(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
-}
 
 // The signal weighted as ITU-R BS.1770 weighs loudness: a shelf lifting the presence above
 // 1.5 kHz and a cut below 40 Hz, designed for the given rate.
@@ -324,6 +263,27 @@ class PlayedSounds : public ::testing::Test {
     if (!clip || !Mix_QuerySpec(&rate, &format, &channels)) return -1;
     return clip->alen / (2.0 * channels * rate);
   }
+  // One play of a repeated sound as the music channel plays it, stereo, with its rate: a tune
+  // streamed from its whole FLAC file, a clip as the mixer holds it.
+  std::pair<std::vector<double>, int> PlayedOnce(const std::string& name) {
+    std::vector<double> out;
+    if (name.ends_with(".mid")) {
+      std::string error;
+      const auto tune = TuneStream::Open(Find(Played(name)).string(), 1, error);
+      if (!tune) return {out, 0};
+      std::vector<std::int16_t> pcm(static_cast<std::size_t>(tune->length()) * 2);
+      tune->MixInto(pcm.data(), static_cast<int>(tune->length()));
+      for (std::int16_t v : pcm) out.push_back(v / 32768.0);
+      return {out, 44100};
+    }
+    Mix_Chunk* clip = audio_.Clip(kGameDir + name);
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (!clip || !Mix_QuerySpec(&rate, &format, &channels) || channels != 2) return {out, 0};
+    const auto* pcm = reinterpret_cast<const std::int16_t*>(clip->abuf);
+    for (std::size_t i = 0; i < clip->alen / 2; ++i) out.push_back(pcm[i] / 32768.0);
+    return {out, rate};
+  }
   AssetResolver assets_{TQ_GAME_DIR};
   SdlAudio audio_;
 };
@@ -400,6 +360,24 @@ TEST(SoundFiles, EffectsCarryNoOffsetNoClickAndNoSilentTail) {
   }
 }
 
+TEST(SoundFiles, NoEffectCutsALayerOfItsNoiseOff) {
+  std::set<std::string> done;
+  std::vector<Miss> misses;
+  for (const std::string& name : kEffects) {
+    const std::filesystem::path file = Find(name);
+    if (!done.insert(FoldCase(file.string())).second) continue;
+    const Wav w = ReadWav(file);
+    ASSERT_GT(w.rate, 0) << name;
+    const Cut cut = HardestCut(w.samples, w.rate);
+    char line[96];
+    std::snprintf(line, sizeof line, "%s: %.1f dB at %.2f s", file.filename().c_str(), cut.dB,
+                  cut.seconds);
+    if (cut.dB >= 10) misses.push_back({cut.dB, line});
+  }
+  EXPECT_TRUE(misses.empty()) << "the band above 4 kHz falls (goal under 10 dB): "
+                              << WorstFirst(misses, true);
+}
+
 TEST(SoundFiles, VoicesBreatheAboveTheirFormantsAndSqueaksDoNotFoldBack) {
   // Share of a sound's energy above a frequency, through a fourth-order high-pass.
   auto above = [](const char* name, double hz) {
@@ -471,6 +449,27 @@ TEST_F(PlayedSounds, LoopingTunesDecodeToTheirWrittenLength) {
     // After the silent tail is trimmed, the repeat must come back on the beat.
     EXPECT_NEAR(ClipSeconds(name), written, 0.03) << name << ": " << Mix_GetError();
   }
+}
+
+TEST_F(PlayedSounds, LoopsWrapWithoutATick) {
+  ASSERT_TRUE(audio_.open());
+  std::vector<std::string> loops = kLoopingTunes;
+  loops.push_back(kRainLoop);
+  std::set<std::string> done;
+  std::vector<Miss> misses;
+  for (const std::string& name : loops) {
+    const std::filesystem::path file = Find(Played(name));
+    if (!done.insert(FoldCase(file.string())).second) continue;
+    const auto [samples, rate] = PlayedOnce(name);
+    ASSERT_GT(samples.size(), 4u) << name;
+    const double ratio = SeamRatio(samples, 2, rate);
+    char line[96];
+    std::snprintf(line, sizeof line, "%s: %.2f", file.filename().c_str(), ratio);
+    if (ratio > 1.0) misses.push_back({ratio, line});
+  }
+  EXPECT_TRUE(misses.empty()) << "the jump at the wrap against the largest step of the last "
+                                 "100 ms (goal 1.0 at most): "
+                              << WorstFirst(misses, true);
 }
 
 TEST_F(PlayedSounds, MusicIsEvenlyLoudAndNeverClips) {
