@@ -1,6 +1,7 @@
 // The monsters' roars as they notice the hero, and their death cries: one voice per kind.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "effects.h"
 #include "parts.h"
@@ -67,18 +68,34 @@ Buffer Roar3() {
   return Reverb(out, 0.4, 0.5, 0.12, 0.4);
 }
 
-// Beetles, ice platers and dragons: a clicking rattle over a low armoured buzz.
+// Beetles, ice platers and dragons: a hissing, rattling growl. A heavy throat rumbles under it
+// and a drone buzzes in the chest, the weight a dragon needs below 150 Hz; shell or scales
+// rattle over it some twenty times a second, each clack a click and a burst of the hiss forced
+// out between them. Every layer swells in and dies away with the breath.
 Buffer Roar4() {
   Rng rng(54);
-  const double length = 1.0;
-  Buffer buzz = Tone(length, Wave::Saw, Expo(62, 48, length), [=](double t) {
-    return Attack(t, 0.15) * (1.0 - t / length) * (0.6 + 0.4 * std::sin(2 * kPi * 28 * t));
-  });
-  Filter(buzz, Biquad::Kind::LowPass, 700, 1.5);
-  Buffer out = buzz;
-  for (double at = 0.0; at < length - 0.1; at += rng.Range(0.03, 0.06)) {
-    MixAt(out, Click(rng.Range(2500, 4500), 0.012, rng), at, 0.35 * (1.0 - at / length));
-  }
+  const double length = 1.25;
+  const auto breath = [=](double t) { return Attack(t, 0.12) * std::pow(1.0 - t / length, 1.3); };
+  Buffer out = Growl(length, 21, 55, rng);
+  Envelope(out, breath);
+  Buffer drone =
+      Tone(length, Wave::Saw, Expo(58, 44, length), [=](double t) { return 0.5 * breath(t); });
+  Filter(drone, Biquad::Kind::LowPass, 400, 0.9);
+  MixAt(out, drone, 0.0);
+  std::vector<double> clacks;
+  for (double at = 0.05; at < length - 0.25; at += rng.Range(0.035, 0.06)) clacks.push_back(at);
+  const auto clack = [&](double t) {  // the latest clack, struck in 1.5 ms and gone in 50
+    const auto next = std::upper_bound(clacks.begin(), clacks.end(), t);
+    if (next == clacks.begin()) return 0.0;
+    const double since = t - *(next - 1);
+    return std::min(1.0, since / 0.0015) * std::exp(-since / 0.015);
+  };
+  Buffer hiss = WhiteNoise(length, rng);
+  Sweep(hiss, Biquad::Kind::BandPass, Expo(2800, 4500, length), 1.0);
+  Envelope(hiss, [&](double t) { return breath(t) * (0.2 + 0.8 * clack(t)); });
+  MixAt(out, hiss, 0.0, 1.1);
+  for (double at : clacks)
+    MixAt(out, Click(rng.Range(1800, 3500), 0.01, rng), at, 0.3 * breath(at));
   return Cave(out);
 }
 

@@ -35,10 +35,6 @@ std::uint8_t Byte(int v) {
 constexpr double kVelocityLift = 1.25;
 constexpr int kVolumeLift = 17;
 
-// SoundFont generators reachable through NRPN (controller 99 = 120, then 98 = generator).
-constexpr std::uint8_t kChorusSend = 15;
-constexpr std::uint8_t kReverbSend = 16;
-
 }  // namespace
 
 int NoteNumber(std::string_view name) {
@@ -146,20 +142,6 @@ void Song::Finish(double beats, bool loops) {
     });
     if (loops) {
       const auto status = static_cast<std::uint8_t>(0xB0 | p.channel);
-      // The synthesiser's reverb would ring on past the cut and make every repeat late, so
-      // the sends are drawn back over the last bars and the reverb dies out before the end.
-      constexpr double kDryBefore[] = {2.4, 2.0, 1.6};
-      constexpr int kSendCut[] = {300, 600, 1000};
-      for (int step = 0; step < 3; ++step) {
-        const std::uint32_t at = Tick(beats - kDryBefore[step] * bpm_ / 60.0);
-        for (std::uint8_t generator : {kReverbSend, kChorusSend}) {
-          const int value = 8192 - kSendCut[step];
-          p.events.push_back({at, 0, {status, 99, 120}});
-          p.events.push_back({at, 0, {status, 98, generator}});
-          p.events.push_back({at, 0, {status, 38, Byte(value & 0x7F)}});
-          p.events.push_back({at, 0, {status, 6, Byte(value >> 7)}});
-        }
-      }
       p.events.push_back({endTick_, 3, {status, 123, 0}});  // all notes off
       p.events.push_back({endTick_, 3, {status, 120, 0}});  // all sound off
     }

@@ -28,8 +28,8 @@ class Song {
   // A controller change, e.g. a swell of expression (11).
   void Control(int part, double beat, int controller, int value);
 
-  // Fixes the length. A looping piece stops every voice dead on its last tick, so that the
-  // decoded sound ends exactly there and the repeat joins in time.
+  // Fixes the length. A looping piece stops every voice dead on its last tick, so that a MIDI
+  // player repeats it in time; its render lets them ring on over the start instead.
   void Finish(double beats, bool loops);
   // Plays the whole piece louder or softer by `db` decibels, through every part's volume and
   // every note's velocity alike, so the pieces of the game sound equally loud.

@@ -216,12 +216,26 @@ class Throat {
   double phase_ = 0.0, lastFlow_ = 0.0, wobble_ = 0.0, sub_ = 1.0, jitter_ = 1.0, shimmer_ = 1.0;
 };
 
+// A voice never stops dead: after its last sound the buzz and the breath die away as the air
+// runs out, down by 60 dB over this many seconds.
+constexpr double kDieAway = 0.12;
+
+void DieAway(Buffer& out, Throat& throat, const Phone& last, double pitch, double t) {
+  const PhoneShape& shape = Shapes().at(last.sound);
+  const std::size_t n = Samples(kDieAway);
+  for (std::size_t i = 0; i < n; ++i, t += 1.0 / kRate) {
+    const double level = last.level * Decay(static_cast<double>(i) / kRate, kDieAway);
+    out.push_back(throat.Sample(shape, level, 1.0, pitch, t, i % 32 == 0));
+  }
+}
+
 }  // namespace
 
 Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng) {
   Buffer out;
+  if (phones.empty()) return out;
   Throat throat(voice, rng);
-  double pitch = phones.empty() ? 120.0 : phones.front().pitchFrom;
+  double pitch = phones.front().pitchFrom;
   double tTotal = 0.0;
   for (const Phone& ph : phones) {
     const PhoneShape& shape = Shapes().at(ph.sound);
@@ -235,6 +249,7 @@ Buffer Speak(const std::vector<Phone>& phones, const VoiceKind& voice, Rng& rng)
     }
     pitch = to;
   }
+  DieAway(out, throat, phones.back(), pitch, tTotal);
   FadeEdges(out, 0.004, 0.01);
   return out;
 }

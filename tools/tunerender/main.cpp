@@ -1,7 +1,9 @@
 // tunerender SOUNDS_FOLDER: renders every MIDI tune in the folder once at build time with the
-// General MIDI synthesiser and sound font the game used to play them with, drops the silent
-// tail so that a repeated tune joins without a gap, and writes it beside the tune as FLAC
-// (NAME.mid -> NAME.flac). The game streams these files, so playing a tune never waits for a
+// General MIDI synthesiser and sound font the game used to play them with and writes it beside
+// the tune as FLAC (NAME.mid -> NAME.flac). A repeating tune is rendered ringing on past its end
+// and that ring-out laid over its start, so that it is exactly as long as written, repeats in
+// time and joins its end to its start as a player playing it twice would; a tune played once
+// only loses its silent tail. The game streams these files, so playing a tune never waits for a
 // synthesiser and never holds a whole tune in memory; FLAC rather than a lossy format because
 // its decoding costs the audio thread half as much, which matters to a game that idles.
 #include <SDL.h>
@@ -9,26 +11,95 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/silent_tail.h"
 #include "flac_writer.h"
+#include "loop_seam.h"
+#include "ring_out.h"
 
 namespace {
 
 constexpr int kRate = 44100;
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr int kAtOnce = 4;  // tunes rendered side by side, one process each
+// How long a repeating tune's last notes and reverb are let ring after its end, well past the
+// time they take to die away under the sound font's longest release.
+constexpr double kRingSeconds = 8.0;
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open it");
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 double Db(double v) {
   return v > 0 ? 20 * std::log10(v / 32768.0) : -120;
+}
+
+// The synthesised frames of a tune, interleaved stereo; empty when it cannot be rendered.
+std::vector<std::int16_t> Synthesise(const std::string& midi, const std::filesystem::path& tune) {
+  Mix_Chunk* chunk =
+      Mix_LoadWAV_RW(SDL_RWFromConstMem(midi.data(), static_cast<int>(midi.size())), 1);
+  if (!chunk) {
+    std::fprintf(stderr, "tunerender: cannot render %s: %s\n", tune.c_str(), Mix_GetError());
+    return {};
+  }
+  const auto* samples = reinterpret_cast<const std::int16_t*>(chunk->abuf);
+  std::vector<std::int16_t> out(samples, samples + chunk->alen / 2);
+  Mix_FreeChunk(chunk);
+  return out;
+}
+
+// One play of the tune as the game streams it: a repeating tune with its ring-out over its start
+// and begun where it is quietest, a tune played once without its silent tail.
+std::vector<std::int16_t> OnePlay(const tq::tunerender::RingingTune& tune,
+                                  std::vector<std::int16_t> rendered) {
+  if (tune.loopSeconds <= 0) {
+    rendered.resize(tq::TrimSilentTail(rendered.data(), rendered.size() * 2, 2) / 2);
+    return rendered;
+  }
+  const auto loopFrames = static_cast<std::size_t>(std::lround(tune.loopSeconds * kRate));
+  std::vector<std::int16_t> loop =
+      tq::tunerender::FoldRingOut(rendered.data(), rendered.size() / 2, loopFrames);
+  tq::tunerender::StartAtQuietestFrame(loop, kRate / 50);
+  return loop;
+}
+
+bool Write(const std::filesystem::path& tune, const std::vector<std::int16_t>& samples) {
+  std::filesystem::path out = tune;
+  out.replace_extension(".flac");
+  const std::filesystem::path part = out.string() + ".part";
+  const std::size_t frames = samples.size() / 2;
+  try {
+    tq::tunerender::WriteFlac(part.string(), samples.data(), frames, kRate);
+    std::filesystem::rename(part, out);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tunerender: %s: %s\n", out.c_str(), e.what());
+    std::filesystem::remove(part);
+    return false;
+  }
+  double peak = 0, sum = 0;
+  for (std::int16_t v : samples) {
+    peak = std::max(peak, std::fabs(static_cast<double>(v)));
+    sum += static_cast<double>(v) * v;
+  }
+  std::printf("%-20s %6.2f s  peak %6.1f dBFS  loudness %6.1f dBFS  %7.1f kB\n",
+              out.filename().c_str(), static_cast<double>(frames) / kRate, Db(peak),
+              Db(frames ? std::sqrt(sum / static_cast<double>(frames * 2)) : 0),
+              static_cast<double>(std::filesystem::file_size(out)) / 1024);
+  return true;
 }
 
 // Renders one tune in this process; returns the exit status.
@@ -45,38 +116,19 @@ int Render(const std::filesystem::path& tune) {
     return 1;
   }
   Mix_SetSoundFonts(kSoundFont);
-  Mix_Chunk* chunk = Mix_LoadWAV(tune.c_str());
-  if (!chunk) {
-    std::fprintf(stderr, "tunerender: cannot render %s: %s\n", tune.c_str(), Mix_GetError());
-    return 1;
-  }
-  const auto* samples = reinterpret_cast<const std::int16_t*>(chunk->abuf);
-  const std::size_t frames = tq::TrimSilentTail(samples, chunk->alen, 2) / 4;
-  double peak = 0, sum = 0;
-  for (std::size_t i = 0; i < frames * 2; ++i) {
-    peak = std::max(peak, std::fabs(static_cast<double>(samples[i])));
-    sum += static_cast<double>(samples[i]) * samples[i];
-  }
-  std::filesystem::path out = tune;
-  out.replace_extension(".flac");
-  const std::filesystem::path part = out.string() + ".part";
+  tq::tunerender::RingingTune ringing;
   try {
-    tq::tunerender::WriteFlac(part.string(), samples, frames, kRate);
-    std::filesystem::rename(part, out);
+    ringing = tq::tunerender::LetRingOut(ReadFile(tune), kRingSeconds);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "tunerender: %s: %s\n", out.c_str(), e.what());
-    std::filesystem::remove(part);
+    std::fprintf(stderr, "tunerender: cannot read %s: %s\n", tune.c_str(), e.what());
     return 1;
   }
-  std::printf("%-20s %6.2f s  peak %6.1f dBFS  loudness %6.1f dBFS  %7.1f kB\n",
-              out.filename().c_str(), static_cast<double>(frames) / kRate, Db(peak),
-              Db(frames ? std::sqrt(sum / static_cast<double>(frames * 2)) : 0),
-              static_cast<double>(std::filesystem::file_size(out)) / 1024);
-  Mix_FreeChunk(chunk);
+  std::vector<std::int16_t> rendered = Synthesise(ringing.midi, tune);
+  const bool written = !rendered.empty() && Write(tune, OnePlay(ringing, std::move(rendered)));
   Mix_CloseAudio();
   Mix_Quit();
   SDL_Quit();
-  return 0;
+  return written ? 0 : 1;
 }
 
 }  // namespace
