@@ -339,6 +339,23 @@ double FigureShare(const Decoded& d, const Decoded& floor, Pred pred) {
   return all ? static_cast<double>(hit) / static_cast<double>(all) : 0.0;
 }
 
+// Of the pixels where a picture differs from the bare floor (RGB distance over 30), how many
+// there are and how many stay close to the floor (under 60): those melt into the ground.
+struct Melting {
+  int differ = 0, close = 0;
+};
+Melting MeltingInto(const Decoded& d, const Decoded& floor) {
+  Melting m;
+  for (size_t i = 0; i + 3 < d.rgba.size(); i += 4) {
+    double d2 = 0;
+    for (size_t c = 0; c < 3; ++c) d2 += std::pow(d.rgba[i + c] - floor.rgba[i + c], 2.0);
+    if (d2 <= 30 * 30) continue;
+    ++m.differ;
+    m.close += d2 < 60 * 60;
+  }
+  return m;
+}
+
 TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
   auto brightness = [](const Decoded& d) {
     long sum = 0;
@@ -363,6 +380,11 @@ TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
     EXPECT_GT(standing.h(), standing.w()) << g;
     EXPECT_GT(lying.w(), lying.h()) << g;
     EXPECT_GT(lying.y0, standing.y0 + 10) << g;
+    // The last frame, pale and still, must not melt into the ground, snow above all: it is
+    // what tells the player the game is over.
+    const Melting still = MeltingInto(pic(p + "GUYDIE4.bmp"), floor);
+    EXPECT_GT(still.differ, 300) << g;
+    EXPECT_LT(still.close, still.differ * 3 / 10) << g << " the fallen hero melts into the floor";
   }
 }
 
@@ -499,9 +521,8 @@ TEST_F(Pictures, TitleScreenPicturesHaveFinePixelsAndLeaveTheTitleReadable) {
 }
 
 TEST_F(Pictures, MonstersStandOutFromEveryGround) {
-  // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
-  // over 30), few may stay close to it (under 60): those are the ones that melt into the
-  // ground. And the dungeon's Black Knight must loom over the armour stands beside him.
+  // Few of the pixels where a monster's front picture differs from the bare floor may melt into
+  // it. And the dungeon's Black Knight must loom over the armour stands beside him.
   const char* const kinds[] = {"WYVERN",      "OGRE",       "DEMON",  "DEMON LORD",   "PLATER",
                                "NEWT",        "ZOMBIE",     "BAT",    "DRAGON",       "THIEF",
                                "BEETLE",      "SALAMANDER", "KNIGHT", "SHADOW DEMON", "ICE PLATER",
@@ -509,17 +530,9 @@ TEST_F(Pictures, MonstersStandOutFromEveryGround) {
   for (const std::string g : kGrounds) {
     const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
     for (const std::string kind : kinds) {
-      const Decoded& m = pic("Pics/" + g + kind + "FRONT.bmp");
-      int differ = 0, close = 0;
-      for (size_t i = 0; i + 3 < m.rgba.size(); i += 4) {
-        double d2 = 0;
-        for (size_t c = 0; c < 3; ++c) d2 += std::pow(m.rgba[i + c] - floor.rgba[i + c], 2.0);
-        if (d2 <= 30 * 30) continue;
-        ++differ;
-        close += d2 < 60 * 60;
-      }
-      ASSERT_GT(differ, 300) << g << " " << kind;
-      EXPECT_LT(close, differ * 3 / 10) << g << " " << kind << " melts into the floor";
+      const Melting m = MeltingInto(pic("Pics/" + g + kind + "FRONT.bmp"), floor);
+      ASSERT_GT(m.differ, 300) << g << " " << kind;
+      EXPECT_LT(m.close, m.differ * 3 / 10) << g << " " << kind << " melts into the floor";
     }
     const Box knight = FigureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
     const Box stand = FigureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
