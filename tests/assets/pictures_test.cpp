@@ -574,8 +574,8 @@ TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
 }
 
 TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
-  // Marsh cells are murky water from edge to edge: a cell's last column runs on into its first
-  // and its last row into its first as smoothly as neighbouring pixels inside it, no bare floor
+  // Marsh cells lie side by side in one sheet: a cell's last column runs on into its first and
+  // its last row into its first as smoothly as neighbouring pixels inside it, no bare floor
   // shows at its border, and the lily pads float on the very same water.
   for (const std::string g : kGrounds) {
     const Decoded& marsh = pic("Pics/" + g + "SWAMP.bmp");
@@ -616,6 +616,37 @@ TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
       }
     EXPECT_LT(bare, border / 20) << g << " marsh shows the floor at its border";
     EXPECT_GT(shared, border * 9 / 10) << g << " lily pads float on other water";
+  }
+  // Toward bare floor a marsh cell ends in an uneven shore, not a straight cut. Its water is
+  // where the cell is the same on every ground; along each side, how far in the water begins
+  // must vary by 3 pixels or more and be a pixel or more on average.
+  auto water = [&](int x, int y) {
+    const Decoded& first = pic("Pics/GRASSSWAMP.bmp");
+    const size_t i = (static_cast<size_t>(y) * first.w + x) * 4;
+    return std::all_of(std::begin(kGrounds), std::end(kGrounds), [&](const std::string& g) {
+      return std::equal(first.rgba.begin() + i, first.rgba.begin() + i + 3,
+                        pic("Pics/" + g + "SWAMP.bmp").rgba.begin() + i);
+    });
+  };
+  struct Side {
+    const char* name;
+    int x0, y0, inX, inY, alongX, alongY, length;
+  };
+  const Side sides[] = {{"west", 0, 0, 1, 0, 0, 1, 56},
+                        {"east", 49, 0, -1, 0, 0, 1, 56},
+                        {"north", 0, 0, 0, 1, 1, 0, 50},
+                        {"south", 0, 55, 0, -1, 1, 0, 50}};
+  for (const Side& side : sides) {
+    int least = 1 << 20, most = 0, sum = 0;
+    for (int t = 0; t < side.length; ++t) {
+      int depth = 0;
+      while (depth < 20 && !water(side.x0 + side.alongX * t + side.inX * depth,
+                                  side.y0 + side.alongY * t + side.inY * depth))
+        ++depth;
+      least = std::min(least, depth), most = std::max(most, depth), sum += depth;
+    }
+    EXPECT_GE(most - least, 3) << "the marsh's " << side.name << " shore is a straight cut";
+    EXPECT_GE(sum, side.length) << "the marsh's " << side.name << " shore is a straight cut";
   }
 }
 
