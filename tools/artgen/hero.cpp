@@ -184,23 +184,28 @@ Image FallenBody(Figure f, bool pale) {
   return body;
 }
 
-// His spirit rises from him: a faint, cold likeness of his head and shoulders that fades out
-// toward the body it leaves.
+// His spirit rises from him: a faint, cold likeness of his head and shoulders with a thin blue
+// rim, so that it shows on snow too, fading out toward the body it leaves.
 void Spirit(Image& img, const Figure& hero) {
   Figure f = hero;
   f.cx = 31, f.feet = 40;
   Image likeness(kTileW, kTileH);
   DrawFigure(likeness, f);
-  const FigureFrame b = FrameOf(f);
+  const double fadeFrom = FrameOf(f).shoulder + 7;
+  Image ghost(kTileW, kTileH);
   for (int y = 0; y < kTileH; ++y)
     for (int x = 0; x < kTileW; ++x) {
-      Px p = likeness.get(x, y);
-      const double fade = std::clamp((b.shoulder + 7 - y) / 9.0, 0.0, 1.0);
-      if (p.a == 0 || fade <= 0) continue;
-      p = Mix(Rgb(0xe4ecff), p, 0.25);
-      p.a = static_cast<uint8_t>(140 * fade);
-      img.Blend(x, y, p);
+      const double fade = std::clamp((fadeFrom - y) / 9.0, 0.0, 1.0);
+      if (fade <= 0) continue;
+      const bool inside = likeness.get(x, y).a > 0;
+      const bool edge = !inside && (likeness.get(x - 1, y).a || likeness.get(x + 1, y).a ||
+                                    likeness.get(x, y - 1).a || likeness.get(x, y + 1).a);
+      if (!inside && !edge) continue;
+      Px p = inside ? Mix(Rgb(0xe4ecff), likeness.get(x, y), 0.25) : Rgb(0x7080b8);
+      p.a = static_cast<uint8_t>((inside ? 140 : 110) * fade);
+      ghost.set(x, y, p);
     }
+  Composite(img, ghost);
 }
 
 // Dust kicked up where he hits the ground: at his feet as he topples, at both ends of him as he
