@@ -5,90 +5,20 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "assets/asset_measures.h"
+#include "assets/pictures_fixture.h"
 #include "game/message_line.h"
 
 namespace tq {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Listed {
-  std::string path;
-  int w = 0, h = 0;
-};
-
-// The game looks pictures up ignoring letter case and a doubled separator.
-std::string LookupKey(std::string p) {
-  std::string out;
-  for (char c : p) {
-    if (c == '\\') c = '/';
-    if (c == '/' && (out.empty() || out.back() == '/')) continue;
-    out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-  }
-  return out;
-}
-
-std::vector<Listed> ListedPictures() {
-  std::ifstream in(std::string(TQ_SOURCE_DIR) + "/tools/artgen/pictures.tsv");
-  std::vector<Listed> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    Listed l;
-    std::string w, h;
-    std::getline(fields, l.path, '\t');
-    std::getline(fields, w, '\t');
-    std::getline(fields, h, '\t');
-    l.w = std::stoi(w);
-    l.h = std::stoi(h);
-    out.push_back(l);
-  }
-  return out;
-}
-
-class Pictures : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    listed_ = ListedPictures();
-    for (const auto& e : fs::recursive_directory_iterator(TQ_GAME_DIR)) {
-      if (!e.is_regular_file()) continue;
-      const std::string rel = fs::relative(e.path(), TQ_GAME_DIR).generic_string();
-      onDisk_[LookupKey(rel)] = e.path();
-    }
-    for (const Listed& l : listed_) {
-      const auto it = onDisk_.find(LookupKey(l.path));
-      if (it != onDisk_.end()) decoded_[LookupKey(l.path)] = DecodePicture(it->second);
-    }
-  }
-  static void TearDownTestSuite() {
-    decoded_.clear();
-    onDisk_.clear();
-  }
-  static const Decoded& pic(const std::string& path) { return decoded_.at(LookupKey(path)); }
-
-  static std::vector<Listed> listed_;
-  static std::map<std::string, fs::path> onDisk_;
-  static std::map<std::string, Decoded> decoded_;
-};
-std::vector<Listed> Pictures::listed_;
-std::map<std::string, fs::path> Pictures::onDisk_;
-std::map<std::string, Decoded> Pictures::decoded_;
-
-const char* const kGrounds[] = {"GRASS", "DIRT", "WOOD", "SNOW"};
 
 TEST_F(Pictures, EveryListedPictureExistsDecodesAndHasItsSize) {
   ASSERT_GT(listed_.size(), 2600u);
@@ -419,36 +349,6 @@ TEST_F(Pictures, UndergroundMapSquaresOpenToTheirSides) {
     }
 }
 
-TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
-  // A corner's two sides that touch the pond's open water are water along their length, so
-  // a big pond has no notch where a corner meets a straight shore; its outer corner is land.
-  struct Corner {
-    const char* tag;
-    int column, row;   // the inner column and row that border open water
-    int landX, landY;  // the outer corner
-  };
-  const Corner corners[] = {{"ULCORNER", 49, 55, 0, 0},
-                            {"URCORNER", 0, 55, 49, 0},
-                            {"LLCORNER", 49, 0, 0, 55},
-                            {"LRCORNER", 0, 0, 49, 55}};
-  for (const std::string g : kGrounds)
-    for (const Corner& c : corners) {
-      const std::string name = "Pics/" + g + c.tag + ".bmp";
-      const Decoded& d = pic(name);
-      auto water = [&](int x, int y) {
-        const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
-        const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
-        return b > r + 40 && b > gr;
-      };
-      int alongColumn = 0, alongRow = 0;
-      for (int y = 0; y < 56; ++y) alongColumn += water(c.column, y);
-      for (int x = 0; x < 50; ++x) alongRow += water(x, c.row);
-      EXPECT_GE(alongColumn, 50) << name;
-      EXPECT_GE(alongRow, 45) << name;
-      EXPECT_FALSE(water(c.landX, c.landY)) << name;
-    }
-}
-
 TEST_F(Pictures, EveryMessageColourReadsOnTheMessageBox) {
   // The parchment behind the messages is stretched to a strip 408 x 49: it must have no grain
   // to smear into streaks, and every colour a message is written in must stand out from its
@@ -538,115 +438,6 @@ TEST_F(Pictures, MonstersStandOutFromEveryGround) {
     const Box stand = FigureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
     EXPECT_GT(knight.h(), stand.h()) << g;
     EXPECT_GT(knight.w() * knight.h(), stand.w() * stand.h()) << g;
-  }
-}
-
-TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
-  // Rooms lay rivers east to west: where two river cells meet side by side, the water of one
-  // edge column goes on in the other's, a MOUTH opens whole into the lake east of it and an
-  // LMOUTH into the lake west of it, and a RIVER leaves land above and below.
-  struct Pair {
-    const char* left;
-    const char* right;
-  };
-  const Pair pairs[] = {{"RIVER", "RIVER"}, {"RIVER", "MOUTH"},  {"LMOUTH", "RIVER"},
-                        {"MOUTH", "WATER"}, {"WATER", "LMOUTH"}, {"LMOUTH", "MOUTH"}};
-  for (const std::string g : kGrounds) {
-    auto water = [&](const char* tag, int x, int y) {
-      const Decoded& d = pic("Pics/" + g + tag + ".bmp");
-      const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
-      const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
-      return b > r + 40 && b > gr;
-    };
-    for (const Pair& p : pairs) {
-      int mismatched = 0, wet = 0;
-      for (int y = 0; y < 56; ++y) {
-        mismatched += water(p.left, 49, y) != water(p.right, 0, y);
-        wet += water(p.left, 49, y);
-      }
-      EXPECT_LE(mismatched, 2) << g << " " << p.left << " | " << p.right;
-      EXPECT_GE(wet, 12) << g << " " << p.left << " | " << p.right;
-    }
-    for (int x = 0; x < 50; ++x) {
-      EXPECT_FALSE(water("RIVER", x, 0) || water("RIVER", x, 55)) << g << " RIVER column " << x;
-    }
-  }
-}
-
-TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
-  // Marsh cells lie side by side in one sheet: a cell's last column runs on into its first and
-  // its last row into its first as smoothly as neighbouring pixels inside it, no bare floor
-  // shows at its border, and the lily pads float on the very same water.
-  for (const std::string g : kGrounds) {
-    const Decoded& marsh = pic("Pics/" + g + "SWAMP.bmp");
-    const Decoded& lily = pic("Pics/" + g + "LILYPADS.bmp");
-    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
-    auto at = [](const Decoded& d, int x, int y) {
-      return d.rgba.begin() + static_cast<ptrdiff_t>((static_cast<size_t>(y) * d.w + x) * 4);
-    };
-    auto step = [&](int x0, int y0, int x1, int y1) {
-      int sum = 0;
-      for (int c = 0; c < 3; ++c) sum += std::abs(at(marsh, x0, y0)[c] - at(marsh, x1, y1)[c]);
-      return sum;
-    };
-    // The ripples repeat every eighth row and their dashes every fifth column, so the seam is
-    // weighed against the steps between rows and columns at the same place in the pattern.
-    auto rowStep = [&](int y0, int y1) {
-      int sum = 0;
-      for (int x = 0; x < 50; ++x) sum += step(x, y0, x, y1);
-      return sum;
-    };
-    auto columnStep = [&](int x0, int x1) {
-      int sum = 0;
-      for (int y = 0; y < 56; ++y) sum += step(x0, y, x1, y);
-      return sum;
-    };
-    double rows = 0, columns = 0;
-    for (int k = 1; k <= 6; ++k) rows += rowStep(55 - 8 * k, 56 - 8 * k) / 6.0;
-    for (int k = 1; k <= 9; ++k) columns += columnStep(49 - 5 * k, 50 - 5 * k) / 9.0;
-    EXPECT_LT(rowStep(55, 0), rows * 1.5) << g << " marsh cells meet at a seam across";
-    EXPECT_LT(columnStep(49, 0), columns * 1.5) << g << " marsh cells meet at a seam down";
-    int bare = 0, shared = 0, border = 0;
-    for (int y = 0; y < 56; ++y)
-      for (int x = 0; x < 50; ++x) {
-        if (x > 0 && x < 49 && y > 0 && y < 55) continue;
-        ++border;
-        bare += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(floor, x, y));
-        shared += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(lily, x, y));
-      }
-    EXPECT_LT(bare, border / 20) << g << " marsh shows the floor at its border";
-    EXPECT_GT(shared, border * 9 / 10) << g << " lily pads float on other water";
-  }
-  // Toward bare floor a marsh cell ends in an uneven shore, not a straight cut. Its water is
-  // where the cell is the same on every ground; along each side, how far in the water begins
-  // must vary by 3 pixels or more and be a pixel or more on average.
-  auto water = [&](int x, int y) {
-    const Decoded& first = pic("Pics/GRASSSWAMP.bmp");
-    const size_t i = (static_cast<size_t>(y) * first.w + x) * 4;
-    return std::all_of(std::begin(kGrounds), std::end(kGrounds), [&](const std::string& g) {
-      return std::equal(first.rgba.begin() + i, first.rgba.begin() + i + 3,
-                        pic("Pics/" + g + "SWAMP.bmp").rgba.begin() + i);
-    });
-  };
-  struct Side {
-    const char* name;
-    int x0, y0, inX, inY, alongX, alongY, length;
-  };
-  const Side sides[] = {{"west", 0, 0, 1, 0, 0, 1, 56},
-                        {"east", 49, 0, -1, 0, 0, 1, 56},
-                        {"north", 0, 0, 0, 1, 1, 0, 50},
-                        {"south", 0, 55, 0, -1, 1, 0, 50}};
-  for (const Side& side : sides) {
-    int least = 1 << 20, most = 0, sum = 0;
-    for (int t = 0; t < side.length; ++t) {
-      int depth = 0;
-      while (depth < 20 && !water(side.x0 + side.alongX * t + side.inX * depth,
-                                  side.y0 + side.alongY * t + side.inY * depth))
-        ++depth;
-      least = std::min(least, depth), most = std::max(most, depth), sum += depth;
-    }
-    EXPECT_GE(most - least, 3) << "the marsh's " << side.name << " shore is a straight cut";
-    EXPECT_GE(sum, side.length) << "the marsh's " << side.name << " shore is a straight cut";
   }
 }
 
