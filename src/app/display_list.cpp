@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/text_outline.h"
 #include "game/game.h"
 
 namespace tq {
@@ -122,6 +123,16 @@ class Builder {
     if (!c.Transparent) ops_.push_back(Op(DrawKind::Fill, r, clip, c.BackColor));
     if (c.Caption.empty()) return;
     DrawOp text = Op(DrawKind::Text, r, clip, c.ForeColor);
+    if (&c == &g_.LBLpause) {
+      // PAUSED cycles through six colours over the hero and whatever ground he stands on: an
+      // outline in black or white, whichever stands apart from the colour shown, lets every one
+      // of them read there. The outline may reach past the label's own box.
+      text.kind = DrawKind::OutlinedText;
+      text.back = OutlineFor(c.ForeColor);
+      text.clip = Intersection(
+          {r.x - kOutlinePx, r.y - kOutlinePx, r.w + 2 * kOutlinePx, r.h + 2 * kOutlinePx},
+          parentClip);
+    }
     text.text = c.Caption;
     text.font = &c.font;
     text.align = c.Alignment;

@@ -28,14 +28,18 @@ struct PixelRect {
 PixelRect Intersection(const PixelRect& a, const PixelRect& b);
 
 enum class DrawKind : std::uint8_t {
-  Fill,     // `box` in `color`, opaque
-  Outline,  // a one-pixel frame around `box`
-  Picture,  // the picture `text` at `box`, stretched to it when `stretch`
-  Text,     // `text` in `font` and `color`, laid out in `box.w`, from `box.x, box.y`
-  Caption,  // a frame's `text` in `font` and `color` from `box.x, box.y`, on a patch of `back`
-            // that interrupts the frame's edge
-  Line,     // `width` pixels from (box.x, box.y) to (x2, y2)
+  Fill,          // `box` in `color`, opaque
+  Outline,       // a one-pixel frame around `box`
+  Picture,       // the picture `text` at `box`, stretched to it when `stretch`
+  Text,          // `text` in `font` and `color`, laid out in `box.w`, from `box.x, box.y`
+  Caption,       // a frame's `text` in `font` and `color` from `box.x, box.y`, on a patch of `back`
+                 // that interrupts the frame's edge
+  Line,          // `width` pixels from (box.x, box.y) to (x2, y2)
+  OutlinedText,  // as Text, every letter ringed kOutlinePx wide in `back`
 };
+
+// How far an outline reaches beyond its letters.
+constexpr int kOutlinePx = 2;
 
 struct DrawOp {
   DrawKind kind = DrawKind::Fill;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/text_outline.h"
 #include "game/game.h"
 
 namespace tq {
@@ -143,6 +144,7 @@ void Renderer::Run(const DrawOp& op) {
       Picture(op);
       break;
     case DrawKind::Text:
+    case DrawKind::OutlinedText:
       DrawText(op, op.box);
       break;
     case DrawKind::Caption:
@@ -245,11 +247,16 @@ void Renderer::DrawText(const DrawOp& op, PixelRect box) {
   if (!font || op.text.empty()) return;
   const std::string text(op.text);
   const int align = op.align == TextAlign::Left ? 0 : op.align == TextAlign::Center ? 1 : 2;
+  const bool outlined = op.kind == DrawKind::OutlinedText;
+  // An outline widens the block by its reach on every side, and the block is drawn that much
+  // further up and left, so the letters stay where they would be without it.
+  const int pad = outlined ? kOutlinePx : 0;
   // A block of text is laid out and rasterised once, then drawn from the cache.
   const std::string key = text + '\x1f' + op.font->face + '\x1f' + std::to_string(op.font->points) +
                           (op.font->bold ? "b" : "n") + std::to_string(op.color) + '/' +
                           std::to_string(box.w) + '/' + std::to_string(align) +
-                          (op.wrap ? "w" : "-");
+                          (op.wrap ? "w" : "-") +
+                          (outlined ? '/' + std::to_string(op.back) : std::string());
   Text* cached = texts_.Find(key);
   if (!cached) {
     const std::vector<std::string> lines = WrapLines(font, text, box.w, op.wrap);
@@ -260,7 +267,8 @@ void Renderer::DrawText(const DrawOp& op, PixelRect box) {
       TTF_SizeUTF8(font, line.c_str(), &w, &h);
       blockWidth = std::max(blockWidth, w);
     }
-    const int blockHeight = std::max(1, lineHeight * static_cast<int>(lines.size()));
+    blockWidth += 2 * pad;
+    const int blockHeight = std::max(1, lineHeight * static_cast<int>(lines.size())) + 2 * pad;
     SurfaceHandle block(
         SDL_CreateRGBSurfaceWithFormat(0, blockWidth, blockHeight, 32, SDL_PIXELFORMAT_RGBA32));
     if (!block) return;
@@ -268,9 +276,12 @@ void Renderer::DrawText(const DrawOp& op, PixelRect box) {
     int y = 0;
     for (const std::string& line : lines) {
       if (!line.empty()) {
-        if (SurfaceHandle s{TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(op.color))}) {
+        SurfaceHandle s{TTF_RenderUTF8_Blended(font, line.c_str(), ToSdl(op.color))};
+        if (s && outlined) s = Outlined(s.get(), ToSdl(op.color), ToSdl(op.back));
+        if (s) {
           SDL_SetSurfaceBlendMode(s.get(), SDL_BLENDMODE_NONE);
-          const int x = align == 0 ? 0 : align == 1 ? (box.w - s->w) / 2 : box.w - s->w;
+          const int w = s->w - 2 * pad;
+          const int x = align == 0 ? 0 : align == 1 ? (box.w - w) / 2 : box.w - w;
           SDL_Rect dst{x, y, s->w, s->h};
           SDL_BlitSurface(s.get(), nullptr, block.get(), &dst);
         }
@@ -283,7 +294,7 @@ void Renderer::DrawText(const DrawOp& op, PixelRect box) {
     cached = &texts_.Put(key, Text{std::move(texture), blockWidth, blockHeight},
                          static_cast<std::size_t>(blockWidth) * blockHeight * 4);
   }
-  const SDL_Rect dst{box.x, box.y, cached->w, cached->h};
+  const SDL_Rect dst{box.x - pad, box.y - pad, cached->w, cached->h};
   SDL_RenderCopy(target_, cached->texture.get(), nullptr, &dst);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "game/deed_prices.h"
 #include "game/facing.h"
 #include "game/game.h"
 #include "game/message_line.h"
@@ -29,16 +30,6 @@ constexpr Walkable kWalkable[] = {
     {"FLOWER1", false, false},    {"FLOWER2", false, false},     {"FLOWER3", false, false},
     {"FLOWER4", false, false},    {"EXIT", false, false},        {"REDKEY", false, true},
     {"GOLDKEY", false, true},     {"PURPLEKEY", false, true},
-};
-
-struct Deed {
-  std::string_view tag;
-  int price;
-};
-
-constexpr Deed kDeeds[] = {
-    {"SHIELD", 300}, {"TORCH", 50}, {"BOOK", 200}, {"POTION", 100}, {"BADGE", 350},   {"SWORD", 30},
-    {"LIFE", 45},    {"POWER", 3},  {"FOOD", 5},   {"MEDAL", 400},  {"MAGICBAG", 75},
 };
 
 // Tiles the Fish Book lets the hero onto besides water itself.
@@ -73,12 +64,8 @@ EntryVerdict JudgeEntry(const Game& g, const HeroStep& s) {
   // The secret tree over a ladder lets the hero out only on the climb that put him there.
   if (target() == "STREE" && s.rules.StreePass == 1) v.CanEnter = true;
 
-  for (const Deed& d : kDeeds) {
-    if (target() == d.tag) {
-      v.price = d.price;
-      v.DeedTarget = true;
-    }
-  }
+  v.price = PriceOfDeed(target());
+  v.DeedTarget = v.price > 0;
   // GUARD: a deed on the outer ring of a damaged room, where the hero could never stand, would
   // take his gold and give nothing; it is refused like a blocked tile before gold changes hands.
   const bool payable = InsideInnerRoom(v.row, v.col) && g.Gold >= v.price;

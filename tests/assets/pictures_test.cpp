@@ -5,93 +5,20 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <optional>
-#include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "assets/asset_measures.h"
+#include "assets/pictures_fixture.h"
 #include "game/message_line.h"
-#include "game/monster_table.h"
-#include "world/room_file.h"
 
 namespace tq {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Listed {
-  std::string path;
-  int w = 0, h = 0;
-};
-
-// The game looks pictures up ignoring letter case and a doubled separator.
-std::string LookupKey(std::string p) {
-  std::string out;
-  for (char c : p) {
-    if (c == '\\') c = '/';
-    if (c == '/' && (out.empty() || out.back() == '/')) continue;
-    out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-  }
-  return out;
-}
-
-std::vector<Listed> ListedPictures() {
-  std::ifstream in(std::string(TQ_SOURCE_DIR) + "/tools/artgen/pictures.tsv");
-  std::vector<Listed> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    Listed l;
-    std::string w, h;
-    std::getline(fields, l.path, '\t');
-    std::getline(fields, w, '\t');
-    std::getline(fields, h, '\t');
-    l.w = std::stoi(w);
-    l.h = std::stoi(h);
-    out.push_back(l);
-  }
-  return out;
-}
-
-class Pictures : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    listed_ = ListedPictures();
-    for (const auto& e : fs::recursive_directory_iterator(TQ_GAME_DIR)) {
-      if (!e.is_regular_file()) continue;
-      const std::string rel = fs::relative(e.path(), TQ_GAME_DIR).generic_string();
-      onDisk_[LookupKey(rel)] = e.path();
-    }
-    for (const Listed& l : listed_) {
-      const auto it = onDisk_.find(LookupKey(l.path));
-      if (it != onDisk_.end()) decoded_[LookupKey(l.path)] = DecodePicture(it->second);
-    }
-  }
-  static void TearDownTestSuite() {
-    decoded_.clear();
-    onDisk_.clear();
-  }
-  static const Decoded& pic(const std::string& path) { return decoded_.at(LookupKey(path)); }
-
-  static std::vector<Listed> listed_;
-  static std::map<std::string, fs::path> onDisk_;
-  static std::map<std::string, Decoded> decoded_;
-};
-std::vector<Listed> Pictures::listed_;
-std::map<std::string, fs::path> Pictures::onDisk_;
-std::map<std::string, Decoded> Pictures::decoded_;
-
-const char* const kGrounds[] = {"GRASS", "DIRT", "WOOD", "SNOW"};
 
 TEST_F(Pictures, EveryListedPictureExistsDecodesAndHasItsSize) {
   ASSERT_GT(listed_.size(), 2600u);
@@ -342,6 +269,23 @@ double FigureShare(const Decoded& d, const Decoded& floor, Pred pred) {
   return all ? static_cast<double>(hit) / static_cast<double>(all) : 0.0;
 }
 
+// Of the pixels where a picture differs from the bare floor (RGB distance over 30), how many
+// there are and how many stay close to the floor (under 60): those melt into the ground.
+struct Melting {
+  int differ = 0, close = 0;
+};
+Melting MeltingInto(const Decoded& d, const Decoded& floor) {
+  Melting m;
+  for (size_t i = 0; i + 3 < d.rgba.size(); i += 4) {
+    double d2 = 0;
+    for (size_t c = 0; c < 3; ++c) d2 += std::pow(d.rgba[i + c] - floor.rgba[i + c], 2.0);
+    if (d2 <= 30 * 30) continue;
+    ++m.differ;
+    m.close += d2 < 60 * 60;
+  }
+  return m;
+}
+
 TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
   auto brightness = [](const Decoded& d) {
     long sum = 0;
@@ -366,6 +310,11 @@ TEST_F(Pictures, TheHeroIsHurtInFlashesAndFallsWhenHeDies) {
     EXPECT_GT(standing.h(), standing.w()) << g;
     EXPECT_GT(lying.w(), lying.h()) << g;
     EXPECT_GT(lying.y0, standing.y0 + 10) << g;
+    // The last frame, pale and still, must not melt into the ground, snow above all: it is
+    // what tells the player the game is over.
+    const Melting still = MeltingInto(pic(p + "GUYDIE4.bmp"), floor);
+    EXPECT_GT(still.differ, 300) << g;
+    EXPECT_LT(still.close, still.differ * 3 / 10) << g << " the fallen hero melts into the floor";
   }
 }
 
@@ -397,36 +346,6 @@ TEST_F(Pictures, UndergroundMapSquaresOpenToTheirSides) {
         EXPECT_NE(d.rgba, pic("icons/dun" + std::to_string(n) + ".bmp").rgba)
             << name << " shows no ladder";
       }
-    }
-}
-
-TEST_F(Pictures, PondCornersRunOnIntoTheOpenWaterBesideThem) {
-  // A corner's two sides that touch the pond's open water are water along their length, so
-  // a big pond has no notch where a corner meets a straight shore; its outer corner is land.
-  struct Corner {
-    const char* tag;
-    int column, row;   // the inner column and row that border open water
-    int landX, landY;  // the outer corner
-  };
-  const Corner corners[] = {{"ULCORNER", 49, 55, 0, 0},
-                            {"URCORNER", 0, 55, 49, 0},
-                            {"LLCORNER", 49, 0, 0, 55},
-                            {"LRCORNER", 0, 0, 49, 55}};
-  for (const std::string g : kGrounds)
-    for (const Corner& c : corners) {
-      const std::string name = "Pics/" + g + c.tag + ".bmp";
-      const Decoded& d = pic(name);
-      auto water = [&](int x, int y) {
-        const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
-        const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
-        return b > r + 40 && b > gr;
-      };
-      int alongColumn = 0, alongRow = 0;
-      for (int y = 0; y < 56; ++y) alongColumn += water(c.column, y);
-      for (int x = 0; x < 50; ++x) alongRow += water(x, c.row);
-      EXPECT_GE(alongColumn, 50) << name;
-      EXPECT_GE(alongRow, 45) << name;
-      EXPECT_FALSE(water(c.landX, c.landY)) << name;
     }
 }
 
@@ -502,9 +421,8 @@ TEST_F(Pictures, TitleScreenPicturesHaveFinePixelsAndLeaveTheTitleReadable) {
 }
 
 TEST_F(Pictures, MonstersStandOutFromEveryGround) {
-  // Of the pixels where a monster's front picture differs from the bare floor (RGB distance
-  // over 30), few may stay close to it (under 60): those are the ones that melt into the
-  // ground. And the dungeon's Black Knight must loom over the armour stands beside him.
+  // Few of the pixels where a monster's front picture differs from the bare floor may melt into
+  // it. And the dungeon's Black Knight must loom over the armour stands beside him.
   const char* const kinds[] = {"WYVERN",      "OGRE",       "DEMON",  "DEMON LORD",   "PLATER",
                                "NEWT",        "ZOMBIE",     "BAT",    "DRAGON",       "THIEF",
                                "BEETLE",      "SALAMANDER", "KNIGHT", "SHADOW DEMON", "ICE PLATER",
@@ -512,144 +430,14 @@ TEST_F(Pictures, MonstersStandOutFromEveryGround) {
   for (const std::string g : kGrounds) {
     const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
     for (const std::string kind : kinds) {
-      const Decoded& m = pic("Pics/" + g + kind + "FRONT.bmp");
-      int differ = 0, close = 0;
-      for (size_t i = 0; i + 3 < m.rgba.size(); i += 4) {
-        double d2 = 0;
-        for (size_t c = 0; c < 3; ++c) d2 += std::pow(m.rgba[i + c] - floor.rgba[i + c], 2.0);
-        if (d2 <= 30 * 30) continue;
-        ++differ;
-        close += d2 < 60 * 60;
-      }
-      ASSERT_GT(differ, 300) << g << " " << kind;
-      EXPECT_LT(close, differ * 3 / 10) << g << " " << kind << " melts into the floor";
+      const Melting m = MeltingInto(pic("Pics/" + g + kind + "FRONT.bmp"), floor);
+      ASSERT_GT(m.differ, 300) << g << " " << kind;
+      EXPECT_LT(m.close, m.differ * 3 / 10) << g << " " << kind << " melts into the floor";
     }
     const Box knight = FigureBox(pic("Pics/" + g + "KNIGHTFRONT.bmp"), floor);
     const Box stand = FigureBox(pic("Pics/" + g + "ARMORSTAND.bmp"), floor);
     EXPECT_GT(knight.h(), stand.h()) << g;
     EXPECT_GT(knight.w() * knight.h(), stand.w() * stand.h()) << g;
-  }
-}
-
-TEST_F(Pictures, RiversJoinTheirNeighboursAcrossTheRoom) {
-  // Rooms lay rivers east to west: where two river cells meet side by side, the water of one
-  // edge column goes on in the other's, a MOUTH opens whole into the lake east of it and an
-  // LMOUTH into the lake west of it, and a RIVER leaves land above and below.
-  auto water = [&](const std::string& g, const std::string& tag, int x, int y) {
-    const Decoded& d = pic("Pics/" + g + tag + ".bmp");
-    const size_t i = (static_cast<size_t>(y) * d.w + x) * 4;
-    const int r = d.rgba[i], gr = d.rgba[i + 1], b = d.rgba[i + 2];
-    return b > r + 40 && b > gr;
-  };
-  // Pixels along the seam where one side shows open water and the other does not.
-  auto mismatchedAcross = [&](const std::string& g, const std::string& left,
-                              const std::string& right) {
-    int mismatched = 0;
-    for (int y = 0; y < 56; ++y) mismatched += water(g, left, 49, y) != water(g, right, 0, y);
-    return mismatched;
-  };
-  auto mismatchedDown = [&](const std::string& g, const std::string& upper,
-                            const std::string& lower) {
-    int mismatched = 0;
-    for (int x = 0; x < 50; ++x) mismatched += water(g, upper, x, 55) != water(g, lower, x, 0);
-    return mismatched;
-  };
-  struct Pair {
-    const char* left;
-    const char* right;
-  };
-  const Pair pairs[] = {{"RIVER", "RIVER"}, {"RIVER", "MOUTH"},  {"LMOUTH", "RIVER"},
-                        {"MOUTH", "WATER"}, {"WATER", "LMOUTH"}, {"LMOUTH", "MOUTH"}};
-  for (const std::string g : kGrounds) {
-    for (const Pair& p : pairs) {
-      int wet = 0;
-      for (int y = 0; y < 56; ++y) wet += water(g, p.left, 49, y);
-      EXPECT_LE(mismatchedAcross(g, p.left, p.right), 2) << g << " " << p.left << " | " << p.right;
-      EXPECT_GE(wet, 12) << g << " " << p.left << " | " << p.right;
-    }
-    for (int x = 0; x < 50; ++x) {
-      EXPECT_FALSE(water(g, "RIVER", x, 0) || water(g, "RIVER", x, 55))
-          << g << " RIVER column " << x;
-    }
-  }
-
-  // The shipped rooms lay them so: a river runs on to the room's black edge or ends in a mouth,
-  // never in a square cut against the land, and lily pads, drawn on marsh water, never lie
-  // beside the open water of a pond.
-  int rivers = 0, lilies = 0;
-  for (const auto& e : fs::directory_iterator(fs::path(TQ_SOURCE_DIR) / "data" / "Files")) {
-    RoomFile room;
-    ASSERT_EQ(ReadRoomFile(e.path().string(), room), std::nullopt);
-    const std::string g = kGrounds[static_cast<int>(room.GroundCode.num())];
-    const auto& at = room.tags;
-    for (int r = 1; r < kRoomSize - 1; ++r) {
-      for (int c = 1; c < kRoomSize - 1; ++c) {
-        const bool river = at[r][c] == "RIVER" || at[r][c] == "MOUTH" || at[r][c] == "LMOUTH";
-        const bool lily = at[r][c] == "LILYPADS";
-        rivers += river;
-        lilies += lily;
-        for (const auto& [dr, dc] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}}) {
-          const std::string& next = at[r + dr][c + dc];
-          // Monsters have no tile picture of their own; a river leaves the room at its edge.
-          if (!(lily || (river && dr == 0)) || next == "BLACK" || IsMonster(next)) continue;
-          const bool nextFirst = dr + dc < 0;  // west or north of the cell
-          const std::string& first = nextFirst ? next : at[r][c];
-          const std::string& second = nextFirst ? at[r][c] : next;
-          const int mismatched =
-              dr == 0 ? mismatchedAcross(g, first, second) : mismatchedDown(g, first, second);
-          EXPECT_LE(mismatched, 2) << e.path().filename().string() << " (" << r << "," << c << ") "
-                                   << at[r][c] << " beside " << next;
-        }
-      }
-    }
-  }
-  EXPECT_GT(rivers, 0);
-  EXPECT_GT(lilies, 0);
-}
-
-TEST_F(Pictures, MarshIsOneSheetOfWaterWithLilyPadsOnIt) {
-  // Marsh cells are murky water from edge to edge: a cell's last column runs on into its first
-  // and its last row into its first as smoothly as neighbouring pixels inside it, no bare floor
-  // shows at its border, and the lily pads float on the very same water.
-  for (const std::string g : kGrounds) {
-    const Decoded& marsh = pic("Pics/" + g + "SWAMP.bmp");
-    const Decoded& lily = pic("Pics/" + g + "LILYPADS.bmp");
-    const Decoded& floor = pic("Pics/" + g + "FLOOR.bmp");
-    auto at = [](const Decoded& d, int x, int y) {
-      return d.rgba.begin() + static_cast<ptrdiff_t>((static_cast<size_t>(y) * d.w + x) * 4);
-    };
-    auto step = [&](int x0, int y0, int x1, int y1) {
-      int sum = 0;
-      for (int c = 0; c < 3; ++c) sum += std::abs(at(marsh, x0, y0)[c] - at(marsh, x1, y1)[c]);
-      return sum;
-    };
-    // The ripples repeat every eighth row and their dashes every fifth column, so the seam is
-    // weighed against the steps between rows and columns at the same place in the pattern.
-    auto rowStep = [&](int y0, int y1) {
-      int sum = 0;
-      for (int x = 0; x < 50; ++x) sum += step(x, y0, x, y1);
-      return sum;
-    };
-    auto columnStep = [&](int x0, int x1) {
-      int sum = 0;
-      for (int y = 0; y < 56; ++y) sum += step(x0, y, x1, y);
-      return sum;
-    };
-    double rows = 0, columns = 0;
-    for (int k = 1; k <= 6; ++k) rows += rowStep(55 - 8 * k, 56 - 8 * k) / 6.0;
-    for (int k = 1; k <= 9; ++k) columns += columnStep(49 - 5 * k, 50 - 5 * k) / 9.0;
-    EXPECT_LT(rowStep(55, 0), rows * 1.5) << g << " marsh cells meet at a seam across";
-    EXPECT_LT(columnStep(49, 0), columns * 1.5) << g << " marsh cells meet at a seam down";
-    int bare = 0, shared = 0, border = 0;
-    for (int y = 0; y < 56; ++y)
-      for (int x = 0; x < 50; ++x) {
-        if (x > 0 && x < 49 && y > 0 && y < 55) continue;
-        ++border;
-        bare += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(floor, x, y));
-        shared += std::equal(at(marsh, x, y), at(marsh, x, y) + 3, at(lily, x, y));
-      }
-    EXPECT_LT(bare, border / 20) << g << " marsh shows the floor at its border";
-    EXPECT_GT(shared, border * 9 / 10) << g << " lily pads float on other water";
   }
 }
 

@@ -1,6 +1,7 @@
 // The hero: one figure, dressed by his items and posed by the game's frames.
 #include "hero.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -153,29 +154,95 @@ void HurtPose(Image& l, Figure& f, int frame) {
   }
 }
 
-// Dying: he topples, lies still, pales, and his spirit leaves.
-void DiePose(Image& l, Figure& f, int frame) {
+// Where the fallen hero lies: his standing figure turned a quarter about (25, 36), head to the
+// right, and moved down onto the ground, his middle at row 42.
+constexpr double kFallPivotX = 25, kFallPivotY = 36;
+constexpr int kFallDrop = 6;
+
+// The hero on his back, arms flung out; his eyes, turned with him, are shut. Pale, the colour
+// drains from him but his darks stay, so his shape still stands out from snow.
+Image FallenBody(Figure f, bool pale) {
+  const FigureFrame b = FrameOf(f);
+  f.posedHands = true;
+  f.handX[0] = f.cx - 10, f.handY[0] = b.shoulder + 4;
+  f.handX[1] = f.cx + 9, f.handY[1] = b.shoulder + 6;
+  Image upright(kTileW, kTileH);
+  DrawFigure(upright, f);
   Image body(kTileW, kTileH);
-  if (frame == 1) f.bob = -3;
-  DrawFigure(body, f);
-  const double angles[] = {0.15, 0.8, kPi / 2, kPi / 2};
-  body = RotateLayer(body, 25, f.feet - 2, angles[frame - 1]);
-  if (frame >= 3) {  // lying on the ground: shift him down into the cell
-    Image moved(kTileW, kTileH);
-    Composite(moved, body, -10, -4);
-    body = moved;
-  }
-  if (frame == 4)
+  Composite(body, RotateLayer(upright, kFallPivotX, kFallPivotY, kPi / 2), 0, kFallDrop);
+  if (pale)
     for (int y = 0; y < body.h(); ++y)
-      for (int x = 0; x < body.w(); ++x) body.Tint(x, y, Rgb(0x8090a0), 0.45);
-  if (frame >= 2) DrawSword(l, 34, 50, -0.15, false);
-  Composite(l, body);
-  if (frame == 4) {  // his spirit leaves
-    Px wisp = Rgb(0xe8f0ff);
-    wisp.a = 150;
-    FillEllipse(l, 25, 22, 4, 5, wisp);
-    FillEllipse(l, 26, 29, 2, 3, wisp);
+      for (int x = 0; x < body.w(); ++x) {
+        const Px p = body.get(x, y);
+        if (p.a == 0) continue;
+        const int grey = (p.r * 3 + p.g * 6 + p.b) / 10;
+        const Px ashen = Rgb(static_cast<uint32_t>(std::min(255, grey + 22)) << 16 |
+                             static_cast<uint32_t>(std::min(255, grey + 26)) << 8 |
+                             static_cast<uint32_t>(std::min(255, grey + 38)));
+        body.Tint(x, y, ashen, 0.6);
+      }
+  return body;
+}
+
+// His spirit rises from him: a faint, cold likeness of his head and shoulders with a thin blue
+// rim, so that it shows on snow too, fading out toward the body it leaves.
+void Spirit(Image& img, const Figure& hero) {
+  Figure f = hero;
+  f.cx = 31, f.feet = 40;
+  Image likeness(kTileW, kTileH);
+  DrawFigure(likeness, f);
+  const double fadeFrom = FrameOf(f).shoulder + 7;
+  Image ghost(kTileW, kTileH);
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) {
+      const double fade = std::clamp((fadeFrom - y) / 9.0, 0.0, 1.0);
+      if (fade <= 0) continue;
+      const bool inside = likeness.get(x, y).a > 0;
+      const bool edge = !inside && (likeness.get(x - 1, y).a || likeness.get(x + 1, y).a ||
+                                    likeness.get(x, y - 1).a || likeness.get(x, y + 1).a);
+      if (!inside && !edge) continue;
+      Px p = inside ? Mix(Rgb(0xe4ecff), likeness.get(x, y), 0.25) : Rgb(0x7080b8);
+      p.a = static_cast<uint8_t>((inside ? 140 : 110) * fade);
+      ghost.set(x, y, p);
+    }
+  Composite(img, ghost);
+}
+
+// Dust kicked up where he hits the ground: at his feet as he topples, at both ends of him as he
+// lands.
+void Dust(Image& img, Ground g, int frame) {
+  Px dust = g == Ground::Snow ? Rgb(0xffffff) : Rgb(0xd8ccb8);
+  dust.a = 170;
+  const double spots[][2] = {{7, 52}, {11, 54}, {40, 53}, {45, 51}};
+  for (int i = 0; i < (frame == 2 ? 2 : 4); ++i)
+    FillEllipse(img, spots[i][0], spots[i][1], 2.6, 1.8, dust);
+}
+
+// Dying: struck, he reels in a flash of red as the sword flies from his hand; he topples; he
+// lies on the ground; then he lies still and pale.
+void DiePose(Image& l, Figure& f, int frame) {
+  if (frame >= 3) {
+    DrawSword(l, 24, 30, -2.7, false);
+    Composite(l, FallenBody(f, frame == 4));
+    return;
   }
+  Image body(kTileW, kTileH);
+  DrawFigure(body, f);
+  body = RotateLayer(body, f.cx, f.feet - 1, frame == 1 ? -0.12 : 0.95);
+  if (frame == 1) {
+    for (int y = 0; y < body.h(); ++y)
+      for (int x = 0; x < body.w(); ++x) body.Tint(x, y, Rgb(0xff3020), 0.4);
+    DrawSword(l, 13, 14, -2.3, false);  // flung from his hand
+  } else {
+    DrawSword(l, 24, 30, -2.7, false);  // it lands where it will lie
+  }
+  Composite(l, body, frame == 2 ? -5 : 0, 0);  // toppling, he stays inside his cell
+}
+
+// Over the outlined figure: the dust of his fall, and his spirit rising once he lies still.
+void DeathMarks(Image& img, Ground g, int frame) {
+  if (frame == 2 || frame == 3) Dust(img, g, frame);
+  if (frame == 4) Spirit(img, HeroFigure(HeroLook{}));
 }
 
 Image HeroLayer(const HeroLook& look, HeroPose pose, int frame) {
@@ -244,9 +311,13 @@ Image PaintHero(Ground g, const HeroLook& look, HeroPose pose, int frame) {
   }
   Image img = PaintGround(g);
   Image l = HeroLayer(look, pose, frame);
-  Darken(img, 26, 52, 9, 2.5, 0.32);
+  if (pose == HeroPose::Die && frame >= 3)
+    Darken(img, 26, 44, 19, 7, 0.3);  // the shadow he lies in
+  else
+    Darken(img, 26, 52, 9, 2.5, 0.32);
   Outline(l);
   Composite(img, l);
+  if (pose == HeroPose::Die) DeathMarks(img, g, frame);
   return img;
 }
 

@@ -148,18 +148,74 @@ void MarshWater(Image& l) {
     }
 }
 
+// How far the bank reaches in from a side of a marsh cell, at `t` along it: a few waves with
+// whole counts per cell, cut off at nothing, so that here and there the water meets the side
+// and elsewhere the bank reaches in by up to 7 pixels.
+double BankReach(double t, double period, uint32_t seed) {
+  double v = 0.0;
+  for (int k = 0; k < 4; ++k) {
+    const int waves = 2 + 2 * k + static_cast<int>(Hash3(k, 0, seed) % 2);
+    const double phase = Rand01(k, 1, seed) * 2.0 * std::numbers::pi;
+    v += std::sin(2.0 * std::numbers::pi * waves * t / period + phase) / (1.0 + k * 0.7);
+  }
+  return std::max(0.0, 1.8 + 2.4 * v);
+}
+
+// Above nothing on the bank, below in the water. A marsh cell does not know its neighbours, so
+// its bank is the same mirrored about each of its sides: where two marsh cells meet, their banks
+// make one low ridge and their water one sheet, and toward bare floor the water ends in an
+// uneven shore with a tussock at each corner instead of a straight cut.
+double MarshBank(int x, int y) {
+  const int yy = y % kTileRepeatH;
+  const double u = std::min(x + 0.5, kCellW - x - 0.5), v = std::min(yy + 0.5, kCellH - yy - 0.5);
+  const double sides =
+      std::max(BankReach(yy + 0.5, kCellH, 81) - u, BankReach(x + 0.5, kCellW, 83) - v);
+  return std::max(sides, 6.0 - std::hypot(u, v));
+}
+
+// The marsh's shore: the water grows shallow and muddy toward it, and the bank beyond is a bed
+// of sedge standing in wet mud, thick at the water and thinning out into the floor.
+void MarshShore(Image& l, Ground g) {
+  const Px mud = g == Ground::Snow   ? Rgb(0x7c8a9c)
+                 : g == Ground::Wood ? Rgb(0x3a2814)
+                                     : Rgb(0x2e3418);
+  const Ramp sedge = Ramp(0x1e2c14, 0x2e4018, 0x44602a, 0x6a8a3a);
+  for (int y = 0; y < kTileH; ++y)
+    for (int x = 0; x < kTileW; ++x) {
+      const double bank = MarshBank(x, y);
+      if (bank <= -1.5) continue;
+      if (bank <= 0) {
+        l.set(x, y, Mix(l.get(x, y), mud, 0.45 + bank * 0.2));
+        continue;
+      }
+      // Blades stand in columns mirrored about the cell's sides, lit at their tips.
+      const int u = std::min(x, kTileW - 1 - x);
+      const double thick = std::clamp(1.0 - bank / 4.0, 0.0, 1.0);
+      const int yy = y % kTileRepeatH;
+      if (Rand01(u, yy / 3 + static_cast<int>(Hash3(u, 0, 87) % 3), 88) < 0.2 + 0.7 * thick) {
+        const int tip = static_cast<int>((yy + Hash3(u, 1, 87)) % 5);
+        l.set(x, y, sedge[tip == 0 ? 3 : tip < 3 ? 2 : 1]);
+      } else {
+        Px wet = mud;
+        wet.a = static_cast<uint8_t>(std::lround(50 + 160 * thick));
+        l.set(x, y, wet);
+      }
+    }
+}
+
 // Marsh cells are laid side by side in whole pools, so the water carries nothing that would
 // show the same spot cell after cell: a few small bubbles rising and no more.
-void Swamp(Image& l) {
+void Swamp(Image& l, Ground g) {
   MarshWater(l);
   const int bubbles[][2] = {{15, 17}, {33, 31}, {22, 44}};
   for (auto& b : bubbles) {
     l.set(b[0], b[1], Rgb(0x4a6450)), l.set(b[0] + 1, b[1], Rgb(0x3a5242));
     l.set(b[0], b[1] - 1, Rgb(0xc8d8c0));
   }
+  MarshShore(l, g);
 }
 
-void LilyPads(Image& l) {
+void LilyPads(Image& l, Ground g) {
   MarshWater(l);
   const double pads[][3] = {{14, 16, 9}, {36, 29, 8}, {17, 41, 7}, {37, 48, 5}};
   for (auto& p : pads) {
@@ -173,6 +229,7 @@ void LilyPads(Image& l) {
     FillEllipse(l, 13 + std::cos(a) * 2, 14 + std::sin(a) * 2, 1.8, 1.8, Rgb(0xf0a0c8));
   }
   FillEllipse(l, 13, 14, 1, 1, Rgb(0xf8e060));
+  MarshShore(l, g);
 }
 
 // Water is a quarter ellipse grown from (cx, cy) that meets the cell's far sides, so it runs on
@@ -226,8 +283,8 @@ const std::vector<TileObject>& WaterTiles() {
       {"RIVER", [](Image& l, Ground g, int) { River(l, g, 0); }},
       {"MOUTH", [](Image& l, Ground g, int) { River(l, g, 1); }},
       {"LMOUTH", [](Image& l, Ground g, int) { River(l, g, -1); }},
-      {"SWAMP", [](Image& l, Ground, int) { Swamp(l); }},
-      {"LILYPADS", [](Image& l, Ground, int) { LilyPads(l); }},
+      {"SWAMP", [](Image& l, Ground g, int) { Swamp(l, g); }},
+      {"LILYPADS", [](Image& l, Ground g, int) { LilyPads(l, g); }},
   };
   return tiles;
 }
