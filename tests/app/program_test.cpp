@@ -146,13 +146,23 @@ INSTANTIATE_TEST_SUITE_P(AtAnyMoment, ProgramEnds,
 TEST(OneGamePerFolder, ASecondCopyTouchesNothingSaysWhyAndEnds) {
   ProgramFolder game;
   kit::TempFolder logs;
+  // A write cut short, which a start-up on the folder cleans up.
+  const auto halfWritten = [&] {
+    fs::create_directories(game.files() / ".tq-writing");
+    kit::Spit(game.files() / ".tq-writing" / ".tq-group", "GAMEFILE\nMAPFILE\n");
+    kit::Spit(game.files() / ".tq-writing" / "GAMEFILE", "half a sa");
+  };
+  halfWritten();
   const pid_t first = Start(game.program(), logs.path() / "first");
   ASSERT_GE(first, 0);
   ASSERT_TRUE(Locked(game.files() / ".tq-lock"));
-  // The first copy is in the middle of a write, which a start-up on the folder would clean up.
-  fs::create_directories(game.files() / ".tq-writing");
-  kit::Spit(game.files() / ".tq-writing" / ".tq-group", "GAMEFILE\nMAPFILE\n");
-  kit::Spit(game.files() / ".tq-writing" / "GAMEFILE", "half a sa");
+  // Once the first copy's start-up has cleaned up, it is in the middle of a write of its own.
+  const auto deadline = Clock::now() + std::chrono::seconds(30);
+  while (fs::exists(game.files() / ".tq-writing") && Clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_FALSE(fs::exists(game.files() / ".tq-writing")) << "the first copy did not start up";
+  halfWritten();
   const kit::FolderSnapshot firsts = kit::Snapshot(game.files());
 
   const pid_t second = Start(game.program(), logs.path() / "second");
